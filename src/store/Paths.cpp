@@ -1,0 +1,140 @@
+#include "store/Paths.h"
+
+#include "store/Cp1252.h"
+#include "store/StrUnit.h"
+
+#include <fstream>
+#include <unistd.h>
+
+namespace treluza {
+
+namespace fs = std::filesystem;
+
+UnusableNameError::UnusableNameError(const std::string& name)
+    : std::invalid_argument("unusable name: \"" + ToUtf8(name) + "\"")
+{
+}
+
+std::string TableFolderName(std::string_view table) { return SafeFileStem(table); }
+
+std::string SafeFileStem(std::string_view name)
+{
+    return ReplaceChar('_', '/', TrimTrailingSpaces(std::string(name)));
+}
+
+bool IsUsableName(std::string_view name)
+{
+    if (name.find('\0') != std::string_view::npos)
+        return false;
+    const std::string stem = SafeFileStem(name);
+    return stem.find_first_not_of(". ") != std::string::npos;
+}
+
+void EnsureFileExists(const fs::path& path)
+{
+    std::error_code ec;
+    if (path.has_parent_path() && !fs::is_directory(path.parent_path(), ec))
+        fs::create_directories(path.parent_path(), ec);
+    if (!fs::exists(path, ec))
+        std::ofstream(path, std::ios::binary);
+}
+
+fs::path DataRoot(const fs::path& base) { return base / "Dados"; }
+
+void EnsureDataRoot(const fs::path& base)
+{
+    std::error_code ec;
+    fs::create_directory(DataRoot(base), ec);
+}
+
+fs::path NamePath(std::string_view cp1252Name) { return fs::path(ToUtf8(cp1252Name)); }
+
+namespace {
+
+fs::path Stem(std::string_view name)
+{
+    if (!IsUsableName(name))
+        throw UnusableNameError(std::string(name));
+    return NamePath(SafeFileStem(name));
+}
+
+fs::path Ensured(fs::path path)
+{
+    EnsureFileExists(path);
+    return path;
+}
+
+fs::path InTable(const fs::path& base, std::string_view table, std::string_view folder,
+                 std::string_view preparation, const char* extension)
+{
+    return Ensured(TableFolderPath(base, table) / folder / (Stem(preparation).string() + extension));
+}
+
+}  // namespace
+
+fs::path ConfigFilePath(const fs::path& configFolder) { return configFolder / "CfgTreluza.ini"; }
+
+fs::path TableRegistryPath(const fs::path& base) { return Ensured(DataRoot(base) / "ArqTab.dad"); }
+
+fs::path TableFolderPath(const fs::path& base, std::string_view table)
+{
+    return DataRoot(base) / Stem(table);
+}
+
+fs::path IngredientFilePath(const fs::path& base, std::string_view table)
+{
+    return Ensured(TableFolderPath(base, table) / "Ingrediente" / "ArqIng.dad");
+}
+
+fs::path IngredientGroupFilePath(const fs::path& base, std::string_view table)
+{
+    return Ensured(TableFolderPath(base, table) / "ArqGruIng.dad");
+}
+
+fs::path PreparationGroupFilePath(const fs::path& base, std::string_view table)
+{
+    return Ensured(TableFolderPath(base, table) / "ArqGruPre.dad");
+}
+
+fs::path PreparationIndexPath(const fs::path& base, std::string_view table)
+{
+    return Ensured(TableFolderPath(base, table) / "Treluza" / "ArqTreluza.dad");
+}
+
+fs::path PreparationFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return InTable(base, table, "Treluza", preparation, ".dad");
+}
+
+fs::path LabelFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return InTable(base, table, "Etiqueta", preparation, ".eti");
+}
+
+fs::path MethodFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return InTable(base, table, "Receita", preparation, ".rec");
+}
+
+fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::string_view ingredient,
+                         bool create)
+{
+    const fs::path folder = TableFolderPath(base, table) / "Medidas";
+    const fs::path path = folder / (Stem(ingredient).string() + ".med");
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (create)
+        EnsureFileExists(path);
+    return path;
+}
+
+fs::path ResolveBaseFolder(const fs::path& executableFolder, const fs::path& userDataFolder)
+{
+    if (::access(executableFolder.c_str(), W_OK) == 0)
+        return executableFolder;
+    std::error_code ec;
+    fs::create_directories(userDataFolder, ec);
+    return userDataFolder;
+}
+
+}  // namespace treluza
