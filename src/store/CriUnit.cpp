@@ -3,6 +3,7 @@
 #include "store/FileIo.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 
 namespace treluza {
@@ -143,16 +144,42 @@ constexpr std::array<unsigned char, 60> BuildCycle()
 
 constexpr std::array<unsigned char, 60> kCycle = BuildCycle();
 
-std::string Translate(std::size_t lineIndex, std::string_view text, const std::array<Table, 5>& tables)
+// Table pointers per position of the cycle, for the forward and inverse tables.
+using TableRow = std::array<const unsigned char*, 60>;
+
+TableRow Row(const std::array<Table, 5>& tables)
 {
-    std::string out(text.size(), '\0');
+    TableRow row{};
+    for (std::size_t p = 0; p < 60; ++p)
+        row[p] = tables[kCycle[p]].data();
+    return row;
+}
+
+void TranslateInPlace(std::size_t lineIndex, char* text, std::size_t n, const TableRow& row)
+{
+    auto* s = reinterpret_cast<unsigned char*>(text);
     std::size_t p = (lineIndex + 1) % 60;
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        out[k] = static_cast<char>(tables[kCycle[p]][static_cast<unsigned char>(text[k])]);
-        if (++p == 60)
-            p = 0;
+    std::size_t k = 0;
+    while (k < n) {
+        const std::size_t run = std::min(n - k, 60 - p);
+        const unsigned char* const* tables = row.data() + p;
+        for (std::size_t j = 0; j < run; ++j)
+            s[k + j] = tables[j][s[k + j]];
+        k += run;
+        p = 0;
     }
-    return out;
+}
+
+const TableRow& ForwardRow()
+{
+    static const TableRow row = Row(kTables);
+    return row;
+}
+
+const TableRow& InverseRow()
+{
+    static const TableRow row = Row(Inverses());
+    return row;
 }
 
 int Percent(std::size_t i, std::size_t count, int span)
@@ -172,12 +199,16 @@ std::string ScrambleTable(int n)
 
 std::string ScrambleLine(std::size_t lineIndex, std::string_view text)
 {
-    return Translate(lineIndex, text, kTables);
+    std::string out(text);
+    TranslateInPlace(lineIndex, out.data(), out.size(), ForwardRow());
+    return out;
 }
 
 std::string UnscrambleLine(std::size_t lineIndex, std::string_view text)
 {
-    return Translate(lineIndex, text, Inverses());
+    std::string out(text);
+    TranslateInPlace(lineIndex, out.data(), out.size(), InverseRow());
+    return out;
 }
 
 void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
@@ -189,7 +220,7 @@ void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyL
         const std::size_t count = lines.size();
         for (std::size_t i = 0; i < count; ++i) {
             bar.position(Percent(i, count, 100));
-            lines[i] = UnscrambleLine(i, lines[i]);
+            TranslateInPlace(i, lines[i].data(), lines[i].size(), InverseRow());
         }
     }
     list.clear();
@@ -213,7 +244,9 @@ void SaveScrambledFile(const std::filesystem::path& path, RecordList& list, Prog
         bytes.reserve(total);
         for (std::size_t i = 0; i < count; ++i) {
             bar.position(Percent(i, count, 50));
-            bytes += ScrambleLine(i, list.lines()[i]);
+            const std::size_t at = bytes.size();
+            bytes += list.lines()[i];
+            TranslateInPlace(i, bytes.data() + at, list.lines()[i].size(), ForwardRow());
             bytes += "\r\n";
         }
         try {

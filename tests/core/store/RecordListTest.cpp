@@ -1,0 +1,213 @@
+#include "store/Cp1252.h"
+#include "store/FileIo.h"
+#include "store/RecordList.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace treluza {
+namespace {
+
+TEST(FieldOf, Fields)
+{
+    EXPECT_EQ(FieldOf(1, "a|b|"), "a");
+    EXPECT_EQ(FieldOf(2, "a|b|"), "b");
+    EXPECT_EQ(FieldOf(3, "a|b|"), "");
+    EXPECT_EQ(FieldOf(5, "a|b|c"), "c");
+    EXPECT_EQ(FieldOf(3, "a|b|c"), "c");
+    EXPECT_EQ(FieldOf(0, "a|b|"), "");
+    EXPECT_EQ(FieldOf(-2, "a|b|"), "");
+    EXPECT_EQ(FieldOf(1, "abc"), "abc");
+    EXPECT_EQ(FieldOf(2, "||x|"), "");
+    EXPECT_EQ(FieldOf(3, "||x|"), "x");
+}
+
+TEST(SetFieldOf, Fields)
+{
+    const struct {
+        const char* line;
+        int n;
+        const char* value;
+        const char* result;
+    } cases[] = {
+        {"a|b|", 4, "x", "a|b||x|"}, {"a|b", 2, "y", "a|y|"},   {"a|b|", 1, "z", "z|b|"},
+        {"a|b|c|", 2, "", "a||c|"},  {"", 1, "k", "k|"},        {"a|b|c|", 3, "long", "a|b|long|"},
+        {"a|b|", 0, "q", "q|b|"},
+    };
+    for (const auto& c : cases) {
+        std::string line = c.line;
+        SetFieldOf(c.n, line, c.value);
+        EXPECT_EQ(line, c.result) << c.line << " " << c.n;
+    }
+}
+
+TEST(RecordList, SortedAddKeepsOneOfEqualLinesAndReturnsItsIndex)
+{
+    RecordList list(true);
+    EXPECT_EQ(list.add("b|"), 0);
+    EXPECT_EQ(list.add("a|"), 0);
+    EXPECT_EQ(list.add("c|"), 2);
+    EXPECT_EQ(list.add("B|"), 1);  // equal ignoring case: not added
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list[1], "b|");
+    EXPECT_EQ(list.find("A|"), 0);
+    EXPECT_EQ(list.find("d|"), -1);
+}
+
+TEST(RecordList, ReplaceOnlyWhileUnsortedAndResortMovesTheLine)
+{
+    RecordList list(true);
+    list.add("a|1|");
+    list.add("b|2|");
+    list.add("c|3|");
+    EXPECT_THROW(list.replace(0, "z|"), std::logic_error);
+    EXPECT_THROW(list.insert(0, "z|"), std::logic_error);
+    list.setSorted(false);
+    list.replace(0, "d|1|");
+    EXPECT_EQ(list[0], "d|1|");  // order kept while unsorted
+    list.setSorted(true);
+    EXPECT_EQ(list[2], "d|1|");
+    EXPECT_THROW(list.at(3), std::out_of_range);
+    EXPECT_THROW(list.at(-1), std::out_of_range);
+}
+
+TEST(RecordList, UnsortedAddAppendsDuplicates)
+{
+    RecordList list;
+    list.add("b|");
+    list.add("a|");
+    list.add("b|");
+    EXPECT_EQ(list.count(), 3);
+    list.setSorted(true);  // sorting keeps every line
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list[0], "a|");
+}
+
+TEST(RecordList, GetAndSetRecordField)
+{
+    RecordList list(true);
+    list.add("a|x|");
+    list.add("m|y|");
+    EXPECT_EQ(GetRecordField(list, -1, 2), Cp("Erro! Codigo não existe!"));
+    EXPECT_EQ(GetRecordField(list, 1, 2), "y");
+    SetRecordField(list, -1, 2, "nothing");
+    SetRecordField(list, 0, 2, "new");
+    EXPECT_TRUE(list.sorted());
+    EXPECT_EQ(list[0], "a|new|");
+    // A change that moves the line moves it to its sorted place.
+    SetRecordField(list, 0, 1, "z");
+    EXPECT_EQ(list[1], "z|new|");
+}
+
+TEST(RecordList, KeysOfCaseTwinsAndLinesWithoutBar)
+{
+    RecordList list;
+    list.assign({"Abc|1|", "abc|2|", "nobar"});
+    list.setSorted(true);
+    KeyList keys;
+    RebuildKeyList(list, keys);
+    EXPECT_EQ(list.count(), 3);
+    // The key list keeps one of the twins; the line without a bar has the
+    // empty key, which sorts first, so from here the two lists no longer
+    // correspond index for index.
+    EXPECT_EQ(keys.lines(), (std::vector<std::string>{"", "Abc"}));
+    EXPECT_EQ(list.lines(), (std::vector<std::string>{"Abc|1|", "abc|2|", "nobar"}));
+}
+
+TEST(LineSplitting, AllBreaksAndTheNul)
+{
+    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
+    EXPECT_EQ(SplitLines("a"), std::vector<std::string>{"a"});
+    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(SplitLines("a\rb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitLines(std::string("a\r\nb\0c\r\nd", 10)), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
+}
+
+TEST(RecordFile, LoadAndSave)
+{
+    TempFolder dir;
+    const auto path = dir.path() / "x.dad";
+    dir.write("x.dad", "c|3|\r\nA|1|\nb|2|");  // last line without a break
+    RecordList list;
+    KeyList keys;
+    LoadRecordFile(path, list, keys);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_TRUE(list.sorted());
+    EXPECT_EQ(keys.lines(), (std::vector<std::string>{"A", "b", "c"}));
+    SaveRecordFile(path, list);
+    EXPECT_EQ(ReadWholeFile(path), "A|1|\r\nb|2|\r\nc|3|\r\n");
+
+    dir.write("empty.dad", "");
+    LoadRecordFile(dir.path() / "empty.dad", list, keys);
+    EXPECT_TRUE(list.empty());
+    EXPECT_TRUE(keys.empty());
+    SaveRecordFile(dir.path() / "empty.dad", list);
+    EXPECT_EQ(ReadWholeFile(dir.path() / "empty.dad"), "");
+}
+
+TEST(RecordFile, BadFilesNeverCrash)
+{
+    TempFolder dir;
+    std::mt19937 rng(42);
+    std::string garbage(200000, '\0');
+    for (auto& c : garbage)
+        c = static_cast<char>(rng());
+    garbage[0] = 'x';  // so the NUL cut leaves something in most runs
+    dir.write("garbage.dad", garbage);
+    RecordList list;
+    KeyList keys;
+    LoadRecordFile(dir.path() / "garbage.dad", list, keys);
+    for (int i = 0; i < list.count(); ++i)
+        (void)FieldOf(30, list[i]);
+
+    std::string noBars;
+    for (int i = 0; i < 1000; ++i)
+        noBars += "linha sem barra \xE9\xE7\xFF\r\n";
+    dir.write("nobars.dad", noBars);
+    LoadRecordFile(dir.path() / "nobars.dad", list, keys);
+    EXPECT_EQ(list.count(), 1000);
+    EXPECT_EQ(keys.count(), 1);
+
+    const std::string huge(10 * 1024 * 1024, 'a');
+    dir.write("huge.dad", "k|" + huge + "|\r\nb|");
+    LoadRecordFile(dir.path() / "huge.dad", list, keys);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(FieldOf(2, list[1]).size(), huge.size());
+
+    EXPECT_THROW(LoadRecordFile(dir.path() / "missing.dad", list, keys), FileReadError);
+    EXPECT_THROW(LoadRecordFile(dir.path(), list, keys), FileReadError);
+}
+
+TEST(RecordFile, FailedSaveLeavesFileAndListAlone)
+{
+    TempFolder dir;
+    RecordList list(true);
+    list.add("new|");
+    // A folder where a file should be, a missing folder, a file in place of a
+    // folder: each write fails with its typed error and changes nothing.
+    std::filesystem::create_directories(dir.path() / "afolder.dad");
+    EXPECT_THROW(SaveRecordFile(dir.path() / "afolder.dad", list), FileWriteError);
+    EXPECT_THROW(SaveRecordFile(dir.path() / "no" / "folder.dad", list), FileWriteError);
+    dir.write("plain", "x");
+    EXPECT_THROW(SaveRecordFile(dir.path() / "plain" / "x.dad", list), FileWriteError);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0], "new|");
+    EXPECT_EQ(ReadWholeFile(dir.path() / "plain"), "x");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // no leftovers
+
+    const auto path = dir.write("x.dad", "old|\r\n");
+    dir.makeReadOnly();
+    if (!dir.writable()) {
+        EXPECT_THROW(SaveRecordFile(path, list), FileWriteError);
+        EXPECT_EQ(ReadWholeFile(path), "old|\r\n");
+    }
+}
+
+}  // namespace
+}  // namespace treluza
