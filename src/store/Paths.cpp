@@ -27,7 +27,9 @@ bool IsUsableName(std::string_view name)
     if (name.find('\0') != std::string_view::npos)
         return false;
     const std::string stem = SafeFileStem(name);
-    return stem.find_first_not_of(". ") != std::string::npos;
+    // File names hold 255 bytes; the longest extension added is four.
+    constexpr std::size_t kLongestStem = 255 - 4;
+    return stem.find_first_not_of(". ") != std::string::npos && ToUtf8(stem).size() <= kLongestStem;
 }
 
 void EnsureFileExists(const fs::path& path)

@@ -8,7 +8,7 @@ namespace treluza {
 
 /** A table, preparation or ingredient name that cannot name a file or folder:
  *  its stem is empty or made only of dots and blanks (it would name the data
- *  root or leave it), or it holds a NUL. */
+ *  root or leave it), it is too long for a file name, or it holds a NUL. */
 class UnusableNameError : public std::invalid_argument {
 public:
     explicit UnusableNameError(const std::string& name);

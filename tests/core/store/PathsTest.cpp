@@ -21,6 +21,9 @@ TEST(Paths, NameTransforms)
     for (const char* bad : {"", "   ", ".", "..", ". .", "...  ", " .. "})
         EXPECT_FALSE(IsUsableName(bad)) << '"' << bad << '"';
     EXPECT_FALSE(IsUsableName(std::string("a\0b", 3)));
+    EXPECT_TRUE(IsUsableName(std::string(251, 'a')));
+    EXPECT_FALSE(IsUsableName(std::string(252, 'a')));
+    EXPECT_FALSE(IsUsableName(std::string(200, '\xE3')));  // two bytes each on disk
 }
 
 TEST(Paths, BuildersCreateFoldersAndEmptyFiles)
