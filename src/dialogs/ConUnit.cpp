@@ -1,0 +1,57 @@
+#include "dialogs/ConUnit.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace treluza {
+
+TConForm::TConForm(QWidget* parent) : TForm(parent)
+{
+    setObjectName(QStringLiteral("ConForm"));
+    setWindowTitle(QStringLiteral("Aguarde Processamento ..."));
+    setModal(false);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setTextVisible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ProgressBar);
+    setClientSize(436, 30);
+}
+
+void TConForm::begin(int maximum)
+{
+    ProgressBar->setRange(0, std::max(maximum, 0));
+    ProgressBar->setValue(0);
+    show();
+    raise();
+    repaintNow();
+}
+
+void TConForm::position(int value)
+{
+    if (value == ProgressBar->value())
+        return;
+    ProgressBar->setValue(value);
+    repaintNow();
+}
+
+void TConForm::end()
+{
+    hide();
+}
+
+void TConForm::repaintNow()
+{
+    // Paint and window-system events only: keys and clicks wait until the
+    // operation is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace treluza

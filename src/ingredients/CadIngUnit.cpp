@@ -1,0 +1,681 @@
+#include "ingredients/CadIngUnit.h"
+
+#include "app/ActiveTable.h"
+#include "dialogs/AltNomUnit.h"
+#include "dialogs/ConUnit.h"
+#include "dialogs/IteVerUnit.h"
+#include "dialogs/MesDlgUnit.h"
+#include "gui/BitBtn.h"
+#include "gui/DecimalEdit.h"
+#include "gui/MaskEdit.h"
+#include "gui/NameFilter.h"
+#include "gui/QtText.h"
+#include "ingredients/IngredientEditing.h"
+#include "ingredients/IngredientRecord.h"
+#include "store/Collation.h"
+#include "store/CriUnit.h"
+#include "store/FileIo.h"
+#include "store/Paths.h"
+#include "store/StrUnit.h"
+#include "tables/TableRegistry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace treluza {
+
+namespace {
+
+constexpr int kColumnWidth = 320;
+constexpr int kRowHeight = 50;
+constexpr int kCaptionHeight = 15;
+constexpr int kEditHeight = 22;
+
+QString MaskOf(std::string_view mask)
+{
+    return Qs(mask) + QStringLiteral(";1;_");
+}
+
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+QFont ValueFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
+TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+{
+    setObjectName(QStringLiteral("CadIngForm"));
+    setWindowTitle(QStringLiteral("Cadastro de Ingredientes"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    setFont(font);
+    setClientSize(640, 435);
+    const int top = buildButtonRow(80, 35);
+    buildFields(top);
+
+    connect(GraBitBtn, &TBitBtn::clicked, this, &TCadIngForm::GraBitBtnClick);
+    connect(NovBitBtn, &TBitBtn::clicked, this, &TCadIngForm::NovBitBtnClick);
+    connect(ExcBitBtn, &TBitBtn::clicked, this, &TCadIngForm::ExcBitBtnClick);
+    connect(AntBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AntBitBtnClick);
+    connect(ProBitBtn, &TBitBtn::clicked, this, &TCadIngForm::ProBitBtnClick);
+    connect(AjuBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AjuBitBtnClick);
+    connect(RetBitBtn, &TBitBtn::clicked, this, &TCadIngForm::RetBitBtnClick);
+    // "&Lista" opens the ingredient browser; the window has none yet, so the
+    // button stays off in every mode (see ApplyMode).
+    LisBitBtn->setEnabled(false);
+    connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AltNomBitBtnClick);
+    connect(LimNomGruBitBtn, &TBitBtn::clicked, this, &TCadIngForm::LimNomGruBitBtnClick);
+    connect(IngMaskEdit, &TMaskEdit::Exit, this, &TCadIngForm::IngMaskEditExit);
+    connect(DatCotMaskEdit, &TMaskEdit::Exit, this, &TCadIngForm::DatCotMaskEditExit);
+}
+
+void TCadIngForm::buildFields(int top)
+{
+    const auto caption = [this](const QString& text, int x, int y, int width,
+                                Qt::Alignment align = Qt::AlignLeft) {
+        auto* label = new QLabel(text, this);
+        label->setGeometry(x, y, width, kCaptionHeight);
+        label->setAlignment(align | Qt::AlignVCenter);
+        return label;
+    };
+    const auto edit = [this](const char* name, const QString& mask, int x, int y, int width) {
+        auto* e = new TMaskEdit(mask, this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setGeometry(x, y, width, kEditHeight);
+        return e;
+    };
+
+    IngLabel = caption(QStringLiteral("Ingrediente ( 100 gramas )"), 8, top + 3, 300);
+    IngMaskEdit = edit("IngMaskEdit", MaskOf(kIngredientNameMask), 8, top + 3 + kCaptionHeight, 590);
+    InstallNameFilter(*IngMaskEdit);
+    AltNomBitBtn = new TBitBtn(QString(), Glyph(QStringLiteral("altera")), this);
+    AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
+    AltNomBitBtn->setToolTip(QStringLiteral("Altera nome do ingrediente"));
+    AltNomBitBtn->setGeometry(604, top + 2 + kCaptionHeight, 28, 24);
+    if (AltNomBitBtn->icon().isNull())
+        AltNomBitBtn->setText(QStringLiteral("..."));
+
+    struct Row {
+        TMaskEdit** value;
+        const char* valueName;
+        TMaskEdit** source;
+        const char* sourceName;
+        const char* caption;
+        int field;
+    };
+    const Row rows[] = {
+        {&kalMaskEdit, "kalMaskEdit", &KALFonMaskEdit, "KALFonMaskEdit", "Calorias (KCal)", IngField::Energy},
+        {&CHOMaskEdit, "CHOMaskEdit", &CHOFonMaskEdit, "CHOFonMaskEdit", "Glicídios (g)",
+         IngField::Carbohydrate},
+        {&PTNMaskEdit, "PTNMaskEdit", &PTNFonMaskEdit, "PTNFonMaskEdit", "Proteínas (g)", IngField::Protein},
+        {&LipMaskEdit, "LipMaskEdit", &LipFonMaskEdit, "LipFonMaskEdit", "Gordura Total (g)",
+         IngField::TotalFat},
+        {&SATMaskEdit, "SATMaskEdit", &SatFonMaskEdit, "SatFonMaskEdit", "Gordura Saturada (g)",
+         IngField::SaturatedFat},
+        {&COLMaskEdit, "COLMaskEdit", &ColFonMaskEdit, "ColFonMaskEdit", "Colesterol (mg)",
+         IngField::Cholesterol},
+        {&FibMaskEdit, "FibMaskEdit", &FibFonMaskEdit, "FibFonMaskEdit", "Fibra (g)", IngField::Fibre},
+        {&CalMaskEdit, "CalMaskEdit", &CalFonMaskEdit, "CalFonMaskEdit", "Cálcio (mg)", IngField::Calcium},
+        {&FerMaskEdit, "FerMaskEdit", &FerFonMaskEdit, "FerFonMaskEdit", "Ferro (mg)", IngField::Iron},
+        {&SODMaskEdit, "SODMaskEdit", &SodFonMaskEdit, "SodFonMaskEdit", "Sódio (mg)", IngField::Sodium},
+        {&FCMaskEdit, "FCMaskEdit", &FCFonMaskEdit, "FCFonMaskEdit", "F.C", IngField::FC},
+        {&FCCMaskEdit, "FCCMaskEdit", &FCCFonMaskEdit, "FCCFonMaskEdit", "F.C.C.", IngField::FCC},
+    };
+    const QFont valueFont = ValueFont();
+    const int rowsTop = top + 49;
+    // Seven rows on the left (energy to fibre), then the right column.
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        const int column = i < 7 ? 0 : 1;
+        const int x = column * kColumnWidth + 8;
+        const int y = rowsTop + static_cast<int>(column == 0 ? i : i - 7) * kRowHeight;
+        caption(QString::fromUtf8(r.caption), x, y, 160);
+        caption(QStringLiteral("Fonte do dado"), x + 160, y, 144, Qt::AlignRight);
+        *r.value = edit(r.valueName, MaskOf(IngredientFieldMask(r.field)), x, y + kCaptionHeight, 74);
+        (*r.value)->setFont(valueFont);
+        *r.source = edit(r.sourceName, QString(), x + 78, y + kCaptionHeight, 226);
+    }
+
+    // The unit cost with its date and source.
+    const int x = kColumnWidth + 8;
+    int y = rowsTop + 5 * kRowHeight;
+    caption(QStringLiteral("Custo ($/1kg)"), x, y, 90);
+    caption(QStringLiteral("Data cotação"), x + 86, y, 80);
+    caption(QStringLiteral("Fonte do dado"), x + 160, y, 144, Qt::AlignRight);
+    CusUniMaskEdit = edit("CusUniMaskEdit", MaskOf(kUnitCostMask), x, y + kCaptionHeight, 82);
+    CusUniMaskEdit->setFont(valueFont);
+    DatCotMaskEdit = edit("DatCotMaskEdit", MaskOf(kQuoteDateMask), x + 86, y + kCaptionHeight, 72);
+    DatCotMaskEdit->setFont(valueFont);
+    CusFonMaskEdit = edit("CusFonMaskEdit", QString(), x + 162, y + kCaptionHeight, 142);
+    CusFonMaskEdit->setMaxLength(kCostSourceWidth);
+
+    y += kRowHeight;
+    caption(QStringLiteral("Grupo"), x, y, 160);
+    NomGruComboBox = new QComboBox(this);
+    NomGruComboBox->setObjectName(QStringLiteral("NomGruComboBox"));
+    NomGruComboBox->setEditable(false);
+    NomGruComboBox->setGeometry(x, y + kCaptionHeight, 230, kEditHeight + 2);
+    LimNomGruBitBtn = new TBitBtn(QString(), Glyph(QStringLiteral("limpa")), this);
+    LimNomGruBitBtn->setObjectName(QStringLiteral("LimNomGruBitBtn"));
+    LimNomGruBitBtn->setToolTip(QStringLiteral("Limpa campo Grupo"));
+    LimNomGruBitBtn->setGeometry(x + 234, y + kCaptionHeight, 26, kEditHeight + 2);
+    if (LimNomGruBitBtn->icon().isNull())
+        LimNomGruBitBtn->setText(QStringLiteral("X"));
+
+    m_valueEdits = {kalMaskEdit, CHOMaskEdit, PTNMaskEdit,   LipMaskEdit, SATMaskEdit,
+                    COLMaskEdit, FibMaskEdit, CalMaskEdit,   FerMaskEdit, SODMaskEdit,
+                    FCMaskEdit,  FCCMaskEdit, CusUniMaskEdit};
+    m_sourceEdits = {KALFonMaskEdit, CHOFonMaskEdit, PTNFonMaskEdit, LipFonMaskEdit, SatFonMaskEdit,
+                     ColFonMaskEdit, FibFonMaskEdit, CalFonMaskEdit, FerFonMaskEdit, SodFonMaskEdit,
+                     FCFonMaskEdit,  FCCFonMaskEdit, CusFonMaskEdit};
+
+    // The decimal behaviour first, so that the window's own exit handlers see
+    // the normalised text.
+    for (std::size_t i = 0; i < m_valueEdits.size(); ++i) {
+        TMaskEdit* e = m_valueEdits[i];
+        InstallDecimalBehaviour(*e);
+        connect(e, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
+        if (i < m_nutrients.size())
+            connect(e, &TMaskEdit::Exit, this,
+                    [this, e, i](QWidget*) { m_nutrients[i].current = e->CoreText(); });
+    }
+    connect(CusUniMaskEdit, &TMaskEdit::Exit, this,
+            [this](QWidget*) { m_unitCost.current = CusUniMaskEdit->CoreText(); });
+    connect(DatCotMaskEdit, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
+    for (TMaskEdit* e : m_sourceEdits) {
+        InstallNameFilter(*e);
+        connect(e, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
+    }
+    connect(NomGruComboBox, &QComboBox::currentIndexChanged, this, [this] { m_unsaved = true; });
+
+    // The order Enter and Tab follow.
+    std::vector<QWidget*> order = {AltNomBitBtn, IngMaskEdit};
+    for (std::size_t i = 0; i < 12; ++i) {
+        order.push_back(m_valueEdits[i]);
+        order.push_back(m_sourceEdits[i]);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CusUniMaskEdit, DatCotMaskEdit, CusFonMaskEdit, LimNomGruBitBtn, NomGruComboBox, GraBitBtn,
+             NovBitBtn, ExcBitBtn, AntBitBtn, ProBitBtn, LisBitBtn, AjuBitBtn, RetBitBtn})
+        order.push_back(w);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TCadIngForm::HandOver(const std::string& table)
+{
+    tableName = table;
+    setMode(RegisterMode::Empty);
+}
+
+ProgressSink& TCadIngForm::progress()
+{
+    static NullProgress none;
+    return m_context.conForm ? static_cast<ProgressSink&>(*m_context.conForm) : none;
+}
+
+void TCadIngForm::FormActivate()
+{
+    m_unsaved = false;
+    m_fileChanged = false;
+    m_loaded = false;
+    m_editable = g_activeTableEditable;
+    setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
+                   Qs(TrimTrailingSpaces(tableName)));
+    setMode(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
+    m_data.release();
+    try {
+        m_filePath = IngredientFilePath(m_context.baseFolder, tableName);
+        LoadScrambledFile(m_filePath, m_data.records(), m_data.keys(), progress());
+    } catch (const std::exception&) {
+        // A file that cannot be read must not be replaced by what this window
+        // would write on leaving: the window closes without a record.
+        m_data.release();
+        ShowMessageDialog(QStringLiteral("Não foi possível ler o arquivo ") +
+                              QString::fromStdString(m_filePath.string()) + QStringLiteral(" !"),
+                          1);
+        accept();
+        return;
+    }
+    m_loaded = true;
+    m_data.setCurrent(0);
+    loadGroups();
+    if (m_mode == RegisterMode::Empty)
+        ClearFields();
+    else
+        ShowCurrent();
+    ApplyMode();
+}
+
+void TCadIngForm::loadGroups()
+{
+    m_groups.clear();
+    try {
+        RecordList records(true);
+        KeyList keys(true);
+        LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, tableName), records, keys);
+        m_groups = keys.lines();
+    } catch (const std::exception&) {
+        // Without a readable group file the ingredients are shown without groups.
+    }
+    const QSignalBlocker block(NomGruComboBox);
+    NomGruComboBox->clear();
+    for (const std::string& g : m_groups)
+        NomGruComboBox->addItem(Qs(g));
+    NomGruComboBox->setCurrentIndex(-1);
+}
+
+std::string TCadIngForm::MakeLine()
+{
+    IngredientFields f;
+    f[IngField::Name] = IngMaskEdit->CoreText();
+    for (std::size_t i = 0; i < m_valueEdits.size(); ++i)
+        f[kValueFields[i]] = m_valueEdits[i]->CoreText();
+    const int group = NomGruComboBox->currentIndex();
+    f[IngField::Group] =
+        group >= 0 && group < static_cast<int>(m_groups.size()) ? m_groups[group] : std::string();
+    f[IngField::QuoteDate] = DatCotMaskEdit->CoreText();
+    for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)
+        f[IngField::FirstSource + static_cast<int>(i)] = m_sourceEdits[i]->CoreText();
+    return treluza::MakeLine(f);
+}
+
+void TCadIngForm::ShowCurrent()
+{
+    const int current = m_data.current();
+    if (current < 0 || current >= m_data.count()) {
+        ClearFields();
+        return;
+    }
+    const IngredientFields f = ReadIngredient(m_data.records()[current]);
+    IngMaskEdit->SetCoreText(f[IngField::Name]);
+    for (std::size_t i = 0; i < m_valueEdits.size(); ++i)
+        m_valueEdits[i]->SetCoreText(f[kValueFields[i]]);
+    int group = -1;
+    for (std::size_t i = 0; i < m_groups.size(); ++i) {
+        if (CompareText(m_groups[i], f[IngField::Group]) == 0) {
+            group = static_cast<int>(i);
+            break;
+        }
+    }
+    NomGruComboBox->setCurrentIndex(group);
+    DatCotMaskEdit->SetCoreText(f[IngField::QuoteDate]);
+    const auto sources = ShownSources(f, m_editable, TrimTrailingSpaces(tableName));
+    for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)
+        m_sourceEdits[i]->SetCoreText(sources[i]);
+    takeCurrentValues();
+    markStored();
+    m_unsaved = false;
+}
+
+void TCadIngForm::ClearFields()
+{
+    IngMaskEdit->Clear();
+    for (TMaskEdit* e : m_valueEdits)
+        e->Clear();
+    DatCotMaskEdit->Clear();
+    for (TMaskEdit* e : m_sourceEdits)
+        e->Clear();
+    NomGruComboBox->setCurrentIndex(-1);
+    takeCurrentValues();
+    markStored();
+    m_unsaved = false;
+}
+
+void TCadIngForm::EnableValueFields(bool on)
+{
+    for (TMaskEdit* e : m_valueEdits)
+        e->setEnabled(on);
+    for (TMaskEdit* e : m_sourceEdits)
+        e->setEnabled(on);
+    DatCotMaskEdit->setEnabled(on);
+    NomGruComboBox->setEnabled(on);
+    LimNomGruBitBtn->setEnabled(on);
+    AltNomBitBtn->setEnabled(on);
+}
+
+void TCadIngForm::ApplyMode()
+{
+    if (!m_editable)
+        setMode(RegisterMode::Consulting);
+    const RegisterMode mode = m_mode;
+    if (mode == RegisterMode::Deleting || mode == RegisterMode::Changing)
+        return;
+    const bool empty = mode == RegisterMode::Empty;
+    const bool inserting = mode == RegisterMode::Inserting;
+    const bool showing = mode == RegisterMode::Showing;
+    const bool consulting = mode == RegisterMode::Consulting;
+    if (empty)
+        ClearFields();
+    EnableValueFields(inserting || showing);
+    AltNomBitBtn->setEnabled(showing);
+    IngMaskEdit->setEnabled(empty);
+    GraBitBtn->setEnabled(inserting || showing);
+    NovBitBtn->setEnabled(!consulting);
+    ExcBitBtn->setEnabled(showing);
+    AntBitBtn->setEnabled(showing || consulting);
+    ProBitBtn->setEnabled(showing || consulting);
+    LisBitBtn->setEnabled(false);
+    AjuBitBtn->setEnabled(true);
+    RetBitBtn->setEnabled(true);
+    if (empty)
+        IngMaskEdit->setFocus();
+    else if (inserting || showing)
+        kalMaskEdit->setFocus();
+}
+
+bool TCadIngForm::AcceptNewKey(const std::string& key)
+{
+    // The name also names the ingredient's measure file.
+    if (IsUsableName(key))
+        return true;
+    ShowMessageDialog(QStringLiteral("Código inválido!"), 1);
+    return false;
+}
+
+QString TCadIngForm::ListCaption() const
+{
+    return QStringLiteral("LISTA DE INGREDIENTES");
+}
+
+void TCadIngForm::SaveFile()
+{
+    SaveScrambledFile(m_filePath, m_data.records(), progress());
+}
+
+bool TCadIngForm::writeIngredientFile()
+{
+    try {
+        SaveFile();
+        m_fileChanged = false;
+        return true;
+    } catch (const std::exception&) {
+        ShowMessageDialog(QStringLiteral("Erro durante a alteração!"), 1);
+        return false;
+    }
+}
+
+void TCadIngForm::normaliseFocusedEdit()
+{
+    for (TMaskEdit* e : m_valueEdits) {
+        if (QApplication::focusWidget() == e)
+            NormaliseDecimalEdit(*e);
+    }
+}
+
+void TCadIngForm::takeCurrentValues()
+{
+    for (std::size_t i = 0; i < m_nutrients.size(); ++i)
+        m_nutrients[i].current = m_valueEdits[i]->CoreText();
+    m_unitCost.current = CusUniMaskEdit->CoreText();
+    m_date.current = DatCotMaskEdit->CoreText();
+}
+
+void TCadIngForm::markStored()
+{
+    for (TrackedValue& v : m_nutrients)
+        v.shown = v.current;
+    m_unitCost.shown = m_unitCost.current;
+    m_date.shown = m_date.current;
+}
+
+IngredientChange TCadIngForm::trackedChange() const
+{
+    IngredientChange change;
+    change.name = IngMaskEdit->CoreText();
+    change.nutrients = m_nutrients;
+    change.unitCost = m_unitCost;
+    change.date = m_date;
+    return change;
+}
+
+bool TCadIngForm::storeChange()
+{
+    normaliseFocusedEdit();
+    takeCurrentValues();
+    try {
+        m_data.replaceCurrent(MakeLine());
+        m_fileChanged = true;
+        PropagateChange(m_context.baseFolder, tableName, trackedChange(), progress());
+    } catch (const std::exception&) {
+        ShowMessageDialog(QStringLiteral("Erro durante a alteração!"), 1);
+        return false;
+    }
+    markStored();
+    return true;
+}
+
+void TCadIngForm::refuseConsultationOnly()
+{
+    ShowCoreMessage(ConsultationOnlyMessage(tableName), 1);
+    setMode(RegisterMode::Showing);
+}
+
+void TCadIngForm::AskToSave()
+{
+    if (!m_unsaved)
+        return;
+    const bool canStore =
+        m_editable && (m_mode == RegisterMode::Inserting || m_mode == RegisterMode::Showing);
+    if (canStore &&
+        ShowMessageDialog(QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), 2) == 6) {
+        if (m_mode == RegisterMode::Inserting) {
+            normaliseFocusedEdit();
+            takeCurrentValues();
+            m_data.insert(MakeLine());
+            m_fileChanged = true;
+            markStored();
+        } else {
+            storeChange();
+        }
+    }
+    m_unsaved = false;
+}
+
+void TCadIngForm::NovBitBtnClick()
+{
+    AskToSave();
+    ClearFields();
+    setMode(RegisterMode::Empty);
+    ApplyMode();
+}
+
+void TCadIngForm::GraBitBtnClick()
+{
+    if (m_mode == RegisterMode::Showing)
+        setMode(RegisterMode::Changing);
+    if (m_mode == RegisterMode::Inserting) {
+        if (!m_editable) {
+            refuseConsultationOnly();
+            ApplyMode();
+            return;
+        }
+        if (ShowMessageDialog(QStringLiteral("Confirma inclusão?"), 2) != 6) {
+            kalMaskEdit->setFocus();
+            return;
+        }
+        normaliseFocusedEdit();
+        takeCurrentValues();
+        m_data.insert(MakeLine());
+        m_fileChanged = true;
+        markStored();
+        m_unsaved = false;
+        setMode(RegisterMode::Showing);
+        ApplyMode();
+    } else if (m_mode == RegisterMode::Changing) {
+        if (!m_editable) {
+            refuseConsultationOnly();
+            ApplyMode();
+            return;
+        }
+        const std::string name = IngMaskEdit->CoreText();
+        if (m_context.iteVerForm)
+            m_context.iteVerForm->ScanIngredientUse(tableName, name, 3);
+        if (ShowMessageDialog(QStringLiteral("Confirma alteração?"), 2) != 6) {
+            ShowCurrent();
+            kalMaskEdit->setFocus();
+            setMode(RegisterMode::Showing);
+            return;
+        }
+        storeChange();
+        m_unsaved = false;
+        setMode(RegisterMode::Showing);
+        ApplyMode();
+    } else {
+        LogicError();
+    }
+}
+
+void TCadIngForm::ExcBitBtnClick()
+{
+    if (m_mode == RegisterMode::Showing)
+        setMode(RegisterMode::Deleting);
+    if (m_mode != RegisterMode::Deleting) {
+        LogicError();
+        return;
+    }
+    if (!m_editable) {
+        refuseConsultationOnly();
+        ApplyMode();
+        return;
+    }
+    const std::string name = IngMaskEdit->CoreText();
+    if (m_context.iteVerForm)
+        m_context.iteVerForm->ScanIngredientUse(tableName, name, 2);
+    if (ShowMessageDialog(QStringLiteral("Confirma exclusão?"), 2) != 6) {
+        setMode(RegisterMode::Showing);
+        ApplyMode();
+        return;
+    }
+    try {
+        m_data.removeCurrent();
+        m_fileChanged = true;
+        PropagateDelete(m_context.baseFolder, tableName, name, progress());
+        DeleteMeasureFile(m_context.baseFolder, tableName, name);
+    } catch (const std::exception&) {
+        ShowMessageDialog(QStringLiteral("Erro durante exclusão!"), 1);
+    }
+    m_unsaved = false;
+    setMode(RegisterMode::Empty);
+    ApplyMode();
+}
+
+void TCadIngForm::AntBitBtnClick()
+{
+    AskToSave();
+    TRegisterForm::AntBitBtnClick();
+}
+
+void TCadIngForm::ProBitBtnClick()
+{
+    AskToSave();
+    TRegisterForm::ProBitBtnClick();
+}
+
+void TCadIngForm::RetBitBtnClick()
+{
+    if (m_editable && m_loaded) {
+        AskToSave();
+        // A file that could not be written keeps the window open with the
+        // changes in memory, so that leaving can be tried again.
+        if (m_fileChanged && !writeIngredientFile())
+            return;
+    }
+    m_data.release();
+    m_loaded = false;
+    IngMaskEdit->setEnabled(true);
+    IngMaskEdit->setFocus();
+    accept();
+}
+
+void TCadIngForm::closeEvent(QCloseEvent* e)
+{
+    TRegisterForm::closeEvent(e);
+    if (!e->isAccepted() || !m_loaded)
+        return;
+    // Closed by a logic error: the changes the user confirmed are kept.
+    if (m_editable && m_fileChanged)
+        writeIngredientFile();
+    m_data.release();
+    m_loaded = false;
+}
+
+void TCadIngForm::DatCotMaskEditExit(QWidget*)
+{
+    const std::string text = DatCotMaskEdit->CoreText();
+    m_date.current = text;
+    if (text == BlankTemplate(kQuoteDateMask) || IsValidQuoteDate(text))
+        return;
+    ShowMessageDialog(QStringLiteral("Data inválida!"), 1);
+    DatCotMaskEdit->setFocus();
+}
+
+void TCadIngForm::LimNomGruBitBtnClick()
+{
+    if (ShowMessageDialog(QStringLiteral("Limpa o campo \"Grupo\"?"), 2) != 6)
+        return;
+    if (NomGruComboBox->currentIndex() >= 0) {
+        NomGruComboBox->setCurrentIndex(-1);
+        m_unsaved = true;
+    }
+}
+
+void TCadIngForm::AltNomBitBtnClick()
+{
+    if (m_mode != RegisterMode::Showing || !m_editable || !m_context.altNomForm)
+        return;
+    const std::string oldName = IngMaskEdit->CoreText();
+    if (m_context.altNomForm->AskNewName(QStringLiteral("Altera nome do ingrediente"),
+                                         IngMaskEdit->editMask(), Qs(oldName)) != 1)
+        return;
+    const std::string newName = m_context.altNomForm->NewCoreName();
+    // A blank name could never be looked up again, and the name also names the
+    // measure file.
+    if (IsBlank(newName) || !IsUsableName(newName)) {
+        ShowMessageDialog(QStringLiteral("Código inválido!"), 1);
+        return;
+    }
+    if (m_data.keys().find(newName) >= 0) {
+        ShowMessageDialog(QStringLiteral("Já existe um ingrediente com o novo nome!"), 1);
+        return;
+    }
+    normaliseFocusedEdit();
+    takeCurrentValues();
+    IngMaskEdit->SetCoreText(newName);
+    // The line is built from the edits: other edits not yet stored go in too.
+    m_data.renameCurrent(newName, MakeLine());
+    m_fileChanged = true;
+    m_unsaved = false;
+    try {
+        SaveFile();
+        m_fileChanged = false;
+        MoveMeasureFile(m_context.baseFolder, tableName, oldName, newName);
+        PropagateRename(m_context.baseFolder, tableName, oldName, newName, progress());
+        // Values stored with the rename reach the preparations like a change.
+        const IngredientChange change = trackedChange();
+        const bool valuesChanged = change.unitCost.changed() || change.date.changed() ||
+                                   std::any_of(change.nutrients.begin(), change.nutrients.end(),
+                                               [](const TrackedValue& v) { return v.changed(); });
+        if (valuesChanged)
+            PropagateChange(m_context.baseFolder, tableName, change, progress());
+        markStored();
+    } catch (const std::exception&) {
+        ShowMessageDialog(QStringLiteral("Erro durante a alteração!"), 1);
+    }
+    m_data.lookup(newName);
+}
+
+} // namespace treluza

@@ -1,0 +1,186 @@
+// The usage warning window, with the scan and the progress window.
+#include "dialogs/ConUnit.h"
+#include "dialogs/IteVerUnit.h"
+#include "gui/BitBtn.h"
+#include "harness/GuiHarness.h"
+#include "store/FileIo.h"
+#include "store/Paths.h"
+
+#include <QListWidget>
+#include <QProgressBar>
+#include <QtTest>
+
+using namespace treluza;
+using namespace treluza::test;
+
+namespace {
+
+std::string Pad(std::string s, std::size_t n)
+{
+    s.resize(n, ' ');
+    return s;
+}
+
+const std::string kTable = Pad("Tabela 1", 20);
+const std::string kEquals(73, '=');
+
+struct Scene {
+    GuiEnvironment env;
+    TConForm con;
+    TIteVerForm form{env.context()};
+    Scene()
+    {
+        env.context().conForm = &con;
+        env.context().iteVerForm = &form;
+    }
+    // Two preparations in the index, the first using the egg twice.
+    void writeTable()
+    {
+        SaveLines(
+            PreparationIndexPath(env.base(), kTable),
+            {Pad("Omelete", 40) + "|   200|", Pad("Bolo", 40) + "|   900|", Pad("Salada", 40) + "|   300|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Omelete", 40)),
+                  {Pad("Ovo", 60) + "|   100,0|", Pad("Ovo", 60) + "|    50,0|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Bolo", 40)),
+                  {Pad("Farinha", 60) + "|   300,0|", Pad("Ovo", 60) + "|   120,0|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Salada", 40)), {Pad("Alface", 60) + "|"});
+    }
+};
+
+const std::vector<std::string> kExpected{"AVISO : ",
+                                         " O ingrediente <<<Ovo>>>",
+                                         " est\xE1 sendo utilizado pelas prepara\xE7\xF5"
+                                         "es listadas abaixo.",
+                                         kEquals,
+                                         Pad("Omelete", 40),
+                                         Pad("Omelete", 40),
+                                         Pad("Bolo", 40)};
+
+} // namespace
+
+class IteVerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void usedIngredientListsItsPreparationsAndSavesThemAsText()
+    {
+        Scene s;
+        s.writeTable();
+        ScriptedDialogs dialogs;
+        const QString file = QString::fromStdString((s.env.base() / "lista").string());
+        dialogs.saveAnswer = file;
+        auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
+            QCOMPARE(f.windowTitle(), QStringLiteral("ATENÇÃO"));
+            QCOMPARE(f.Lines(), kExpected);
+            QVERIFY(!s.con.isVisible());
+            QCOMPARE(s.con.ProgressBar->maximum(), 3);
+            screenshot(f, QStringLiteral("itever"));
+            click(*f.BitBtn2);
+            QVERIFY(f.isVisible());
+            click(*f.BitBtn3);
+        });
+        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3));
+        QVERIFY(*ran);
+        QCOMPARE(dialogs.lastFilter, QStringLiteral("txt|*.txt"));
+        QCOMPARE(dialogs.lastSuffix, QString());
+        // The name as typed, no extension added; Windows-1252 with CR LF.
+        std::string bytes;
+        for (const std::string& line : kExpected)
+            bytes += line + "\r\n";
+        QCOMPARE(GuiEnvironment::readBytes(s.env.base() / "lista"), bytes);
+    }
+
+    void printSendsEveryLineInOneDocument()
+    {
+        Scene s;
+        s.writeTable();
+        ScriptedDialogs dialogs;
+        auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
+            click(*f.BitBtn1);
+            click(*f.BitBtn3);
+        });
+        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 2));
+        QVERIFY(*ran);
+        QCOMPARE(dialogs.documents.size(), std::size_t(1));
+        QCOMPARE(dialogs.documents[0].size(), qsizetype(kExpected.size()));
+        QCOMPARE(dialogs.documents[0][2],
+                 QStringLiteral(" está sendo utilizado pelas preparações listadas abaixo."));
+        QCOMPARE(dialogs.lastFont, s.form.IteVerListBox->font());
+    }
+
+    void unusedIngredientOrNoPreparationsShowNothing()
+    {
+        Scene s;
+        MessageScript none;
+        QVERIFY(!s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3)); // no preparations at all
+        QCOMPARE(s.con.ProgressBar->maximum(), 0);
+        QVERIFY(!s.con.isVisible());
+        s.writeTable();
+        QVERIFY(!s.form.ScanIngredientUse(kTable, Pad("Sal", 60), 2));
+        QVERIFY(!s.form.isVisible());
+    }
+
+    void failedSaveIsReportedAndTheWindowStaysOpen()
+    {
+        Scene s;
+        s.writeTable();
+        ScriptedDialogs dialogs;
+        const QString file = QString::fromStdString((s.env.base() / "sem-pasta" / "lista.txt").string());
+        dialogs.saveAnswer = file;
+        MessageScript script{
+            {QStringLiteral("Não foi possível gravar o arquivo ") + file + QStringLiteral(" !"), kOk}};
+        auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
+            click(*f.BitBtn2);
+            QVERIFY(f.isVisible());
+            dialogs.saveAnswer.clear(); // a cancelled save writes nothing
+            click(*f.BitBtn2);
+            click(*f.BitBtn3);
+        });
+        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3));
+        QVERIFY(*ran);
+        QVERIFY(script.done());
+        QVERIFY(!std::filesystem::exists(s.env.base() / "sem-pasta"));
+    }
+
+    void otherRegistersAddTheirOwnMessage()
+    {
+        Scene s;
+        auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
+            QCOMPARE(f.Lines(), (std::vector<std::string>{"AVISO : ", " O grupo <<<Doces>>> est\xE1 em uso.",
+                                                          kEquals, "Pudim"}));
+            click(*f.BitBtn3);
+        });
+        s.form.ShowUsage("AVISO : // O grupo <<<Doces>>> est\xE1 em uso.//", {"Pudim"});
+        QVERIFY(*ran);
+    }
+
+    void progressWindowShowsWhileWorking()
+    {
+        TConForm con;
+        QCOMPARE(con.windowTitle(), QStringLiteral("Aguarde Processamento ..."));
+        QCOMPARE(con.size(), QSize(436, 30));
+        con.begin(100);
+        QVERIFY(con.isVisible());
+        con.position(40);
+        QCOMPARE(con.ProgressBar->value(), 40);
+        screenshot(con, QStringLiteral("con"));
+        con.end();
+        QVERIFY(!con.isVisible());
+    }
+
+    void buttonCaptionsFit()
+    {
+        Scene s;
+        QCOMPARE(s.form.size(), QSize(600, 400));
+        for (TBitBtn* b : {s.form.BitBtn1, s.form.BitBtn2, s.form.BitBtn3}) {
+            QCOMPARE(b->size(), QSize(200, 25));
+            QVERIFY(b->sizeHint().width() <= b->width());
+        }
+        QCOMPARE(s.form.BitBtn1->text(), QStringLiteral("Imprime Lista"));
+        QCOMPARE(s.form.BitBtn2->text(), QStringLiteral("Salva lista"));
+        QCOMPARE(s.form.BitBtn3->text(), QStringLiteral("Continua"));
+    }
+};
+
+QTEST_MAIN(IteVerTest)
+#include "IteVerTest.moc"

@@ -1,0 +1,194 @@
+// The twin group registers: create, refuse to delete a group in use, rename
+// with the carry into the ingredients and the preparation index.
+#include "app/LisUnit.h"
+#include "dialogs/AltNomUnit.h"
+#include "dialogs/IteVerUnit.h"
+#include "fixtures/TableFixture.h"
+#include "groups/CadGruIngUnit.h"
+#include "groups/CadGruPreUnit.h"
+#include "gui/BitBtn.h"
+#include "gui/MaskEdit.h"
+#include "harness/GuiHarness.h"
+
+#include <QtTest>
+
+using namespace treluza;
+using namespace treluza::test;
+
+namespace {
+
+struct Fixture {
+    GuiEnvironment env;
+    TLisForm lis;
+    TAltNomForm altNom;
+    TIteVerForm iteVer{env.context()};
+    TableFixture table{env.base(), "Tabela 1            "};
+    Fixture()
+    {
+        env.context().lisForm = &lis;
+        env.context().altNomForm = &altNom;
+        env.context().iteVerForm = &iteVer;
+        table.ingredient("Banana", "Frutas").ingredient("Sal", "Temperos").ingredient("Maçã", "Frutas");
+        table.preparation("Salada de frutas", "Sobremesas", {{"Banana", ""}});
+        table.preparation("Arroz", "Pratos", {{"Sal", ""}});
+        table.write();
+        table.groups(IngredientGroupFilePath(env.base(), table.table()), 20, {"Frutas", "Temperos", "Carnes"});
+        table.groups(PreparationGroupFilePath(env.base(), table.table()), 30, {"Sobremesas", "Pratos"});
+    }
+    std::string bytes(const std::filesystem::path& p) { return GuiEnvironment::readBytes(p); }
+};
+
+void Show(TCadGruForm& form, const QString& name)
+{
+    typeInto(*form.GruMaskEdit, name);
+    leaveTowards(*form.GruMaskEdit, *form.NovBitBtn);
+}
+
+}  // namespace
+
+class CadGruTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createsAGroupWithItsPaddingAndCaption()
+    {
+        Fixture f;
+        TCadGruPreForm form(f.env.context());
+        form.tableName = f.table.table();
+        QVERIFY(openForm(form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("CADASTRO DE GRUPOS DE PREPARAÇÕES - Tabela ativa : Tabela 1"));
+        MessageScript script{{QStringLiteral("Confirma inclusão?"), kYes},
+                             {QStringLiteral("Inclusão efetuada com sucesso!"), kOk}};
+        Show(form, QStringLiteral("Bolos"));
+        QCOMPARE(form.mode(), RegisterMode::Inserting);
+        QCOMPARE(QApplication::focusWidget(), form.GraBitBtn);
+        click(*form.GraBitBtn);
+        QVERIFY(script.done());
+        QCOMPARE(f.bytes(PreparationGroupFilePath(f.env.base(), f.table.table())),
+                 Padded("Bolos", 30) + "|\r\n" + Padded("Pratos", 30) + "|\r\n" + Padded("Sobremesas", 30) + "|\r\n");
+        screenshot(form, QStringLiteral("cadgrupre"));
+    }
+
+    void groupInUseIsNotDeletedAndTheUsersAreListed()
+    {
+        Fixture f;
+        TCadGruIngForm form(f.env.context());
+        form.tableName = f.table.table();
+        QVERIFY(openForm(form));
+        Show(form, QStringLiteral("frutas"));
+        QCOMPARE(form.mode(), RegisterMode::Showing);
+        std::vector<std::string> listed;
+        auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& w) {
+            listed = w.Lines();
+            w.close();
+        });
+        MessageScript script;
+        click(*form.ExcBitBtn);
+        QVERIFY(*ran);
+        QVERIFY(script.done());
+        QCOMPARE(form.mode(), RegisterMode::Showing);
+        QCOMPARE(listed.size(), std::size_t(8));
+        QCOMPARE(listed[0], Cp(" O grupo de ingrediente <<<Frutas>>>"));
+        QCOMPARE(listed[5], std::string(73, '='));
+        QCOMPARE(listed[6], Padded("Banana", 60));
+        QCOMPARE(listed[7], Padded("Maçã", 60));
+        // A group nobody uses goes.
+        form.activateWindow();  // the offscreen platform does not give it back by itself
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        click(*form.NovBitBtn);
+        QCOMPARE(form.mode(), RegisterMode::Empty);
+        Show(form, QStringLiteral("Carnes"));
+        QCOMPARE(form.GruMaskEdit->Text(), QStringLiteral("Carnes              "));
+        QCOMPARE(form.mode(), RegisterMode::Showing);
+        MessageScript del{{QStringLiteral("Confirma exclusão?"), kYes},
+                          {QStringLiteral("Exclusão efetuada com sucesso!"), kOk}};
+        click(*form.ExcBitBtn);
+        QVERIFY(del.done());
+        QCOMPARE(f.bytes(IngredientGroupFilePath(f.env.base(), f.table.table())),
+                 Padded("Frutas", 20) + "|\r\n" + Padded("Temperos", 20) + "|\r\n");
+    }
+
+    void renameCarriesIntoTheIngredientsAndRefusesTakenNames()
+    {
+        Fixture f;
+        TCadGruIngForm form(f.env.context());
+        form.tableName = f.table.table();
+        QVERIFY(openForm(form));
+        Show(form, QStringLiteral("Frutas"));
+        const auto before = f.table.ingredientLines();
+        for (const QString& taken : {QStringLiteral("Temperos"), QStringLiteral("FRUTAS")}) {
+            auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+                QCOMPARE(d.windowTitle(), QStringLiteral("Altera nome do grupo de ingredientes"));
+                typeInto(*d.NovNomMaskEdit, taken);
+                click(*d.ConBitBtn);
+            });
+            MessageScript script{{QStringLiteral("Nome do grupo já existe!"), kOk}};
+            click(*form.AltNomBitBtn);
+            QVERIFY(*ran);
+            QVERIFY(script.done());
+        }
+        QCOMPARE(f.table.ingredientLines(), before);
+        auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+            typeInto(*d.NovNomMaskEdit, QStringLiteral("Frutas frescas"));
+            click(*d.ConBitBtn);
+        });
+        MessageScript script;
+        click(*form.AltNomBitBtn);
+        QVERIFY(*ran);
+        QVERIFY(script.done());
+        QCOMPARE(form.GruMaskEdit->Text(), QStringLiteral("Frutas frescas      "));
+        const auto after = f.table.ingredientLines();
+        QCOMPARE(after.size(), before.size());
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            std::string expected = before[i];
+            SetFieldOf(IngField::Group, expected,
+                       FieldOf(IngField::Group, before[i]) == Padded("Frutas", 20) ? Padded("Frutas frescas", 20)
+                                                                                   : FieldOf(IngField::Group, before[i]));
+            QCOMPARE(after[i], expected);
+        }
+        // "&Grava" now acts on the group under its new name.
+        MessageScript save{{QStringLiteral("Confirma alteração?"), kYes},
+                           {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
+        click(*form.GraBitBtn);
+        QVERIFY(save.done());
+        QCOMPARE(f.bytes(IngredientGroupFilePath(f.env.base(), f.table.table())),
+                 Padded("Carnes", 20) + "|\r\n" + Padded("Frutas frescas", 20) + "|\r\n" + Padded("Temperos", 20) +
+                     "|\r\n");
+    }
+
+    void preparationGroupRenameRewritesFieldThirtyNineOnly()
+    {
+        Fixture f;
+        TCadGruPreForm form(f.env.context());
+        form.tableName = f.table.table();
+        QVERIFY(openForm(form));
+        Show(form, QStringLiteral("Pratos"));
+        const auto index = PreparationIndexPath(f.env.base(), f.table.table());
+        const std::string before = f.bytes(index);
+        auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+            typeInto(*d.NovNomMaskEdit, QStringLiteral("Pratos principais"));
+            click(*d.ConBitBtn);
+        });
+        click(*form.AltNomBitBtn);
+        QVERIFY(*ran);
+        std::string expected = before;
+        expected.replace(expected.find(Padded("Pratos", 30)), 30, Padded("Pratos principais", 30));
+        QCOMPARE(f.bytes(index), expected);
+    }
+
+    void emptyListAndBlankName()
+    {
+        GuiEnvironment env;
+        TLisForm lis;
+        env.context().lisForm = &lis;
+        TCadGruIngForm form(env.context());
+        form.tableName = "T";
+        QVERIFY(openForm(form));
+        MessageScript script{{QStringLiteral("Não existem registros no arquivo!"), kOk}};
+        click(*form.LisBitBtn);
+        QVERIFY(script.done());
+    }
+};
+
+QTEST_MAIN(CadGruTest)
+#include "CadGruTest.moc"
