@@ -235,6 +235,15 @@ int main(int argc, char** argv)
     Png("ajuda", n, [&](QPainter& p, double s) { Question(p, s, blue); });
     Png("imprime", n, [&](QPainter& p, double s) { Printer(p, s); });
     Png("retorna", n, [&](QPainter& p, double s) { Door(p, s); });
+    Png("altera", n, [&](QPainter& p, double s) {
+        // A pencil across a sheet: change a name.
+        Sheet(p, s);
+        p.setPen(Pen(QColor(90, 60, 20), 1.2 * s));
+        p.setBrush(QColor(240, 190, 40));
+        const QPointF pencil[] = {QPointF(9 * s, 19 * s), QPointF(8 * s, 22 * s), QPointF(11 * s, 21 * s),
+                                  QPointF(21 * s, 11 * s), QPointF(19 * s, 9 * s)};
+        p.drawPolygon(pencil, 5);
+    });
 
     // The pictures of the main menu, larger.
     const int m = 64;

@@ -7,8 +7,13 @@
 #include "dialogs/ConUnit.h"
 #include "dialogs/IteVerUnit.h"
 #include "dialogs/MesDlgUnit.h"
+#include "groups/CadGruIngUnit.h"
+#include "groups/CadGruPreUnit.h"
 #include "gui/FormContext.h"
+#include "measures/CadMedCas2Unit.h"
 #include "store/Paths.h"
+#include "tables/CadTabUnit.h"
+#include "tables/CfgNutUnit.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -37,6 +42,11 @@ int main(int argc, char** argv)
     context.ajuForm = &aju;
     TLisForm lis;
     context.lisForm = &lis;
+    TCadMedCas2Form cadMedCas2(context);
+    TCfgNutForm cfgNut(context);
+    TCadTabForm cadTab(context);
+    TCadGruIngForm cadGruIng(context);
+    TCadGruPreForm cadGruPre(context);
     TMesDlgForm mesDlg;
     SetMessageDialogForm(&mesDlg);
     TConForm con;
@@ -47,6 +57,16 @@ int main(int argc, char** argv)
     context.iteVerForm = &iteVer;
 
     menu.PlugWindow(MenuButton::Help, &aju);
+    menu.PlugWindow(MenuButton::Tables, &cadTab);
+    menu.PlugWindow(MenuButton::Config, &cfgNut);
+    menu.PlugWindow(MenuButton::IngredientGroups, &cadGruIng,
+                    [&](const std::string& table) { cadGruIng.tableName = table; });
+    menu.PlugWindow(MenuButton::PreparationGroups, &cadGruPre,
+                    [&](const std::string& table) { cadGruPre.tableName = table; });
+    menu.PlugWindow(MenuButton::Measures, &cadMedCas2, [&](const std::string& table) {
+        cadMedCas2.tableName = table;
+        cadMedCas2.setMode(RegisterMode::Empty);
+    });
 
     menu.ReadActiveTable();
     menu.show();

@@ -45,6 +45,8 @@ public:
     TBitBtn* RetBitBtn = nullptr;
 
     RegisterMode mode() const { return m_mode; }
+    /** The register mode; openers hand over mode Empty. */
+    void setMode(RegisterMode mode) { m_mode = mode; }
     const RegisterData& data() const { return m_data; }
 
     /** The shared handlers (public so that tests and openers can reach them). */
@@ -112,7 +114,6 @@ protected:
 
     /** Shows "Erro de lógica!" and closes the window. */
     void LogicError();
-    void setMode(RegisterMode mode) { m_mode = mode; }
 
     /** The rename of the current record through the rename dialog: refuses a
      *  blank name and a name the key list holds (existsMessage), then replaces

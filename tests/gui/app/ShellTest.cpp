@@ -1,0 +1,63 @@
+// The shell end to end: a table created in the table registry and fixed in
+// the configuration window becomes the active table of the main menu.
+#include "app/LisUnit.h"
+#include "app/TreluzaV4Unit.h"
+#include "gui/BitBtn.h"
+#include "gui/MaskEdit.h"
+#include "harness/GuiHarness.h"
+#include "tables/CadTabUnit.h"
+#include "tables/CfgNutUnit.h"
+
+#include <QCheckBox>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace treluza;
+using namespace treluza::test;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createdAndFixedTableShowsInTheCaption()
+    {
+        GuiEnvironment env;
+        TLisForm lis;
+        env.context().lisForm = &lis;
+        TTreluzaV4Form menu(env.context());
+        TCfgNutForm cfgNut(env.context());
+        TCadTabForm cadTab(env.context());
+        menu.PlugWindow(MenuButton::Tables, &cadTab);
+        menu.PlugWindow(MenuButton::Config, &cfgNut);
+        QVERIFY(openForm(menu));
+        QCOMPARE(menu.windowTitle(), QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"));
+
+        auto created = onNextModal<TCadTabForm>([](TCadTabForm& form) {
+            MessageScript script{{QStringLiteral("Confirma inclusão?"), kYes},
+                                 {QStringLiteral("Inclusão efetuada com sucesso!"), kOk}};
+            typeInto(*form.TabMaskEdit, QStringLiteral("Tabela 1"));
+            pressEnter(*form.TabMaskEdit);
+            typeInto(*form.DesTabMaskEdit, QStringLiteral("Minha tabela"));
+            click(*form.GraBitBtn);
+            QVERIFY(script.done());
+            click(*form.RetBitBtn);
+        });
+        QTest::mouseClick(menu.TabBitBtn, Qt::LeftButton);
+        QVERIFY(*created);
+
+        auto fixed = onNextModal<TCfgNutForm>([](TCfgNutForm& form) {
+            QTest::mouseClick(form.FixTabCheckBox, Qt::LeftButton, {},
+                              QPoint(5, form.FixTabCheckBox->height() / 2));
+            click(*form.GraBitBtn);
+        });
+        QTest::mouseClick(menu.CfgNutBitBtn, Qt::LeftButton);
+        QVERIFY(*fixed);
+        QTRY_COMPARE(menu.windowTitle(),
+                     QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0 - Tabela Ativa :Tabela 1            "));
+        QVERIFY(menu.fixed());
+        QCOMPARE(menu.activeTableName(), std::string("Tabela 1            "));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"
