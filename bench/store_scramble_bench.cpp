@@ -1,5 +1,6 @@
 // Loading and saving a scrambled ingredient file of 20,000 thirty-field lines,
 // against loading and saving the same lines as a plain file.
+#include "BenchData.h"
 #include "BenchSupport.h"
 
 #include "store/Cp1252.h"
@@ -17,44 +18,7 @@ using namespace treluza;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Food names from the composition table when it is at hand, else made up.
-std::vector<std::string> FoodNames()
-{
-    std::vector<std::string> names;
-    std::ifstream in(fs::path(TRELUZA_SHARED_DATA) / "taco" / "alimentos.csv");
-    std::string row;
-    std::getline(in, row);
-    while (std::getline(in, row)) {
-        const auto a = row.find(",\"", row.find(",\"") + 1);
-        const auto b = row.find('"', a + 2);
-        if (a != std::string::npos && b != std::string::npos)
-            names.push_back(FromUtf8(row.substr(a + 2, b - a - 2)));
-    }
-    if (names.empty())
-        names = {Cp("Arroz, integral, cozido"), Cp("Feijão, carioca, cru"), Cp("Pão, trigo, francês")};
-    return names;
-}
-
-RecordList MakeIngredients(int count)
-{
-    const auto names = FoodNames();
-    std::mt19937 rng(1);
-    std::uniform_real_distribution<double> value(0, 900);
-    RecordList list(true);
-    for (int i = 0; list.count() < count; ++i) {
-        std::string line = FitRight(names[static_cast<std::size_t>(i) % names.size()] + " " + std::to_string(i), 60);
-        line = TrimTrailingSpaces(line) + std::string(60 - TrimTrailingSpaces(line).size(), ' ') + "|";
-        for (int f = 2; f <= 11; ++f)
-            line += FormatDecimal(2, 9, value(rng)) + "|";
-        line += "|" + FitRight("Frutas", 20) + "|" + FormatDecimal(2, 5, 1.05) + "|" + FormatDecimal(2, 5, 2.1) +
-                "|" + FormatDecimal(2, 9, value(rng)) + "|01/12/26|";
-        for (int f = 19; f <= 30; ++f)
-            line += Cp("Tabela Brasileira de Composição") + "|";
-        list.add(line);
-    }
-    return list;
-}
+using bench::MakeIngredients;
 
 struct Files {
     fs::path folder = fs::temp_directory_path() / "treluza-bench-scramble";

@@ -10,6 +10,7 @@
 #include "groups/CadGruIngUnit.h"
 #include "groups/CadGruPreUnit.h"
 #include "gui/FormContext.h"
+#include "ingredients/CadIngUnit.h"
 #include "measures/CadMedCas2Unit.h"
 #include "store/Paths.h"
 #include "tables/CadTabUnit.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     TCadGruPreForm cadGruPre(context);
     TMesDlgForm mesDlg;
     SetMessageDialogForm(&mesDlg);
+    TCadIngForm cadIng(context);
     TConForm con;
     context.conForm = &con;
     TAltNomForm altNom;
@@ -63,6 +65,8 @@ int main(int argc, char** argv)
                     [&](const std::string& table) { cadGruIng.tableName = table; });
     menu.PlugWindow(MenuButton::PreparationGroups, &cadGruPre,
                     [&](const std::string& table) { cadGruPre.tableName = table; });
+    menu.PlugWindow(MenuButton::Ingredients, &cadIng,
+                    [&](const std::string& table) { cadIng.HandOver(table); });
     menu.PlugWindow(MenuButton::Measures, &cadMedCas2, [&](const std::string& table) {
         cadMedCas2.tableName = table;
         cadMedCas2.setMode(RegisterMode::Empty);

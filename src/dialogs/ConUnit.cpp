@@ -29,9 +29,10 @@ void TConForm::begin(int maximum)
 {
     ProgressBar->setRange(0, std::max(maximum, 0));
     ProgressBar->setValue(0);
-    show();
-    raise();
-    repaintNow();
+    m_clock.start();
+    m_lastPaint = 0;
+    if (m_showDelay <= 0)
+        showNow();
 }
 
 void TConForm::position(int value)
@@ -39,7 +40,14 @@ void TConForm::position(int value)
     if (value == ProgressBar->value())
         return;
     ProgressBar->setValue(value);
-    repaintNow();
+    // Work that ends quickly never shows the window; longer work shows it and
+    // repaints a few times a second, not at every step.
+    if (!isVisible()) {
+        if (m_clock.elapsed() >= m_showDelay)
+            showNow();
+    } else if (m_clock.elapsed() - m_lastPaint >= kPaintInterval) {
+        repaintNow();
+    }
 }
 
 void TConForm::end()
@@ -47,11 +55,19 @@ void TConForm::end()
     hide();
 }
 
+void TConForm::showNow()
+{
+    show();
+    raise();
+    repaintNow();
+}
+
 void TConForm::repaintNow()
 {
     // Paint and window-system events only: keys and clicks wait until the
     // operation is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_lastPaint = m_clock.elapsed();
 }
 
 } // namespace treluza

@@ -3,10 +3,13 @@
 //
 // How to use it: pass it as the ProgressSink of a core operation
 // (LoadScrambledFile, ScanIngredientUse, ...). begin(maximum) shows it, not
-// modal, with the bar's range 0..maximum; position() moves the bar; end()
-// closes it. While it shows, the window repaints but takes no user input.
+// modal, with the bar's range 0..maximum, once the work has lasted a moment
+// (quick work shows nothing); position() moves the bar; end() closes it.
+// While it shows, the window repaints but takes no user input.
 #include "gui/Form.h"
 #include "store/Sinks.h"
+
+#include <QElapsedTimer>
 
 class QProgressBar;
 
@@ -23,8 +26,18 @@ public:
 
     QProgressBar* ProgressBar;
 
+    /** How long work runs before the window shows (0 shows it at once). */
+    void setShowDelay(int milliseconds) { m_showDelay = milliseconds; }
+
 private:
+    static constexpr qint64 kPaintInterval = 40;
+
+    void showNow();
     void repaintNow();
+
+    QElapsedTimer m_clock;
+    qint64 m_lastPaint = 0;
+    int m_showDelay = 150;
 };
 
 } // namespace treluza

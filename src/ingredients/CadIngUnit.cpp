@@ -659,12 +659,25 @@ void TCadIngForm::AltNomBitBtnClick()
     m_data.renameCurrent(newName, MakeLine());
     m_fileChanged = true;
     m_unsaved = false;
-    try {
+    // The steps do not depend on one another: one that fails does not keep the
+    // others from bringing the measures and the preparations in step with the
+    // record list (an ingredient file not written is written on leaving).
+    bool failed = false;
+    const auto step = [&failed](const auto& action) {
+        try {
+            action();
+        } catch (const std::exception&) {
+            failed = true;
+        }
+    };
+    step([this] {
         SaveFile();
         m_fileChanged = false;
-        MoveMeasureFile(m_context.baseFolder, tableName, oldName, newName);
-        PropagateRename(m_context.baseFolder, tableName, oldName, newName, progress());
-        // Values stored with the rename reach the preparations like a change.
+    });
+    step([&] { MoveMeasureFile(m_context.baseFolder, tableName, oldName, newName); });
+    step([&] { PropagateRename(m_context.baseFolder, tableName, oldName, newName, progress()); });
+    // Values stored with the rename reach the preparations like a change.
+    step([this] {
         const IngredientChange change = trackedChange();
         const bool valuesChanged = change.unitCost.changed() || change.date.changed() ||
                                    std::any_of(change.nutrients.begin(), change.nutrients.end(),
@@ -672,9 +685,9 @@ void TCadIngForm::AltNomBitBtnClick()
         if (valuesChanged)
             PropagateChange(m_context.baseFolder, tableName, change, progress());
         markStored();
-    } catch (const std::exception&) {
+    });
+    if (failed)
         ShowMessageDialog(QStringLiteral("Erro durante a alteração!"), 1);
-    }
     m_data.lookup(newName);
 }
 

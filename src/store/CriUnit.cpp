@@ -144,14 +144,15 @@ constexpr std::array<unsigned char, 60> BuildCycle()
 
 constexpr std::array<unsigned char, 60> kCycle = BuildCycle();
 
-// Table pointers per position of the cycle, for the forward and inverse tables.
-using TableRow = std::array<const unsigned char*, 60>;
+// The table of each position of the cycle laid out one after the other, so
+// that the byte at position p goes through row p with a single lookup.
+using TableRow = std::array<std::array<unsigned char, 256>, 60>;
 
 TableRow Row(const std::array<Table, 5>& tables)
 {
     TableRow row{};
     for (std::size_t p = 0; p < 60; ++p)
-        row[p] = tables[kCycle[p]].data();
+        row[p] = tables[kCycle[p]];
     return row;
 }
 
@@ -162,9 +163,8 @@ void TranslateInPlace(std::size_t lineIndex, char* text, std::size_t n, const Ta
     std::size_t k = 0;
     while (k < n) {
         const std::size_t run = std::min(n - k, 60 - p);
-        const unsigned char* const* tables = row.data() + p;
         for (std::size_t j = 0; j < run; ++j)
-            s[k + j] = tables[j][s[k + j]];
+            s[k + j] = row[p + j][s[k + j]];
         k += run;
         p = 0;
     }

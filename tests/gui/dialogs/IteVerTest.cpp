@@ -160,6 +160,13 @@ private slots:
         QCOMPARE(con.windowTitle(), QStringLiteral("Aguarde Processamento ..."));
         QCOMPARE(con.size(), QSize(436, 30));
         con.begin(100);
+        QVERIFY(!con.isVisible());  // quick work shows nothing
+        QTest::qWait(200);
+        con.position(20);
+        QVERIFY(con.isVisible());  // work that lasts shows the window
+        con.end();
+        con.setShowDelay(0);
+        con.begin(100);
         QVERIFY(con.isVisible());
         con.position(40);
         QCOMPARE(con.ProgressBar->value(), 40);

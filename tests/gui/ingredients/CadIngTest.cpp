@@ -476,6 +476,8 @@ private slots:
                                    "Copo|  200,0|\r\n");
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
+        // An edit not stored yet is stored by the rename and reaches the preparations.
+        retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("200"));
         {
             MessageScript script{{QStringLiteral("Já existe um ingrediente com o novo nome!"), kOk}};
             auto ran = onNextModal<TAltNomForm>([](TAltNomForm& d) {
@@ -506,6 +508,8 @@ private slots:
                  std::string("Copo|  200,0|\r\n"));
         const auto lines = LoadLines(PrepPath(f.base(), "Sopa"));
         QCOMPARE(KeyOf(lines[0]), Name60(Cp("Leite/pó")));
+        QCOMPARE(FieldOf(LineField::Energy, lines[0]), std::string("   100,00"));
+        QCOMPARE(FieldOf(IngField::Energy, stored[0]), std::string(" 200,00"));
         QCOMPARE(KeyOf(lines[1]), Name60("Sal"));
 
         // Sal has no measures: none appears under either name.
