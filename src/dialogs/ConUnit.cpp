@@ -37,17 +37,20 @@ void TConForm::begin(int maximum)
 
 void TConForm::position(int value)
 {
+    // Work that ends quickly never shows the window (nor touches the bar);
+    // longer work shows it and repaints a few times a second, not at every step.
+    if (!isVisible()) {
+        if (m_clock.elapsed() < m_showDelay)
+            return;
+        ProgressBar->setValue(value);
+        showNow();
+        return;
+    }
     if (value == ProgressBar->value())
         return;
     ProgressBar->setValue(value);
-    // Work that ends quickly never shows the window; longer work shows it and
-    // repaints a few times a second, not at every step.
-    if (!isVisible()) {
-        if (m_clock.elapsed() >= m_showDelay)
-            showNow();
-    } else if (m_clock.elapsed() - m_lastPaint >= kPaintInterval) {
+    if (m_clock.elapsed() - m_lastPaint >= kPaintInterval)
         repaintNow();
-    }
 }
 
 void TConForm::end()
