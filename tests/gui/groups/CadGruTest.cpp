@@ -3,6 +3,7 @@
 #include "app/LisUnit.h"
 #include "dialogs/AltNomUnit.h"
 #include "dialogs/IteVerUnit.h"
+#include "fixtures/SharedWindows.h"
 #include "fixtures/TableFixture.h"
 #include "groups/CadGruIngUnit.h"
 #include "groups/CadGruPreUnit.h"
@@ -19,15 +20,10 @@ namespace {
 
 struct Fixture {
     GuiEnvironment env;
-    TLisForm lis;
-    TAltNomForm altNom;
-    TIteVerForm iteVer{env.context()};
+    SharedWindows shared{env.context()};
     TableFixture table{env.base(), "Tabela 1            "};
     Fixture()
     {
-        env.context().lisForm = &lis;
-        env.context().altNomForm = &altNom;
-        env.context().iteVerForm = &iteVer;
         table.ingredient("Banana", "Frutas").ingredient("Sal", "Temperos").ingredient("Maçã", "Frutas");
         table.preparation("Salada de frutas", "Sobremesas", {{"Banana", ""}});
         table.preparation("Arroz", "Pratos", {{"Sal", ""}});

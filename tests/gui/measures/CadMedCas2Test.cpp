@@ -4,6 +4,7 @@
 #include "app/LisUnit.h"
 #include "dialogs/AltNomUnit.h"
 #include "dialogs/IteVerUnit.h"
+#include "fixtures/SharedWindows.h"
 #include "fixtures/TableFixture.h"
 #include "gui/BitBtn.h"
 #include "gui/MaskEdit.h"
@@ -21,16 +22,11 @@ namespace {
 
 struct Fixture {
     GuiEnvironment env;
-    TLisForm lis;
-    TAltNomForm altNom;
-    TIteVerForm iteVer{env.context()};
+    SharedWindows shared{env.context()};
     TableFixture table{env.base(), "T"};
     TCadMedCas2Form form{env.context()};
     Fixture()
     {
-        env.context().lisForm = &lis;
-        env.context().altNomForm = &altNom;
-        env.context().iteVerForm = &iteVer;
         table.ingredient("Arroz").ingredient("Feijão");
         table.preparation("Arroz doce", "", {{"Arroz", "Xícara"}});
         table.preparation("Feijoada", "", {{"Feijão", "Colher de sopa"}, {"Arroz", "Colher de sopa"}});
