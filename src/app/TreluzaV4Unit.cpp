@@ -166,12 +166,16 @@ bool TTreluzaV4Form::PickActiveTable()
     return true;
 }
 
-void TTreluzaV4Form::openWindow(MenuButton button, bool needsTable)
+void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
 {
     const Plug& plug = m_plugs[static_cast<std::size_t>(button)];
     if (!plug.form)
         return;
-    if (needsTable && !m_fixed && !PickActiveTable())
+    // A window that works on a table never opens on a name that cannot name
+    // one (no table fixed and none named): the table is asked for instead.
+    const bool ask = (need == TableNeed::Fixed && !m_fixed) ||
+                     (need == TableNeed::Named && !IsUsableName(m_tableName));
+    if (ask && !PickActiveTable())
         return;
     if (plug.handOver)
         plug.handOver(m_tableName);
@@ -183,35 +187,35 @@ void TTreluzaV4Form::openWindow(MenuButton button, bool needsTable)
 
 void TTreluzaV4Form::FimBitBtnClick()
 {
-    openWindow(MenuButton::Help, false);
+    openWindow(MenuButton::Help, TableNeed::None);
 }
 void TTreluzaV4Form::TabBitBtnClick()
 {
-    openWindow(MenuButton::Tables, false);
+    openWindow(MenuButton::Tables, TableNeed::None);
 }
 void TTreluzaV4Form::CfgNutBitBtnClick()
 {
-    openWindow(MenuButton::Config, false);
+    openWindow(MenuButton::Config, TableNeed::None);
 }
 void TTreluzaV4Form::GruBitBtnClick()
 {
-    openWindow(MenuButton::IngredientGroups, false);
+    openWindow(MenuButton::IngredientGroups, TableNeed::Named);
 }
 void TTreluzaV4Form::CadIngBitBtnClick()
 {
-    openWindow(MenuButton::Ingredients, true);
+    openWindow(MenuButton::Ingredients, TableNeed::Fixed);
 }
 void TTreluzaV4Form::MedCasBitBtnClick()
 {
-    openWindow(MenuButton::Measures, true);
+    openWindow(MenuButton::Measures, TableNeed::Fixed);
 }
 void TTreluzaV4Form::RelBitBtnClick()
 {
-    openWindow(MenuButton::PreparationGroups, false);
+    openWindow(MenuButton::PreparationGroups, TableNeed::Named);
 }
 void TTreluzaV4Form::CadTreluzaRotRotBitBtnClick()
 {
-    openWindow(MenuButton::Preparations, true);
+    openWindow(MenuButton::Preparations, TableNeed::Fixed);
 }
 
 void TTreluzaV4Form::BitBtn1Click()

@@ -6,7 +6,8 @@
 // button and makes it open form. Before the window opens the menu resolves
 // the table as the button needs (the ingredient, household measure and
 // preparation buttons ask for a table with the table picker when none is
-// fixed, and open nothing when none is picked), then calls handOver with the
+// fixed, the group buttons only when no table is named at all, and nothing
+// opens when none is picked), then calls handOver with the
 // active table's name (Windows-1252, as in the registry) so that the opener
 // sets the window's fields (table name, register mode Empty), then sets the
 // window's open flag and shows it modally. After it closes the active table
@@ -86,7 +87,12 @@ private:
     QToolButton* buttonFor(MenuButton button) const;
     QToolButton* makeButton(const QString& name, const QString& caption, const QString& picture, int row,
                             int column);
-    void openWindow(MenuButton button, bool needsTable);
+    /** What a button needs of the active table before its window opens: nothing,
+     *  a name that can name a table (the group registers work on the name as it
+     *  stands), or a fixed table (otherwise the user picks one). */
+    enum class TableNeed { None, Named, Fixed };
+
+    void openWindow(MenuButton button, TableNeed need);
 
     FormContext& m_context;
     std::array<Plug, 8> m_plugs;

@@ -1,6 +1,7 @@
 #include "store/RegisterData.h"
 
 #include "store/Collation.h"
+#include "store/FileIo.h"
 
 #include <algorithm>
 
@@ -13,10 +14,17 @@ void RegisterData::load(const std::filesystem::path& path)
     m_current = 0;
 }
 
-void RegisterData::save() const { SaveRecordFile(m_path, m_records); }
+void RegisterData::save() const
+{
+    if (m_path.empty())
+        throw FileWriteError(m_path, "no file was loaded");
+    SaveRecordFile(m_path, m_records);
+}
 
 void RegisterData::release()
 {
+    // No path either: a save after a failed load cannot reach another file.
+    m_path.clear();
     m_records.clear();
     m_keys.clear();
     m_current = 0;

@@ -21,7 +21,7 @@ public:
     void load(const std::filesystem::path& path);
     /** Writes the record list, whole, to the remembered path. Throws FileWriteError. */
     void save() const;
-    /** Empties both lists. */
+    /** Empties both lists and forgets the path. */
     void release();
 
     const RecordList& records() const { return m_records; }

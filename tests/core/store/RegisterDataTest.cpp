@@ -50,6 +50,10 @@ TEST(RegisterData, EditsKeepBothListsInStepAndSaveWhole)
     data.release();
     EXPECT_TRUE(data.empty());
     EXPECT_TRUE(data.keys().empty());
+    // After a release (or a failed load) a save cannot reach the old file.
+    data.insert("z|9|");
+    EXPECT_THROW(data.save(), FileWriteError);
+    EXPECT_EQ(ReadWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the configuration window becomes the active table of the main menu.
 #include "app/LisUnit.h"
 #include "app/TreluzaV4Unit.h"
+#include "groups/CadGruIngUnit.h"
 #include "gui/BitBtn.h"
 #include "gui/MaskEdit.h"
 #include "harness/GuiHarness.h"
@@ -56,6 +57,32 @@ private slots:
                      QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0 - Tabela Ativa :Tabela 1            "));
         QVERIFY(menu.fixed());
         QCOMPARE(menu.activeTableName(), std::string("Tabela 1            "));
+    }
+
+    void groupButtonAsksForATableWhenNoneIsNamed()
+    {
+        GuiEnvironment env;
+        TLisForm lis;
+        env.context().lisForm = &lis;
+        GuiEnvironment::writeBytes(env.base() / "Dados" / "ArqTab.dad", "Alfa                |a|1|\r\n");
+        TTreluzaV4Form menu(env.context());
+        TCadGruIngForm groups(env.context());
+        menu.PlugWindow(MenuButton::IngredientGroups, &groups,
+                        [&](const std::string& table) { groups.tableName = table; });
+        QVERIFY(openForm(menu));
+        std::shared_ptr<bool> opened;
+        auto picked = onNextModal<TLisForm>([&](TLisForm& picker) {
+            QCOMPARE(picker.windowTitle(), QStringLiteral("LISTA DE TABELAS"));
+            // The register opens after the pick.
+            opened = onNextModal<TCadGruIngForm>([](TCadGruIngForm& form) { click(*form.RetBitBtn); });
+            picker.close();
+        });
+        QTest::mouseClick(menu.GruBitBtn, Qt::LeftButton);
+        QVERIFY(*picked);
+        QVERIFY(*opened);
+        QCOMPARE(groups.tableName, std::string("Alfa                "));
+        // Nothing was made for an unnamed table directly in the data root.
+        QVERIFY(!std::filesystem::exists(env.base() / "Dados" / "ArqGruIng.dad"));
     }
 };
 

@@ -212,21 +212,34 @@ private slots:
     {
         Menu m;
         m.writeRegistry(kRegistry);
-        {
-            IniFile ini(m.env.configFile());
-            ini.writeBool(kSecFixTable, kKeyFixTab, false);
-            ini.writeString(kSecFixTable, kKeyNomTab, "|");
-        }
+        m.writeConfig(false, Pad20("Outra"));  // named, not fixed
         m.form->ReadActiveTable();
         ProbeForm* ingredientGroups = m.plug(MenuButton::IngredientGroups);
         ProbeForm* preparationGroups = m.plug(MenuButton::PreparationGroups);
-        ingredientGroups->tableName = "x";
         MessageScript none;
         click(*m.form->GruBitBtn);
         click(*m.form->RelBitBtn);
+        QVERIFY(none.done());
         QCOMPARE(ingredientGroups->opened, 1);
-        QCOMPARE(ingredientGroups->tableName, std::string());
+        QCOMPARE(ingredientGroups->tableName, Pad20("Outra"));
         QCOMPARE(preparationGroups->opened, 1);
+    }
+
+    void groupButtonsAskForATableWhenNoneIsNamed()
+    {
+        Menu m;
+        m.writeRegistry(kRegistry);
+        m.writeConfig(false, "");  // "NomTab" is just "|"
+        m.form->ReadActiveTable();
+        ProbeForm* ingredientGroups = m.plug(MenuButton::IngredientGroups);
+        auto picked = onNextModal<TLisForm>([](TLisForm& picker) {
+            picker.SetItemIndex(1);  // "TACO": the registry sorts "Tabela 1" first
+            picker.close();
+        });
+        click(*m.form->GruBitBtn);
+        QVERIFY(*picked);
+        QCOMPARE(ingredientGroups->opened, 1);
+        QCOMPARE(ingredientGroups->tableName, Pad20("TACO"));
     }
 
     void configurationTakesEffectWhenItsWindowCloses()
