@@ -1,47 +1,23 @@
 #include "dialogs/IngredientUse.h"
 
 #include "store/Cp1252.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/RecordList.h"
+#include "store/PreparationWalk.h"
 #include "store/StrUnit.h"
 
 namespace treluza {
 
-namespace {
-
-// Field of a preparation index line that holds the preparation's name.
-constexpr int kIndexNameField = 1;
-
-constexpr int kSeparatorWidth = 73;
-
-} // namespace
-
 std::vector<std::string> ScanIngredientUse(const std::filesystem::path& base, std::string_view table,
                                            std::string_view ingredient, ProgressSink& progress)
 {
-    // The index is read in file order, not sorted.
-    const std::vector<std::string> index = LoadLines(PreparationIndexPath(base, table));
     std::vector<std::string> users;
-    ProgressScope bar(progress, static_cast<int>(index.size()));
-    for (std::size_t i = 0; i < index.size(); ++i) {
-        bar.position(static_cast<int>(i));
+    WalkPreparations(base, table, progress, [&](WalkedPreparation& prep) {
         if (ingredient.empty())
-            continue;
-        const std::string preparation = FieldOf(kIndexNameField, index[i]);
-        std::vector<std::string> lines;
-        try {
-            lines = LoadLines(PreparationFilePath(base, table, preparation));
-        } catch (const UnusableNameError&) {
-            continue;
-        } catch (const FileReadError&) {
-            continue;
-        }
-        for (const std::string& line : lines) {
+            return;
+        for (const std::string& line : prep.lines) {
             if (line.find(ingredient) != std::string::npos)
-                users.push_back(preparation);
+                users.push_back(prep.name);
         }
-    }
+    });
     return users;
 }
 
@@ -67,9 +43,6 @@ std::vector<std::string> MessageLines(std::string_view text)
     return lines;
 }
 
-std::string MessageSeparator()
-{
-    return std::string(kSeparatorWidth, '=');
-}
+std::string MessageSeparator() { return SeparatorLine('='); }
 
 } // namespace treluza

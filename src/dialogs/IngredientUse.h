@@ -12,9 +12,9 @@ namespace treluza {
  *  (with its padding) anywhere in a line, in the order of the preparation
  *  index file; a preparation is listed once per such line. Each entry is
  *  field 1 of the preparation's index line. The progress runs from 0 to the
- *  number of index lines. A preparation whose file cannot be read, or whose
- *  name cannot name a file, uses nothing; an empty ingredient name is used by
- *  nothing. Throws FileReadError when the index cannot be read, and
+ *  number of index lines. A preparation whose name cannot name a file uses
+ *  nothing; an empty ingredient name is used by nothing. Throws FileReadError
+ *  when the index or a preparation's file cannot be read, and
  *  UnusableNameError for a table name that cannot name a folder. */
 std::vector<std::string> ScanIngredientUse(const std::filesystem::path& base, std::string_view table,
                                            std::string_view ingredient, ProgressSink& progress);

@@ -516,14 +516,8 @@ void TCadIngForm::GraBitBtnClick()
         setMode(RegisterMode::Showing);
         ApplyMode();
     } else if (m_mode == RegisterMode::Changing) {
-        if (!m_editable) {
-            refuseConsultationOnly();
-            ApplyMode();
+        if (!WarnBeforeTouching(3))
             return;
-        }
-        const std::string name = IngMaskEdit->CoreText();
-        if (m_context.iteVerForm)
-            m_context.iteVerForm->ScanIngredientUse(tableName, name, 3);
         if (ShowMessageDialog(QStringLiteral("Confirma alteração?"), 2) != 6) {
             ShowCurrent();
             kalMaskEdit->setFocus();
@@ -539,6 +533,18 @@ void TCadIngForm::GraBitBtnClick()
     }
 }
 
+bool TCadIngForm::WarnBeforeTouching(int kind)
+{
+    if (!m_editable) {
+        refuseConsultationOnly();
+        ApplyMode();
+        return false;
+    }
+    if (m_context.iteVerForm)
+        m_context.iteVerForm->ScanIngredientUse(tableName, IngMaskEdit->CoreText(), kind);
+    return true;
+}
+
 void TCadIngForm::ExcBitBtnClick()
 {
     if (m_mode == RegisterMode::Showing)
@@ -547,14 +553,9 @@ void TCadIngForm::ExcBitBtnClick()
         LogicError();
         return;
     }
-    if (!m_editable) {
-        refuseConsultationOnly();
-        ApplyMode();
+    if (!WarnBeforeTouching(2))
         return;
-    }
     const std::string name = IngMaskEdit->CoreText();
-    if (m_context.iteVerForm)
-        m_context.iteVerForm->ScanIngredientUse(tableName, name, 2);
     if (ShowMessageDialog(QStringLiteral("Confirma exclusão?"), 2) != 6) {
         setMode(RegisterMode::Showing);
         ApplyMode();

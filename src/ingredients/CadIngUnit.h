@@ -108,6 +108,10 @@ protected:
     QString ListCaption() const override;
 
 private:
+    /** Before a change (kind 3) or delete (kind 2): refuses a table open for
+     *  consultation only (false), otherwise shows the preparations that use the
+     *  ingredient, if any (true). */
+    bool WarnBeforeTouching(int kind);
     void buildFields(int top);
     void EnableValueFields(bool on);
     void loadGroups();
