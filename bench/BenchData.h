@@ -1,9 +1,9 @@
 #pragma once
 // Realistic ingredient records for the benchmarks: names from the composition
 // table when it is at hand, values, group, factors, cost, date and sources.
-#include "store/Cp1252.h"
-#include "store/RecordList.h"
-#include "store/StrUnit.h"
+#include "core/store/Cp1252.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +14,7 @@
 namespace treluza::bench {
 
 // Food names from the composition table when it is at hand, else made up.
-inline std::vector<std::string> FoodNames()
+inline std::vector<std::string> foodNames()
 {
     std::vector<std::string> names;
     std::ifstream in(std::filesystem::path(TRELUZA_SHARED_DATA) / "taco" / "alimentos.csv");
@@ -24,17 +24,17 @@ inline std::vector<std::string> FoodNames()
         const auto a = row.find(",\"", row.find(",\"") + 1);
         const auto b = row.find('"', a + 2);
         if (a != std::string::npos && b != std::string::npos)
-            names.push_back(FromUtf8(row.substr(a + 2, b - a - 2)));
+            names.push_back(fromUtf8(row.substr(a + 2, b - a - 2)));
     }
     if (names.empty())
-        names = {Cp("Arroz, integral, cozido"), Cp("Feijão, carioca, cru"), Cp("Pão, trigo, francês")};
+        names = {cp("Arroz, integral, cozido"), cp("Feijão, carioca, cru"), cp("Pão, trigo, francês")};
     return names;
 }
 
 /** count ingredient lines of 30 fields, sorted. */
-inline RecordList MakeIngredients(int count)
+inline RecordList makeIngredients(int count)
 {
-    const auto names = FoodNames();
+    const auto names = foodNames();
     std::mt19937 rng(1);
     std::uniform_real_distribution<double> value(0, 900);
     RecordList list(true);
@@ -48,10 +48,10 @@ inline RecordList MakeIngredients(int count)
                 FormatDecimal(2, 6, 1.05) + "|" + FormatDecimal(2, 6, 2.1) + "|" +
                 FormatDecimal(2, 9, value(rng)) + "|01/12/24|";
         for (int f = 18; f <= 30; ++f)
-            line += Cp("Tabela Brasileira de Composição") + "|";
+            line += cp("Tabela Brasileira de Composição") + "|";
         list.add(line);
     }
     return list;
 }
 
-}  // namespace treluza::bench
+} // namespace treluza::bench

@@ -51,4 +51,4 @@ private:
     std::set<std::string> m_median;
 };
 
-}  // namespace treluza::bench
+} // namespace treluza::bench

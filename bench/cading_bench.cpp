@@ -4,17 +4,17 @@
 #include "BenchData.h"
 #include "BenchSupport.h"
 
-#include "app/ActiveTable.h"
-#include "dialogs/ConUnit.h"
-#include "gui/FormContext.h"
-#include "gui/MaskEdit.h"
-#include "ingredients/CadIngUnit.h"
-#include "store/Cp1252.h"
-#include "store/CriUnit.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/RecordList.h"
-#include "store/StrUnit.h"
+#include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
+#include "core/tables/ActiveTable.h"
+#include "gui/dialogs/ConUnit.h"
+#include "gui/ingredients/CadIngUnit.h"
+#include "gui/widgets/FormContext.h"
+#include "gui/widgets/MaskEdit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ using namespace treluza;
 namespace {
 
 namespace fs = std::filesystem;
-using bench::MakeIngredients;
+using bench::makeIngredients;
 
 constexpr int kIngredients = 5000;
 const std::string kTable = "Bancada             ";
@@ -41,7 +41,7 @@ struct Table {
     Table()
     {
         fs::remove_all(base);
-        RecordList list = MakeIngredients(kIngredients);
+        RecordList list = makeIngredients(kIngredients);
         NullProgress none;
         file = IngredientFilePath(base, kTable);
         SaveScrambledFile(file, list, none);
@@ -53,7 +53,7 @@ struct Table {
 
 Table* g_table = nullptr;
 
-void LoadInCore(benchmark::State& state)
+void loadInCore(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state) {
@@ -64,7 +64,7 @@ void LoadInCore(benchmark::State& state)
     }
 }
 
-void OpenWindow(benchmark::State& state, bool withProgress)
+void openWindow(benchmark::State& state, bool withProgress)
 {
     FormContext context;
     context.baseFolder = g_table->base;
@@ -99,7 +99,7 @@ void OpenWindow(benchmark::State& state, bool withProgress)
         state.PauseTiming();
         if (form.data().count() != kIngredients)
             state.SkipWithError("the ingredients were not loaded");
-        form.IngMaskEdit->Clear();
+        form.IngMaskEdit->clearText();
         form.RetBitBtnClick();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -116,15 +116,15 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     Table table;
     g_table = &table;
-    benchmark::RegisterBenchmark("LoadInCore", LoadInCore)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("OpenWindow", OpenWindow, true)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("loadInCore", loadInCore)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("openWindow", openWindow, true)->Unit(benchmark::kMillisecond);
     // The same without the progress window, to tell its share of the time.
-    benchmark::RegisterBenchmark("OpenWindowNoProgressWindow", OpenWindow, false)
+    benchmark::RegisterBenchmark("OpenWindowNoProgressWindow", openWindow, false)
         ->Unit(benchmark::kMillisecond);
     treluza::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("OpenWindow", "LoadInCore", 1.5);
-    reporter.printRatio("OpenWindowNoProgressWindow", "LoadInCore", 1.5);
+    reporter.printRatio("openWindow", "loadInCore", 1.5);
+    reporter.printRatio("OpenWindowNoProgressWindow", "loadInCore", 1.5);
     benchmark::Shutdown();
     return 0;
 }

@@ -3,12 +3,12 @@
 // needs: read the index and every ingredient-line file once, write each changed
 // file once and the index once. Prints the ratio of the two.
 
-#include "ingredients/IngredientPropagation.h"
-#include "preparations/PreparationRecords.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/RecordList.h"
-#include "store/StrUnit.h"
+#include "core/ingredients/IngredientPropagation.h"
+#include "core/records/PreparationRecords.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,20 +26,20 @@ constexpr int kLinesEach = 15;
 constexpr int kHoldingEvery = 10;
 constexpr const char* kTable = "Bancada";
 
-std::string Padded(const std::string& name, std::size_t width)
+std::string padded(const std::string& name, std::size_t width)
 {
     return name + std::string(width - name.size(), ' ');
 }
 
-const std::string& Milk()
+const std::string& milk()
 {
-    static const std::string name = Padded("Leite integral", 60);
+    static const std::string name = padded("Leite integral", 60);
     return name;
 }
 
-std::string IngredientLine(const std::string& name, int seed)
+std::string ingredientLine(const std::string& name, int seed)
 {
-    LineFields f = BlankLine(name);
+    LineFields f = blankLine(name);
     f[LineField::Gross] = FormatDecimal(1, 8, 100 + seed % 400);
     f[LineField::Net] = FormatDecimal(1, 8, 90 + seed % 400);
     f[LineField::FC] = "  1,10";
@@ -63,7 +63,7 @@ public:
         for (int p = 0; p < kPreparations; ++p) {
             char name[32];
             std::snprintf(name, sizeof name, "Prepara\xE7\xE3o %04d", p);
-            IndexFields f = BlankIndex(Padded(name, 40));
+            IndexFields f = blankIndex(padded(name, 40));
             f[IdxField::Yield] = "  1500";
             f[IdxField::Portions] = "     6";
             f[IdxField::PortionYield] = "   250";
@@ -71,10 +71,10 @@ public:
             index.push_back(MakeLine(f));
             RecordList lines(true);
             for (int l = 0; l < kLinesEach; ++l) {
-                const bool milk = l == 7 && p % kHoldingEvery == 0;
+                const bool holdsMilk = l == 7 && p % kHoldingEvery == 0;
                 char ingredient[32];
                 std::snprintf(ingredient, sizeof ingredient, "Ingrediente %02d-%04d", l, p % 97);
-                lines.add(IngredientLine(milk ? Milk() : Padded(ingredient, 60), p * kLinesEach + l));
+                lines.add(ingredientLine(holdsMilk ? milk() : padded(ingredient, 60), p * kLinesEach + l));
             }
             SaveRecordFile(PreparationFilePath(m_base, kTable, index.back().substr(0, 40)), lines);
         }
@@ -87,17 +87,17 @@ private:
     fs::path m_base;
 };
 
-Table& TheTable()
+Table& theTable()
 {
     static Table table;
     return table;
 }
 
 // Alternates the energy value so that every run really changes the files.
-IngredientChange NextChange(int run)
+IngredientChange nextChange(int run)
 {
     IngredientChange c;
-    c.name = Milk();
+    c.name = milk();
     for (auto& n : c.nutrients)
         n.shown = n.current = "  61,00";
     c.nutrients[0] = run % 2 == 0 ? TrackedValue{"  61,00", "  62,00"} : TrackedValue{"  62,00", "  61,00"};
@@ -108,11 +108,11 @@ IngredientChange NextChange(int run)
 
 void BM_PropagateChange(benchmark::State& state)
 {
-    Table& table = TheTable();
+    Table& table = theTable();
     NullProgress progress;
     static int run = 0; // runs of every invocation alternate
     for (auto _ : state) {
-        const int written = PropagateChange(table.base(), kTable, NextChange(run++), progress);
+        const int written = PropagateChange(table.base(), kTable, nextChange(run++), progress);
         if (written != kPreparations / kHoldingEvery)
             state.SkipWithError(("wrong number of preparations written: " + std::to_string(written)).c_str());
     }
@@ -120,37 +120,37 @@ void BM_PropagateChange(benchmark::State& state)
 
 // The least I/O of the same result: the same reads, and the same bytes written
 // once for each changed file and once for the index.
-void LeastIo(benchmark::State& state, int indexWrites)
+void leastIo(benchmark::State& state, int indexWrites)
 {
-    Table& table = TheTable();
+    Table& table = theTable();
     const fs::path folder = PreparationIndexPath(table.base(), kTable).parent_path();
     for (auto _ : state) {
         const fs::path indexPath = folder / "ArqTreluza.dad";
-        const std::string index = ReadWholeFile(indexPath);
-        const std::vector<std::string> lines = SplitLines(index);
+        const std::string index = readWholeFile(indexPath);
+        const std::vector<std::string> lines = splitLines(index);
         for (std::size_t p = 0; p < lines.size(); ++p) {
-            const fs::path path = folder / NamePath(SafeFileStem(lines[p].substr(0, 40)) + ".dad");
-            const std::string text = ReadWholeFile(path);
+            const fs::path path = folder / namePath(SafeFileStem(lines[p].substr(0, 40)) + ".dad");
+            const std::string text = readWholeFile(path);
             benchmark::DoNotOptimize(text.data());
             if (p % kHoldingEvery == 0) {
-                WriteFileAtomic(path, text);
+                writeFileAtomic(path, text);
                 for (int i = 1; i < indexWrites; ++i)
-                    WriteFileAtomic(indexPath, index);
+                    writeFileAtomic(indexPath, index);
             }
         }
-        WriteFileAtomic(indexPath, index);
+        writeFileAtomic(indexPath, index);
     }
 }
 
 void BM_LeastIo(benchmark::State& state)
 {
-    LeastIo(state, 1);
+    leastIo(state, 1);
 }
 
 // The same reads with the index written after each changed preparation.
 void BM_LeastIoIndexPerPreparation(benchmark::State& state)
 {
-    LeastIo(state, 2);
+    leastIo(state, 2);
 }
 
 // Both are bound by the disk's flushes, which vary from run to run: each is run
@@ -195,7 +195,7 @@ int main(int argc, char** argv)
     args.insert(args.begin() + 1, interleave);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
-    TheTable();
+    theTable();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double least = reporter.time("BM_LeastIo");

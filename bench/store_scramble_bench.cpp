@@ -3,11 +3,11 @@
 #include "BenchData.h"
 #include "BenchSupport.h"
 
-#include "store/Cp1252.h"
-#include "store/CriUnit.h"
-#include "store/FileIo.h"
-#include "store/RecordList.h"
-#include "store/StrUnit.h"
+#include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,13 +18,13 @@ using namespace treluza;
 namespace {
 
 namespace fs = std::filesystem;
-using bench::MakeIngredients;
+using bench::makeIngredients;
 
 struct Files {
     fs::path folder = fs::temp_directory_path() / "treluza-bench-scramble";
     fs::path plain = folder / "plain.dad";
     fs::path scrambled = folder / "ArqIng.dad";
-    RecordList list = MakeIngredients(20000);
+    RecordList list = makeIngredients(20000);
     Files()
     {
         fs::create_directories(folder);
@@ -37,7 +37,7 @@ struct Files {
 
 Files* g_files = nullptr;
 
-void LoadPlain(benchmark::State& state)
+void loadPlain(benchmark::State& state)
 {
     for (auto _ : state) {
         RecordList list;
@@ -47,7 +47,7 @@ void LoadPlain(benchmark::State& state)
     }
 }
 
-void LoadScrambled(benchmark::State& state)
+void loadScrambled(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state) {
@@ -58,34 +58,34 @@ void LoadScrambled(benchmark::State& state)
     }
 }
 
-void SavePlain(benchmark::State& state)
+void savePlain(benchmark::State& state)
 {
     for (auto _ : state)
         SaveRecordFile(g_files->plain, g_files->list);
 }
 
-void SaveScrambled(benchmark::State& state)
+void saveScrambled(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state)
         SaveScrambledFile(g_files->scrambled, g_files->list, progress);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     Files files;
     g_files = &files;
-    benchmark::RegisterBenchmark("LoadPlain", LoadPlain)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("LoadScrambled", LoadScrambled)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SavePlain", SavePlain)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SaveScrambled", SaveScrambled)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("loadPlain", loadPlain)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("loadScrambled", loadScrambled)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("savePlain", savePlain)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("saveScrambled", saveScrambled)->Unit(benchmark::kMillisecond);
     treluza::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("LoadScrambled", "LoadPlain", 1.5);
-    reporter.printRatio("SaveScrambled", "SavePlain", 1.5);
+    reporter.printRatio("loadScrambled", "loadPlain", 1.5);
+    reporter.printRatio("saveScrambled", "savePlain", 1.5);
     benchmark::Shutdown();
     return 0;
 }

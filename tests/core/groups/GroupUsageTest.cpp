@@ -1,20 +1,23 @@
-#include "groups/GroupUsage.h"
-#include "store/Cp1252.h"
-#include "store/CriUnit.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/RecordList.h"
+#include "core/groups/GroupUsage.h"
+#include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace treluza {
 namespace {
 
-std::string Pad(const std::string& s, int width) { return s + std::string(static_cast<std::size_t>(width) - s.size(), ' '); }
+std::string pad(const std::string& s, int width)
+{
+    return s + std::string(static_cast<std::size_t>(width) - s.size(), ' ');
+}
 
-std::string Record(int fields, int groupField, const std::string& key, const std::string& group)
+std::string record(int fields, int groupField, const std::string& key, const std::string& group)
 {
     std::string line;
     for (int f = 1; f <= fields; ++f)
@@ -28,27 +31,27 @@ TEST(GroupUsage, IngredientGroupsScanAndRenameThroughTheScrambledFile)
 {
     TempFolder base;
     NullProgress progress;
-    const std::string fruits = Pad("Frutas", 20);
-    const std::string others = Pad("Outros", 20);
+    const std::string fruits = pad("Frutas", 20);
+    const std::string others = pad("Outros", 20);
     RecordList list(true);
-    list.add(Record(30, 13, Pad("Banana", 60), fruits));
-    list.add(Record(30, 13, Pad(Cp("Maçã"), 60), fruits));
-    list.add(Record(30, 13, Pad("Sal", 60), others));
+    list.add(record(30, 13, pad("Banana", 60), fruits));
+    list.add(record(30, 13, pad(cp("Maçã"), 60), fruits));
+    list.add(record(30, 13, pad("Sal", 60), others));
     const auto path = IngredientFilePath(base.path(), "T");
     SaveScrambledFile(path, list, progress);
 
-    EXPECT_EQ(ScanGroupUse(base.path(), "T", GroupKind::Ingredient, fruits, progress),
-              (std::vector<std::string>{Pad("Banana", 60), Pad(Cp("Maçã"), 60)}));
-    EXPECT_TRUE(ScanGroupUse(base.path(), "T", GroupKind::Ingredient, Pad("Carnes", 20), progress).empty());
+    EXPECT_EQ(scanGroupUse(base.path(), "T", GroupKind::Ingredient, fruits, progress),
+              (std::vector<std::string>{pad("Banana", 60), pad(cp("Maçã"), 60)}));
+    EXPECT_TRUE(scanGroupUse(base.path(), "T", GroupKind::Ingredient, pad("Carnes", 20), progress).empty());
 
-    const std::string fresh = Pad("Frutas frescas", 20);
-    EXPECT_EQ(CarryGroupRename(base.path(), "T", GroupKind::Ingredient, fruits, fresh, progress), 2);
+    const std::string fresh = pad("Frutas frescas", 20);
+    EXPECT_EQ(carryGroupRename(base.path(), "T", GroupKind::Ingredient, fruits, fresh, progress), 2);
     RecordList after;
     KeyList keys;
     LoadScrambledFile(path, after, keys, progress);
     ASSERT_EQ(after.count(), 3);
-    EXPECT_EQ(after[0], Record(30, 13, Pad("Banana", 60), fresh));
-    EXPECT_EQ(after[1], Record(30, 13, Pad(Cp("Maçã"), 60), fresh));
+    EXPECT_EQ(after[0], record(30, 13, pad("Banana", 60), fresh));
+    EXPECT_EQ(after[1], record(30, 13, pad(cp("Maçã"), 60), fresh));
     EXPECT_EQ(after[2], list[2]);
 }
 
@@ -56,32 +59,33 @@ TEST(GroupUsage, PreparationGroupsLiveInFieldThirtyNineOfTheIndex)
 {
     TempFolder base;
     NullProgress progress;
-    const std::string sweets = Pad("Sobremesas", 30);
+    const std::string sweets = pad("Sobremesas", 30);
     // The group name also appears in another field of one line: the scan
     // counts the whole line, the rename only touches the group field.
-    const std::string odd = Record(40, 39, Pad("Bolo", 40), Pad("Massas", 30));
+    const std::string odd = record(40, 39, pad("Bolo", 40), pad("Massas", 30));
     std::string oddWithName = odd;
     SetFieldOf(2, oddWithName, sweets);
-    const std::vector<std::string> index = {oddWithName, Record(40, 39, Pad("Pudim", 40), sweets)};
+    const std::vector<std::string> index = {oddWithName, record(40, 39, pad("Pudim", 40), sweets)};
     const auto path = PreparationIndexPath(base.path(), "T");
     SaveLines(path, index);
 
-    EXPECT_EQ(ScanGroupUse(base.path(), "T", GroupKind::Preparation, sweets, progress),
-              (std::vector<std::string>{Pad("Bolo", 40), Pad("Pudim", 40)}));
-    EXPECT_EQ(CarryGroupRename(base.path(), "T", GroupKind::Preparation, sweets, Pad("Doces", 30), progress), 1);
-    const auto after = LoadLines(path);
+    EXPECT_EQ(scanGroupUse(base.path(), "T", GroupKind::Preparation, sweets, progress),
+              (std::vector<std::string>{pad("Bolo", 40), pad("Pudim", 40)}));
+    EXPECT_EQ(carryGroupRename(base.path(), "T", GroupKind::Preparation, sweets, pad("Doces", 30), progress),
+              1);
+    const auto after = loadLines(path);
     EXPECT_EQ(after[0], oddWithName);
-    EXPECT_EQ(after[1], Record(40, 39, Pad("Pudim", 40), Pad("Doces", 30)));
+    EXPECT_EQ(after[1], record(40, 39, pad("Pudim", 40), pad("Doces", 30)));
 }
 
 TEST(GroupUsage, Messages)
 {
-    const std::string m = GroupInUseMessage(GroupKind::Preparation, Pad("Doces", 30));
-    EXPECT_EQ(m.substr(0, 34), Cp(" O grupo de preparação <<<Doces>>>"));
-    EXPECT_EQ(m.substr(m.size() - 10), "e a lista.");  // the last line has no "//"
-    EXPECT_EQ(GroupInUseMessage(GroupKind::Ingredient, Pad("Frutas", 20)).substr(0, 38),
-              Cp(" O grupo de ingrediente <<<Frutas>>>//"));
+    const std::string m = groupInUseMessage(GroupKind::Preparation, pad("Doces", 30));
+    EXPECT_EQ(m.substr(0, 34), cp(" O grupo de preparação <<<Doces>>>"));
+    EXPECT_EQ(m.substr(m.size() - 10), "e a lista."); // the last line has no "//"
+    EXPECT_EQ(groupInUseMessage(GroupKind::Ingredient, pad("Frutas", 20)).substr(0, 38),
+              cp(" O grupo de ingrediente <<<Frutas>>>//"));
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

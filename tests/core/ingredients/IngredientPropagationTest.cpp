@@ -1,15 +1,15 @@
-#include "ingredients/IngredientPropagation.h"
+#include "core/ingredients/IngredientPropagation.h"
 
-#include "preparations/PreparationRecords.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/StrUnit.h"
+#include "core/records/PreparationRecords.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/StrUnit.h"
 
-#include "RecordingSinks.h"
-#include "RecipeLines.h"
-#include "TempFolder.h"
+#include "support/RecipeLines.h"
+#include "support/RecordingSinks.h"
+#include "support/TempFolder.h"
 
-#include "RecipeLines.h"
+#include "support/RecipeLines.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +18,16 @@
 namespace treluza {
 namespace {
 
-using testing::Line;
-using testing::Name40;
-using testing::Name60;
+using testing::line;
+using testing::name40;
+using testing::name60;
 
 namespace fs = std::filesystem;
 using testing::RecordingProgress;
 
 // The inode of a file: a whole-file write replaces it, so an unchanged inode
 // means the file was not written.
-ino_t Inode(const fs::path& path)
+ino_t inode(const fs::path& path)
 {
     struct stat st {};
     ::stat(path.c_str(), &st);
@@ -40,14 +40,14 @@ protected:
     fs::path indexPath() const { return PreparationIndexPath(base(), "Tab"); }
     fs::path linesPath(const std::string& preparation) const
     {
-        return PreparationFilePath(base(), "Tab", Name40(preparation));
+        return PreparationFilePath(base(), "Tab", name40(preparation));
     }
 
     // Adds a preparation to the index (in the order of the calls) with its lines.
     void addPreparation(const std::string& name, const std::string& yield, const std::string& portionYield,
                         const std::string& spoon, const std::vector<std::string>& lines)
     {
-        IndexFields f = BlankIndex(Name40(name));
+        IndexFields f = blankIndex(name40(name));
         f[IdxField::Yield] = yield;
         f[IdxField::PortionYield] = portionYield;
         f[IdxField::Tablespoon] = spoon;
@@ -59,7 +59,7 @@ protected:
     IngredientChange change(const std::string& name) const
     {
         IngredientChange c;
-        c.name = Name60(name);
+        c.name = name60(name);
         for (auto& n : c.nutrients)
             n.shown = n.current = "    ,  ";
         c.unitCost.shown = c.unitCost.current = "     5,00";
@@ -69,7 +69,7 @@ protected:
 
     std::string indexField(int preparation, int n) const
     {
-        return std::string(FieldAt(LoadLines(indexPath()).at(std::size_t(preparation)), n));
+        return std::string(fieldAt(loadLines(indexPath()).at(std::size_t(preparation)), n));
     }
 
     TempFolder m_temp;
@@ -80,15 +80,15 @@ protected:
 TEST_F(IngredientPropagation, ChangedEnergyIsCarriedIntoLineTotalAndPerCapita)
 {
     addPreparation("Sopa", "   500", "   100", "     0",
-                   {Line("Cenoura", {{2, "    60,0"}, {3, "    50,0"}, {13, "    50,00"}}),
-                    Line("Sal", {{3, "     5,0"}, {13, "    30,00"}, {22, "  1950,00"}})});
+                   {line("Cenoura", {{2, "    60,0"}, {3, "    50,0"}, {13, "    50,00"}}),
+                    line("Sal", {{3, "     5,0"}, {13, "    30,00"}, {22, "  1950,00"}})});
     IngredientChange c = change("Cenoura");
     c.nutrients[0] = {"  100,00", "  200,00"};
     EXPECT_EQ(PropagateChange(base(), "Tab", c, m_progress), 1);
 
-    const auto lines = LoadLines(linesPath("Sopa"));
-    EXPECT_EQ(FieldAt(lines[0], LineField::Energy), "   100,00");
-    EXPECT_EQ(FieldAt(lines[1], LineField::Energy), "    30,00");
+    const auto lines = loadLines(linesPath("Sopa"));
+    EXPECT_EQ(fieldAt(lines[0], LineField::Energy), "   100,00");
+    EXPECT_EQ(fieldAt(lines[1], LineField::Energy), "    30,00");
     EXPECT_EQ(indexField(0, IdxField::Energy), "   130,00");
     EXPECT_EQ(indexField(0, IdxField::PerCapitaEnergy), "    26,00"); // 130 / 500 x 100
     EXPECT_EQ(indexField(0, IdxField::SpoonEnergy), "      ,  ");     // no tablespoon weight
@@ -100,12 +100,12 @@ TEST_F(IngredientPropagation, ChangedEnergyIsCarriedIntoLineTotalAndPerCapita)
 TEST_F(IngredientPropagation, OnlyPreparationsHoldingTheIngredientAreWritten)
 {
     addPreparation("Arroz doce", "  1000", "   250", "    20",
-                   {Line("Arroz", {{3, "   200,0"}}), Line("Leite", {{2, "  1000,0"}, {3, "  1000,0"}})});
-    addPreparation("Feijoada", "  3000", "   300", "    15", {Line("Feij\xE3o", {{3, "   500,0"}})});
+                   {line("Arroz", {{3, "   200,0"}}), line("Leite", {{2, "  1000,0"}, {3, "  1000,0"}})});
+    addPreparation("Feijoada", "  3000", "   300", "    15", {line("Feij\xE3o", {{3, "   500,0"}})});
     addPreparation("Pudim", "   800", "   100", "    20",
-                   {Line("Leite", {{2, "   500,0"}, {3, "   500,0"}, {8, "     4,00"}, {9, "     2,00"}}),
-                    Line("Ovo", {{9, "     1,50"}})});
-    const ino_t untouched = Inode(linesPath("Feijoada"));
+                   {line("Leite", {{2, "   500,0"}, {3, "   500,0"}, {8, "     4,00"}, {9, "     2,00"}}),
+                    line("Ovo", {{9, "     1,50"}})});
+    const ino_t untouched = inode(linesPath("Feijoada"));
     const std::string feijoada = m_index[1];
 
     IngredientChange c = change("LEITE"); // the lookup ignores letter case
@@ -113,15 +113,15 @@ TEST_F(IngredientPropagation, OnlyPreparationsHoldingTheIngredientAreWritten)
     c.date = {"01/02/24", "15/03/24"};
     c.unitCost = {"     4,00", "     5,00"};
     EXPECT_EQ(PropagateChange(base(), "Tab", c, m_progress), 2);
-    EXPECT_EQ(Inode(linesPath("Feijoada")), untouched);
-    EXPECT_EQ(LoadLines(indexPath())[1], feijoada);
+    EXPECT_EQ(inode(linesPath("Feijoada")), untouched);
+    EXPECT_EQ(loadLines(indexPath())[1], feijoada);
 
-    const auto pudim = LoadLines(linesPath("Pudim"));
-    EXPECT_EQ(FieldAt(pudim[0], LineField::Energy + 3), "    16,25"); // 500 x 3,25 / 100
-    EXPECT_EQ(FieldAt(pudim[0], LineField::QuoteDate), "15/03/24");
-    EXPECT_EQ(FieldAt(pudim[0], LineField::UnitCost), "     5,00");
-    EXPECT_EQ(FieldAt(pudim[0], LineField::Cost), "     2,50"); // 500 x 5 / 1000
-    EXPECT_EQ(FieldAt(pudim[1], LineField::Cost), "     1,50");
+    const auto pudim = loadLines(linesPath("Pudim"));
+    EXPECT_EQ(fieldAt(pudim[0], LineField::Energy + 3), "    16,25"); // 500 x 3,25 / 100
+    EXPECT_EQ(fieldAt(pudim[0], LineField::QuoteDate), "15/03/24");
+    EXPECT_EQ(fieldAt(pudim[0], LineField::UnitCost), "     5,00");
+    EXPECT_EQ(fieldAt(pudim[0], LineField::Cost), "     2,50"); // 500 x 5 / 1000
+    EXPECT_EQ(fieldAt(pudim[1], LineField::Cost), "     1,50");
     EXPECT_EQ(indexField(2, IdxField::Energy + 3), "    16,25");
     EXPECT_EQ(indexField(2, IdxField::Cost), "     4,00");
     EXPECT_EQ(indexField(2, IdxField::PerCapitaCost), "     0,50"); // 4 / 800 x 100
@@ -136,26 +136,26 @@ TEST_F(IngredientPropagation, OnlyPreparationsHoldingTheIngredientAreWritten)
 TEST_F(IngredientPropagation, UnchangedValuesWriteNothing)
 {
     addPreparation("Sopa", "   500", "   100", "    10",
-                   {Line("Cenoura", {{3, "    50,0"}, {13, "    20,50"}})});
-    const ino_t lines = Inode(linesPath("Sopa"));
-    const ino_t index = Inode(indexPath());
+                   {line("Cenoura", {{3, "    50,0"}, {13, "    20,50"}})});
+    const ino_t lines = inode(linesPath("Sopa"));
+    const ino_t index = inode(indexPath());
     // FC, FCC, group and sources are not tracked: a change of only those is no change here.
     EXPECT_EQ(PropagateChange(base(), "Tab", change("Cenoura"), m_progress), 0);
-    EXPECT_EQ(Inode(linesPath("Sopa")), lines);
-    EXPECT_EQ(Inode(indexPath()), index);
+    EXPECT_EQ(inode(linesPath("Sopa")), lines);
+    EXPECT_EQ(inode(indexPath()), index);
 }
 
 TEST_F(IngredientPropagation, CarriedValuesWiderThanTheFieldAreCapped)
 {
     addPreparation("Doce", "    10", "     5", "  2000",
-                   {Line("Mel", {{2, " 99999,9"}, {3, " 99999,9"}, {13, "100000,00"}})});
+                   {line("Mel", {{2, " 99999,9"}, {3, " 99999,9"}, {13, "100000,00"}})});
     IngredientChange c = change("Mel");
     c.nutrients[0] = {" 100,00", "2000,00"}; // 99999,9 g x 2000 / 100 = 1999998
     c.unitCost = {"     5,00", "999999,99"};
     PropagateChange(base(), "Tab", c, m_progress);
-    const auto lines = LoadLines(linesPath("Doce"));
-    EXPECT_EQ(FieldAt(lines[0], LineField::Energy), "999999,99");
-    EXPECT_EQ(FieldAt(lines[0], LineField::Cost), "999999,99");
+    const auto lines = loadLines(linesPath("Doce"));
+    EXPECT_EQ(fieldAt(lines[0], LineField::Energy), "999999,99");
+    EXPECT_EQ(fieldAt(lines[0], LineField::Cost), "999999,99");
     EXPECT_EQ(indexField(0, IdxField::Energy), "999999,99");
     EXPECT_EQ(indexField(0, IdxField::PerCapitaEnergy), "500000,00"); // 999999,99 / 10 x 5 = 499999,995
     EXPECT_EQ(indexField(0, IdxField::SpoonEnergy), "999999,99");     // a tablespoon heavier than the yield
@@ -165,17 +165,17 @@ TEST_F(IngredientPropagation, DeleteRemovesTheLineAndRecomputesEveryTotal)
 {
     addPreparation(
         "Bolo", "  1000", "   100", "    10",
-        {Line("Farinha", {{3, "   500,0"}, {9, "     3,00"}, {13, "  1800,00"}, {22, "     5,00"}}),
-         Line("Ovo", {{3, "   100,0"}, {9, "     1,00"}, {13, "   146,00"}, {18, "   356,00"}})});
+        {line("Farinha", {{3, "   500,0"}, {9, "     3,00"}, {13, "  1800,00"}, {22, "     5,00"}}),
+         line("Ovo", {{3, "   100,0"}, {9, "     1,00"}, {13, "   146,00"}, {18, "   356,00"}})});
     addPreparation("Pao", "     0", "   100", "    10",
-                   {Line("Farinha", {{13, "   100,00"}}), Line("Sal", {})});
-    addPreparation("Omelete", "   200", "   200", "      ", {Line("Ovo", {{13, "   146,00"}})});
-    const ino_t omelete = Inode(linesPath("Omelete"));
+                   {line("Farinha", {{13, "   100,00"}}), line("Sal", {})});
+    addPreparation("Omelete", "   200", "   200", "      ", {line("Ovo", {{13, "   146,00"}})});
+    const ino_t omelete = inode(linesPath("Omelete"));
 
-    EXPECT_EQ(PropagateDelete(base(), "Tab", Name60("farinha"), m_progress), 2);
-    EXPECT_EQ(LoadLines(linesPath("Bolo")),
+    EXPECT_EQ(PropagateDelete(base(), "Tab", name60("farinha"), m_progress), 2);
+    EXPECT_EQ(loadLines(linesPath("Bolo")),
               (std::vector<std::string>{
-                  Line("Ovo", {{3, "   100,0"}, {9, "     1,00"}, {13, "   146,00"}, {18, "   356,00"}})}));
+                  line("Ovo", {{3, "   100,0"}, {9, "     1,00"}, {13, "   146,00"}, {18, "   356,00"}})}));
     EXPECT_EQ(indexField(0, IdxField::Energy), "   146,00");
     EXPECT_EQ(indexField(0, IdxField::Energy + 5), "   356,00");
     EXPECT_EQ(indexField(0, IdxField::Sodium), "     0,00");
@@ -184,44 +184,44 @@ TEST_F(IngredientPropagation, DeleteRemovesTheLineAndRecomputesEveryTotal)
     EXPECT_EQ(indexField(0, IdxField::PerCapitaCost), "     0,10");
     EXPECT_EQ(indexField(0, IdxField::SpoonEnergy + 5), "     3,56");
     // A yield of 0 leaves the per-capita fields as they were.
-    EXPECT_EQ(LoadLines(linesPath("Pao")), (std::vector<std::string>{Line("Sal", {})}));
+    EXPECT_EQ(loadLines(linesPath("Pao")), (std::vector<std::string>{line("Sal", {})}));
     EXPECT_EQ(indexField(1, IdxField::Energy), "     0,00");
     EXPECT_EQ(indexField(1, IdxField::PerCapitaEnergy), "      ,  ");
-    EXPECT_EQ(Inode(linesPath("Omelete")), omelete);
+    EXPECT_EQ(inode(linesPath("Omelete")), omelete);
 
     // An ingredient in no preparation rewrites nothing.
-    const ino_t index = Inode(indexPath());
-    EXPECT_EQ(PropagateDelete(base(), "Tab", Name60("Chocolate"), m_progress), 0);
-    EXPECT_EQ(Inode(indexPath()), index);
+    const ino_t index = inode(indexPath());
+    EXPECT_EQ(PropagateDelete(base(), "Tab", name60("Chocolate"), m_progress), 0);
+    EXPECT_EQ(inode(indexPath()), index);
 }
 
 TEST_F(IngredientPropagation, RenameReplacesTheExactNameAndKeepsLinesInPlace)
 {
-    const std::string other = Line("Abacaxi", {{3, "    10,0"}});
-    const std::string shout = Line("ARROZ", {{3, "    20,0"}});
+    const std::string other = line("Abacaxi", {{3, "    10,0"}});
+    const std::string shout = line("ARROZ", {{3, "    20,0"}});
     addPreparation("Risoto", "   500", "      ", "      ",
-                   {other, Line("Arroz", {{3, "   200,0"}, {13, "   716,00"}}), shout});
+                   {other, line("Arroz", {{3, "   200,0"}, {13, "   716,00"}}), shout});
     addPreparation("Salada", "   300", "      ", "      ", {other});
-    const ino_t salada = Inode(linesPath("Salada"));
-    const std::string index = ReadWholeFile(indexPath());
+    const ino_t salada = inode(linesPath("Salada"));
+    const std::string index = readWholeFile(indexPath());
 
-    EXPECT_EQ(PropagateRename(base(), "Tab", Name60("Arroz"), Name60("Zimbro"), m_progress), 1);
-    EXPECT_EQ(LoadLines(linesPath("Risoto")),
-              (std::vector<std::string>{other, Line("Zimbro", {{3, "   200,0"}, {13, "   716,00"}}), shout}));
-    EXPECT_EQ(Inode(linesPath("Salada")), salada);
-    EXPECT_EQ(ReadWholeFile(indexPath()), index);
+    EXPECT_EQ(propagateRename(base(), "Tab", name60("Arroz"), name60("Zimbro"), m_progress), 1);
+    EXPECT_EQ(loadLines(linesPath("Risoto")),
+              (std::vector<std::string>{other, line("Zimbro", {{3, "   200,0"}, {13, "   716,00"}}), shout}));
+    EXPECT_EQ(inode(linesPath("Salada")), salada);
+    EXPECT_EQ(readWholeFile(indexPath()), index);
     EXPECT_EQ(m_progress.calls, (std::vector<std::string>{"begin 2", "position 0", "position 1", "end"}));
-    EXPECT_EQ(PropagateRename(base(), "Tab", "", Name60("X"), m_progress), 0);
+    EXPECT_EQ(propagateRename(base(), "Tab", "", name60("X"), m_progress), 0);
 }
 
 TEST_F(IngredientPropagation, AFailedPreparationStopsTheWalkAndKeepsTheIndexTrue)
 {
     addPreparation("Arroz doce", "  1000", "      ", "      ",
-                   {Line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
+                   {line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
     addPreparation("Bolo", "  1000", "      ", "      ",
-                   {Line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
+                   {line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
     addPreparation("Creme", "  1000", "      ", "      ",
-                   {Line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
+                   {line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
     // The second preparation's file cannot be read: a folder has its name.
     const fs::path bolo = linesPath("Bolo");
     fs::remove(bolo);
@@ -232,9 +232,9 @@ TEST_F(IngredientPropagation, AFailedPreparationStopsTheWalkAndKeepsTheIndexTrue
     EXPECT_EQ(m_progress.calls.back(), "end");
 
     // The first preparation is done, lines and index; the last one untouched.
-    EXPECT_EQ(FieldAt(LoadLines(linesPath("Arroz doce"))[0], LineField::Energy), "    70,00");
+    EXPECT_EQ(fieldAt(loadLines(linesPath("Arroz doce"))[0], LineField::Energy), "    70,00");
     EXPECT_EQ(indexField(0, IdxField::Energy), "    70,00");
-    EXPECT_EQ(FieldAt(LoadLines(linesPath("Creme"))[0], LineField::Energy), "    60,00");
+    EXPECT_EQ(fieldAt(loadLines(linesPath("Creme"))[0], LineField::Energy), "    60,00");
     EXPECT_EQ(indexField(2, IdxField::Energy), "      ,  ");
 }
 
@@ -242,7 +242,7 @@ TEST_F(IngredientPropagation, DamagedFilesDoNotStopTheWalk)
 {
     addPreparation(
         "Sopa", "   500", "   100", "      ",
-        {"Cenoura", std::string("\x01\xFF|||") + "|", Line("Cenoura", {{3, "    50,0"}, {13, "      abc"}})});
+        {"Cenoura", std::string("\x01\xFF|||") + "|", line("Cenoura", {{3, "    50,0"}, {13, "      abc"}})});
     m_index.push_back(""); // an empty index line names no file
     m_index.push_back("no bars here");
     SaveLines(indexPath(), m_index);

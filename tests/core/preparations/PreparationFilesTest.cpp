@@ -1,20 +1,20 @@
-#include "preparations/PreparationFiles.h"
+#include "core/preparations/PreparationFiles.h"
 
-#include "store/FileIo.h"
-#include "store/Paths.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
 
-#include "RecordingSinks.h"
-#include "RecipeLines.h"
-#include "TempFolder.h"
+#include "support/RecipeLines.h"
+#include "support/RecordingSinks.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace treluza {
 namespace {
 
-using testing::Line;
-using testing::Name40;
-using testing::Name60;
+using testing::line;
+using testing::name40;
+using testing::name60;
 
 namespace fs = std::filesystem;
 
@@ -22,11 +22,11 @@ class PreparationFiles : public ::testing::Test {
 protected:
     fs::path tableFolder() const { return base() / "Dados" / "Tab"; }
     const fs::path& base() const { return m_temp.path(); }
-    std::string indexBytes() const { return ReadWholeFile(tableFolder() / "Treluza" / "ArqTreluza.dad"); }
+    std::string indexBytes() const { return readWholeFile(tableFolder() / "Treluza" / "ArqTreluza.dad"); }
 
     IndexFields preparation(const std::string& name)
     {
-        IndexFields f = BlankIndex(Name40(name));
+        IndexFields f = blankIndex(name40(name));
         f[IdxField::Yield] = "   500";
         f[IdxField::PortionYield] = "   100";
         f[IdxField::PerCapitaEnergy] = "    12,00";
@@ -40,10 +40,10 @@ protected:
 
 TEST_F(PreparationFiles, CreationKeepsTheIndexSortedOnDisk)
 {
-    EXPECT_EQ(CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Torta")), 0);
-    EXPECT_EQ(CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Arroz")), 0);
+    EXPECT_EQ(createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta")), 0);
+    EXPECT_EQ(createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz")), 0);
     EXPECT_EQ(m_keys.count(), 2);
-    EXPECT_EQ(m_keys[1], Name40("Torta"));
+    EXPECT_EQ(m_keys[1], name40("Torta"));
     EXPECT_EQ(indexBytes(),
               MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(preparation("Torta")) + "\r\n");
     // No other file of the preparation exists until its path is built.
@@ -52,22 +52,22 @@ TEST_F(PreparationFiles, CreationKeepsTheIndexSortedOnDisk)
 
 TEST_F(PreparationFiles, RenameMovesTheThreeFilesInOrderAndKeepsTheOtherFields)
 {
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
-    const int at = CreatePreparation(base(), "Tab", m_index, m_keys, preparation("P\xE3o/queijo"));
-    SaveLines(PreparationFilePath(base(), "Tab", Name40("P\xE3o/queijo")), {"linha 1|", "linha 2|"});
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
+    const int at = createPreparation(base(), "Tab", m_index, m_keys, preparation("P\xE3o/queijo"));
+    SaveLines(PreparationFilePath(base(), "Tab", name40("P\xE3o/queijo")), {"linha 1|", "linha 2|"});
     // No method text yet; a stale label under the new name is replaced.
-    SaveLines(LabelFilePath(base(), "Tab", Name40("Rosca")), {"velho"});
+    SaveLines(LabelFilePath(base(), "Tab", name40("Rosca")), {"velho"});
 
     IndexFields renamed = preparation("Rosca");
     renamed[IdxField::Portions] = "     5"; // an unsaved edit of another field goes in too
-    const int moved = RenamePreparation(base(), "Tab", m_index, m_keys, at, renamed);
+    const int moved = renamePreparation(base(), "Tab", m_index, m_keys, at, renamed);
     EXPECT_EQ(moved, 1);
-    EXPECT_EQ(m_keys[moved], Name40("Rosca"));
+    EXPECT_EQ(m_keys[moved], name40("Rosca"));
     EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(renamed) + "\r\n");
-    EXPECT_EQ(FieldAt(m_index[moved], IdxField::PerCapitaEnergy), "    12,00");
+    EXPECT_EQ(fieldAt(m_index[moved], IdxField::PerCapitaEnergy), "    12,00");
 
     const fs::path t = tableFolder();
-    EXPECT_EQ(LoadLines(t / "Treluza" / "Rosca.dad"), (std::vector<std::string>{"linha 1|", "linha 2|"}));
+    EXPECT_EQ(loadLines(t / "Treluza" / "Rosca.dad"), (std::vector<std::string>{"linha 1|", "linha 2|"}));
     EXPECT_EQ(fs::file_size(t / "Receita" / "Rosca.rec"), 0u);
     EXPECT_EQ(fs::file_size(t / "Etiqueta" / "Rosca.eti"), 0u);
     for (const char* old :
@@ -77,11 +77,11 @@ TEST_F(PreparationFiles, RenameMovesTheThreeFilesInOrderAndKeepsTheOtherFields)
 
 TEST_F(PreparationFiles, RenameToAnExistingNameChangesNothing)
 {
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
     const std::string before = indexBytes();
-    EXPECT_EQ(RenamePreparation(base(), "Tab", m_index, m_keys, 1, preparation("ARROZ")), -1);
-    EXPECT_EQ(RenamePreparation(base(), "Tab", m_index, m_keys, 1, preparation("Torta")), -1);
+    EXPECT_EQ(renamePreparation(base(), "Tab", m_index, m_keys, 1, preparation("ARROZ")), -1);
+    EXPECT_EQ(renamePreparation(base(), "Tab", m_index, m_keys, 1, preparation("Torta")), -1);
     EXPECT_EQ(indexBytes(), before);
     EXPECT_EQ(m_index.count(), 2);
     EXPECT_FALSE(fs::exists(tableFolder() / "Treluza" / "ARROZ.dad"));
@@ -91,17 +91,17 @@ TEST_F(PreparationFiles, FilesOfTheSameStemAreNotDeletedByTheirOwnRename)
 {
     SaveLines(PreparationFilePath(base(), "Tab", "Sopa"), {"conte\xFA"
                                                            "do|"});
-    MovePreparationFiles(base(), "Tab", Name40("Sopa"), "Sopa");
-    EXPECT_EQ(LoadLines(tableFolder() / "Treluza" / "Sopa.dad"), (std::vector<std::string>{"conte\xFA"
+    movePreparationFiles(base(), "Tab", name40("Sopa"), "Sopa");
+    EXPECT_EQ(loadLines(tableFolder() / "Treluza" / "Sopa.dad"), (std::vector<std::string>{"conte\xFA"
                                                                                            "do|"}));
 }
 
 TEST_F(PreparationFiles, DeleteRemovesTheLineThenTheFiles)
 {
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
-    SaveLines(PreparationFilePath(base(), "Tab", Name40("Torta")), {"x|"});
-    DeletePreparation(base(), "Tab", m_index, m_keys, 1);
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
+    SaveLines(PreparationFilePath(base(), "Tab", name40("Torta")), {"x|"});
+    deletePreparation(base(), "Tab", m_index, m_keys, 1);
     EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n");
     EXPECT_EQ(m_keys.count(), 1);
     const fs::path t = tableFolder();
@@ -114,20 +114,20 @@ TEST_F(PreparationFiles, DeleteRemovesTheLineThenTheFiles)
 
 TEST_F(PreparationFiles, FailuresAreThrownAndKeepTheListsAndFiles)
 {
-    CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
-    SaveLines(PreparationFilePath(base(), "Tab", Name40("Arroz")), {"x|"});
+    createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
+    SaveLines(PreparationFilePath(base(), "Tab", name40("Arroz")), {"x|"});
     // The index can no longer be written: its path is taken by a folder.
     const fs::path indexPath = tableFolder() / "Treluza" / "ArqTreluza.dad";
     fs::remove(indexPath);
     fs::create_directory(indexPath);
 
-    EXPECT_THROW(CreatePreparation(base(), "Tab", m_index, m_keys, preparation("Torta")), FileWriteError);
+    EXPECT_THROW(createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta")), FileWriteError);
     EXPECT_EQ(m_index.count(), 2) << "the new line stays in memory";
 
-    EXPECT_THROW(DeletePreparation(base(), "Tab", m_index, m_keys, 0), FileWriteError);
+    EXPECT_THROW(deletePreparation(base(), "Tab", m_index, m_keys, 0), FileWriteError);
     EXPECT_TRUE(fs::exists(tableFolder() / "Treluza" / "Arroz.dad")) << "no file is deleted";
 
-    EXPECT_THROW(RenamePreparation(base(), "Tab", m_index, m_keys, 0, preparation("Bolo")), FileWriteError);
+    EXPECT_THROW(renamePreparation(base(), "Tab", m_index, m_keys, 0, preparation("Bolo")), FileWriteError);
     EXPECT_TRUE(fs::exists(tableFolder() / "Treluza" / "Arroz.dad")) << "no file is moved";
 }
 
@@ -137,9 +137,9 @@ TEST_F(PreparationFiles, AFailedMoveDoesNotStopTheOthers)
     SaveLines(LabelFilePath(base(), "Tab", "Sopa"), {"r"});
     // The method text cannot take the new name: a folder with content holds it.
     fs::create_directories(tableFolder() / "Receita" / "Caldo.rec" / "x");
-    EXPECT_THROW(MovePreparationFiles(base(), "Tab", "Sopa", "Caldo"), FileWriteError);
-    EXPECT_EQ(LoadLines(tableFolder() / "Treluza" / "Caldo.dad"), (std::vector<std::string>{"a|"}));
-    EXPECT_EQ(LoadLines(tableFolder() / "Etiqueta" / "Caldo.eti"), (std::vector<std::string>{"r"}));
+    EXPECT_THROW(movePreparationFiles(base(), "Tab", "Sopa", "Caldo"), FileWriteError);
+    EXPECT_EQ(loadLines(tableFolder() / "Treluza" / "Caldo.dad"), (std::vector<std::string>{"a|"}));
+    EXPECT_EQ(loadLines(tableFolder() / "Etiqueta" / "Caldo.eti"), (std::vector<std::string>{"r"}));
     EXPECT_TRUE(fs::exists(tableFolder() / "Receita" / "Sopa.rec"));
 }
 

@@ -1,24 +1,24 @@
-#include "preparations/PreparationTotals.h"
+#include "core/preparations/PreparationTotals.h"
 
-#include "preparations/LineCalculations.h"
-#include "store/StrUnit.h"
+#include "core/preparations/LineCalculations.h"
+#include "core/store/StrUnit.h"
 
-#include "RecordingSinks.h"
-#include "RecipeLines.h"
-#include "TempFolder.h"
+#include "support/RecipeLines.h"
+#include "support/RecordingSinks.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace treluza {
 namespace {
 
-using testing::Line;
-using testing::Name40;
-using testing::Name60;
+using testing::line;
+using testing::name40;
+using testing::name60;
 
 using testing::RecordingMessages;
 
-RecordList Lines(std::initializer_list<std::string> lines)
+RecordList listOf(std::initializer_list<std::string> lines)
 {
     RecordList list(true);
     for (const auto& l : lines)
@@ -31,52 +31,52 @@ TEST(PreparationTotals, SumsAreExactSoTheLimitItselfIsNotOverIt)
     // In binary floating point this sum comes out above 999999,99.
     EXPECT_GT(943048.06 + 56951.93, 999999.99);
     RecordingMessages messages;
-    const RecordList lines = Lines({Line("A", {{13, "943048,06"}}), Line("B", {{13, " 56951,93"}})});
-    EXPECT_EQ(FieldText(SumField(lines, 13, messages), kAmountMask), "999999,99");
+    const RecordList lines = listOf({line("A", {{13, "943048,06"}}), line("B", {{13, " 56951,93"}})});
+    EXPECT_EQ(fieldText(SumField(lines, 13, messages), kAmountMask), "999999,99");
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(FieldText(CappedFieldSum(lines, 13), kAmountMask), "999999,99");
+    EXPECT_EQ(fieldText(CappedFieldSum(lines, 13), kAmountMask), "999999,99");
 
     // One hundredth more is over it.
-    const RecordList over = Lines({Line("A", {{13, "943048,07"}}), Line("B", {{13, " 56951,93"}})});
-    EXPECT_EQ(SumField(over, 13, messages), LineLimit());
+    const RecordList over = listOf({line("A", {{13, "943048,07"}}), line("B", {{13, " 56951,93"}})});
+    EXPECT_EQ(SumField(over, 13, messages), lineLimit());
     EXPECT_EQ(messages.texts,
               (std::vector<std::string>{
                   "ERRO! Somatório do Calorias maior que 999999,99!",
                   "Solução : diminua os pesos de todos os ingredientes na mesma proporção!"}));
-    EXPECT_EQ(CappedFieldSum(over, 13), LineLimit());
+    EXPECT_EQ(CappedFieldSum(over, 13), lineLimit());
     // Ten tenths make one, not 0,9999999.
     RecordList tenths(false);
     for (int i = 0; i < 10; ++i)
-        tenths.add(Line("X" + std::to_string(i), {{3, "     0,1"}}));
-    EXPECT_EQ(SumField(tenths, 3, messages), Exact::Whole(1));
+        tenths.add(line("X" + std::to_string(i), {{3, "     0,1"}}));
+    EXPECT_EQ(SumField(tenths, 3, messages), Exact::whole(1));
 }
 
 TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
 {
     RecordList index(true);
-    index.add(MakeLine(BlankIndex(Name40("Arroz"))));
-    IndexFields torta = BlankIndex(Name40("Torta"));
+    index.add(MakeLine(blankIndex(name40("Arroz"))));
+    IndexFields torta = blankIndex(name40("Torta"));
     torta[IdxField::Yield] = "  1000";
     index.add(MakeLine(torta));
     RecordingMessages messages;
-    const RecordList lines = Lines({
-        Line("Farinha",
+    const RecordList lines = listOf({
+        line("Farinha",
              {{2, "   210,0"}, {3, "   200,0"}, {9, "     1,05"}, {13, "   720,00"}, {22, "     2,00"}}),
-        Line("Ovo",
+        line("Ovo",
              {{2, "   110,0"}, {3, "   100,0"}, {9, "     0,95"}, {13, "   146,00"}, {18, "   356,00"}}),
     });
     const WindowTotals totals = UpdateTotals(lines, index, 1, messages);
-    EXPECT_EQ(totals.gross, Exact::Whole(320));
-    EXPECT_EQ(totals.net, Exact::Whole(300));
-    const IndexFields stored = ReadIndex(index[1]);
-    EXPECT_EQ(stored[IdxField::Name], Name40("Torta"));
+    EXPECT_EQ(totals.gross, Exact::whole(320));
+    EXPECT_EQ(totals.net, Exact::whole(300));
+    const IndexFields stored = readIndex(index[1]);
+    EXPECT_EQ(stored[IdxField::Name], name40("Torta"));
     EXPECT_EQ(stored[IdxField::Energy], "   866,00");
     EXPECT_EQ(stored[IdxField::Energy + 5], "   356,00"); // cholesterol
     EXPECT_EQ(stored[IdxField::Energy + 1], "     0,00"); // no line has carbohydrate
     EXPECT_EQ(stored[IdxField::Sodium], "     2,00");
     EXPECT_EQ(stored[IdxField::Cost], "     2,00");
     EXPECT_EQ(stored[IdxField::Yield], "  1000");
-    EXPECT_EQ(ReadIndex(index[0]), BlankIndex(Name40("Arroz")));
+    EXPECT_EQ(readIndex(index[0]), blankIndex(name40("Arroz")));
     EXPECT_TRUE(messages.texts.empty());
 
     EXPECT_EQ(TotalsRow(totals, index[1]),
@@ -87,18 +87,18 @@ TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
     const WindowTotals none = UpdateTotals(RecordList(true), index, 1, messages);
     EXPECT_EQ(none.net, Exact());
     for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
-        EXPECT_EQ(FieldAt(index[1], n), "     0,00");
+        EXPECT_EQ(fieldAt(index[1], n), "     0,00");
     EXPECT_EQ(TotalsRow(none, index[1]).substr(0, 13), "Som|     0,0|");
 }
 
 TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
 {
     RecordList index(true);
-    index.add(MakeLine(BlankIndex(Name40("Banquete"))));
-    const RecordList lines = Lines({
-        Line("A", {{2, "900000,0"}, {3, "800000,0"}, {13, "999999,99"}}),
-        Line("B", {{2, "200000,0"}, {3, "300000,0"}, {13, "     0,01"}, {9, "999999,99"}}),
-        Line("C", {{9, "     0,01"}}),
+    index.add(MakeLine(blankIndex(name40("Banquete"))));
+    const RecordList lines = listOf({
+        line("A", {{2, "900000,0"}, {3, "800000,0"}, {13, "999999,99"}}),
+        line("B", {{2, "200000,0"}, {3, "300000,0"}, {13, "     0,01"}, {9, "999999,99"}}),
+        line("C", {{9, "     0,01"}}),
     });
     RecordingMessages messages;
     const WindowTotals totals = UpdateTotals(lines, index, 0, messages);
@@ -113,15 +113,15 @@ TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
                                   "ERRO! Somatório do Custo Calculado maior que 999999,99!",
                                   solution,
                               }));
-    EXPECT_EQ(FieldAt(index[0], IdxField::Energy), "999999,99");
-    EXPECT_EQ(FieldAt(index[0], IdxField::Cost), "999999,99");
+    EXPECT_EQ(fieldAt(index[0], IdxField::Energy), "999999,99");
+    EXPECT_EQ(fieldAt(index[0], IdxField::Cost), "999999,99");
     // The net total row has one decimal: the capped sum shows as 999999,9, not cut to "1000000,".
     EXPECT_EQ(TotalsRow(totals, index[0]).substr(0, 13), "Som|999999,9|");
 }
 
-IndexFields Recipe(const std::string& yield, const std::string& portions, const std::string& spoon)
+IndexFields recipe(const std::string& yield, const std::string& portions, const std::string& spoon)
 {
-    IndexFields f = BlankIndex(Name40("Bolo"));
+    IndexFields f = blankIndex(name40("Bolo"));
     f[IdxField::Yield] = yield;
     f[IdxField::Portions] = portions;
     f[IdxField::Tablespoon] = spoon;
@@ -132,8 +132,8 @@ IndexFields Recipe(const std::string& yield, const std::string& portions, const 
 
 TEST(PreparationTotals, PerCapitaUsesTheRoundedPortionYield)
 {
-    IndexFields f = Recipe("  1000", "     3", "      ");
-    LeaveYield(f);
+    IndexFields f = recipe("  1000", "     3", "      ");
+    leaveYield(f);
     EXPECT_EQ(f[IdxField::PortionYield], "   333");
     // 2000 x 333 / 1000, not 2000 / 3.
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "   666,00");
@@ -142,7 +142,7 @@ TEST(PreparationTotals, PerCapitaUsesTheRoundedPortionYield)
     EXPECT_EQ(f[IdxField::SpoonEnergy], "      ,  ");         // no tablespoon weight
 
     f[IdxField::Tablespoon] = "15    ";
-    LeaveTablespoon(f);
+    leaveTablespoon(f);
     EXPECT_EQ(f[IdxField::Tablespoon], "    15");
     EXPECT_EQ(f[IdxField::SpoonEnergy], "    30,00");
     EXPECT_EQ(f[IdxField::SpoonCost], "     0,23"); // 0,225 rounds up
@@ -150,30 +150,30 @@ TEST(PreparationTotals, PerCapitaUsesTheRoundedPortionYield)
 
 TEST(PreparationTotals, RegisterClearingRules)
 {
-    IndexFields f = Recipe("  1000", "     4", "    15");
-    LeaveYield(f);
+    IndexFields f = recipe("  1000", "     4", "    15");
+    leaveYield(f);
     ASSERT_EQ(f[IdxField::PerCapitaEnergy], "   500,00");
     ASSERT_EQ(f[IdxField::SpoonEnergy], "    30,00");
 
     // A blank tablespoon weight clears the per-tablespoon values only.
     f[IdxField::Tablespoon] = "      ";
-    LeaveTablespoon(f);
+    leaveTablespoon(f);
     EXPECT_EQ(f[IdxField::SpoonEnergy], "      ,  ");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "   500,00");
 
     // A blank number of portions clears the per-capita values only.
     RecordingMessages messages;
     f[IdxField::Portions] = "      ";
-    EXPECT_TRUE(LeavePortions(f, messages));
+    EXPECT_TRUE(leavePortions(f, messages));
     EXPECT_EQ(f[IdxField::PortionYield], "      ");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "      ,  ");
     EXPECT_EQ(f[IdxField::PerCapitaCost], "      ,  ");
 
     // A blank yield clears portions, tablespoon and everything derived.
-    IndexFields g = Recipe("  1000", "     4", "    15");
-    LeaveYield(g);
+    IndexFields g = recipe("  1000", "     4", "    15");
+    leaveYield(g);
     g[IdxField::Yield] = "      ";
-    LeaveYield(g);
+    leaveYield(g);
     EXPECT_EQ(g[IdxField::Portions], "      ");
     EXPECT_EQ(g[IdxField::PortionYield], "      ");
     EXPECT_EQ(g[IdxField::Tablespoon], "      ");
@@ -188,26 +188,26 @@ TEST(PreparationTotals, RegisterClearingRules)
 TEST(PreparationTotals, ZeroPortionsAreRefusedTypedAndGiveNoYieldStored)
 {
     RecordingMessages messages;
-    IndexFields f = Recipe("  1000", "0     ", "      ");
-    EXPECT_FALSE(LeavePortions(f, messages));
+    IndexFields f = recipe("  1000", "0     ", "      ");
+    EXPECT_FALSE(leavePortions(f, messages));
     EXPECT_EQ(messages.texts, (std::vector<std::string>{"Número de porções deve ser maior que zero!"}));
     EXPECT_EQ(f[IdxField::Portions], "     0");
     EXPECT_EQ(f[IdxField::PortionYield], "      ");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "      ,  ");
 
     // A stored count of 0 reaches the computation through the yield: no division.
-    IndexFields g = Recipe("  1000", "     0", "      ");
+    IndexFields g = recipe("  1000", "     0", "      ");
     g[IdxField::PortionYield] = "   250";
-    LeaveYield(g);
+    leaveYield(g);
     EXPECT_EQ(g[IdxField::PortionYield], "      ");
     EXPECT_EQ(g[IdxField::PerCapitaEnergy], "      ,  ");
 }
 
 TEST(PreparationTotals, ZeroOrBlankYieldComputesNothingPerCapita)
 {
-    IndexFields f = Recipe("     0", "     2", "    15");
+    IndexFields f = recipe("     0", "     2", "    15");
     f[IdxField::PerCapitaEnergy] = "    99,00";
-    LeaveYield(f);
+    leaveYield(f);
     EXPECT_EQ(f[IdxField::PortionYield], "     0");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "    99,00"); // untouched
     EXPECT_EQ(f[IdxField::SpoonEnergy], "      ,  ");
@@ -217,7 +217,7 @@ TEST(PreparationTotals, ZeroOrBlankYieldComputesNothingPerCapita)
 
 TEST(PreparationTotals, TablespoonHeavierThanTheYieldIsCappedNotCut)
 {
-    IndexFields f = Recipe("    10", "      ", "  2000");
+    IndexFields f = recipe("    10", "      ", "  2000");
     f[IdxField::Energy] = "999999,99";
     ComputePerTablespoon(f);
     // 999999,99 x 2000 / 10 = 199999998,00; cut to 9 characters it would read 199999998.
@@ -255,10 +255,10 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
 {
     auto ingredient = [](const std::string& name, std::vector<std::string> values, const std::string& fc,
                          const std::string& fcc, const std::string& cost) {
-        IngredientFields f = BlankIngredient(Name60(name));
+        IngredientFields f = blankIngredient(name60(name));
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (!values[i].empty())
-                f[kNutrientFields[i]] = FitRight(values[i], IngredientFieldWidth(kNutrientFields[i]));
+                f[kNutrientFields[i]] = FitRight(values[i], ingredientFieldWidth(kNutrientFields[i]));
         }
         f[IngField::FC] = fc;
         f[IngField::FCC] = fcc;
@@ -276,19 +276,19 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
                    "  1,25", "  1,00", "    30,00");
     RecordingMessages messages;
 
-    LineEdits a = NewLineEdits(rice);
+    LineEdits a = newLineEdits(rice);
     a.line[LineField::Gross] = "500   , ";
-    LeaveGross(a, rice, messages);
+    leaveGross(a, rice, messages);
     a.line[LineField::Raw] = "500   , ";
-    LeaveRaw(a, rice);
-    EXPECT_EQ(MakeLine(a.line), Name60("Arroz") +
+    leaveRaw(a, rice);
+    EXPECT_EQ(MakeLine(a.line), name60("Arroz") +
                                     "|   500,0|   500,0|  1250,0|   500,0|  1,00|  2,50|     6,50|     3,25|"
                                     "  /  /  ||   ,  |  1790,00|   394,00|    36,00|     1,50|     0,50|"
                                     "      ,  |     8,00|    20,00|     3,50|     5,00|");
 
-    LineEdits b = NewLineEdits(onion);
+    LineEdits b = newLineEdits(onion);
     b.line[LineField::Net] = "60    , ";
-    LeaveNet(b, onion, messages);
+    leaveNet(b, onion, messages);
     EXPECT_EQ(b.line[LineField::Gross], "    69,0");
     EXPECT_EQ(b.line[LineField::FC], "  1,15");
     EXPECT_EQ(b.line[LineField::Cost], "     0,33");
@@ -296,13 +296,13 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
     EXPECT_EQ(b.line[LineField::Energy + 1], "     5,34");
     EXPECT_EQ(b.line[LineField::Energy + 4], "      ,  ");
 
-    LineEdits c = NewLineEdits(garlic);
+    LineEdits c = newLineEdits(garlic);
     c.line[LineField::Measure] = "dente               ";
     c.measureWeight = "     5,0";
     c.line[LineField::Quantity] = "2  ,  ";
-    EXPECT_FALSE(LeaveQuantity(c, garlic));
+    EXPECT_FALSE(leaveQuantity(c, garlic));
     EXPECT_EQ(c.line[LineField::Net], "    10,0");
-    LeaveNet(c, garlic, messages);
+    leaveNet(c, garlic, messages);
     EXPECT_EQ(c.line[LineField::Gross], "    12,5");
     EXPECT_EQ(c.line[LineField::Cost], "     0,38");
     EXPECT_EQ(c.line[LineField::Energy], "    11,30");
@@ -317,21 +317,21 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
     for (const LineEdits* e : {&a, &b, &c})
         lines.add(MakeLine(e->line));
     RecordList index(true);
-    index.add(MakeLine(BlankIndex(Name40("Arroz refogado"))));
+    index.add(MakeLine(blankIndex(name40("Arroz refogado"))));
     const WindowTotals totals = UpdateTotals(lines, index, 0, messages);
     EXPECT_EQ(messages.texts.size(), 3u);
     EXPECT_EQ(TotalsRow(totals, index[0]),
               "Som|   570,0|  1824,70|   401,73|    37,72|     1,58|     0,50|     0,00|     9,75|"
               "    29,80|     3,70|     6,10|");
 
-    IndexFields f = ReadIndex(index[0]);
+    IndexFields f = readIndex(index[0]);
     EXPECT_EQ(f[IdxField::Cost], "     3,96");
     f[IdxField::Yield] = "1500  ";
-    LeaveYield(f);
+    leaveYield(f);
     f[IdxField::Portions] = "7     ";
-    EXPECT_TRUE(LeavePortions(f, messages));
+    EXPECT_TRUE(leavePortions(f, messages));
     f[IdxField::Tablespoon] = "25    ";
-    LeaveTablespoon(f);
+    leaveTablespoon(f);
     EXPECT_EQ(f[IdxField::PortionYield], "   214");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy], "   260,32");
     EXPECT_EQ(f[IdxField::PerCapitaEnergy + 1], "    57,31");

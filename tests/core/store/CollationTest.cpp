@@ -1,6 +1,6 @@
-#include "store/Collation.h"
-#include "store/Cp1252.h"
-#include "store/RecordList.h"
+#include "core/store/Collation.h"
+#include "core/store/Cp1252.h"
+#include "core/store/RecordList.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +10,41 @@
 namespace treluza {
 namespace {
 
-int Cmp(const char* a, const char* b) { return CompareText(Cp(a), Cp(b)); }
+int cmp(const char* a, const char* b)
+{
+    return compareText(cp(a), cp(b));
+}
 
 TEST(Collation, CaseIgnoredAccentsJustAfterTheirLetter)
 {
-    EXPECT_EQ(Cmp("abc", "ABC"), 0);
-    EXPECT_EQ(Cmp("Ção", "ção"), 0);
-    EXPECT_EQ(Cmp("ÉDEN", "éden"), 0);
-    EXPECT_LT(Cmp("pao", "pão"), 0);
+    EXPECT_EQ(cmp("abc", "ABC"), 0);
+    EXPECT_EQ(cmp("Ção", "ção"), 0);
+    EXPECT_EQ(cmp("ÉDEN", "éden"), 0);
+    EXPECT_LT(cmp("pao", "pão"), 0);
     // One pass: the first differing place decides, so "pab" (a) comes before
     // "pão" (ã), and "pão" before "pb".
-    EXPECT_LT(Cmp("pab", "pão"), 0);
-    EXPECT_LT(Cmp("pão", "pb"), 0);
-    EXPECT_LT(Cmp("PÃO", "pb"), 0);
-    EXPECT_LT(Cmp("caca", "caça"), 0);
-    EXPECT_LT(Cmp("caça", "cada"), 0);
-    EXPECT_LT(Cmp("e", "é"), 0);
-    EXPECT_LT(Cmp("é", "ê"), 0);
-    EXPECT_LT(Cmp("ê", "f"), 0);
+    EXPECT_LT(cmp("pab", "pão"), 0);
+    EXPECT_LT(cmp("pão", "pb"), 0);
+    EXPECT_LT(cmp("PÃO", "pb"), 0);
+    EXPECT_LT(cmp("caca", "caça"), 0);
+    EXPECT_LT(cmp("caça", "cada"), 0);
+    EXPECT_LT(cmp("e", "é"), 0);
+    EXPECT_LT(cmp("é", "ê"), 0);
+    EXPECT_LT(cmp("ê", "f"), 0);
 }
 
 TEST(Collation, BarBlankPunctuationDigitsLetters)
 {
-    EXPECT_LT(Cmp("a|", "a "), 0);
-    EXPECT_LT(Cmp("a|", "a\t"), 0);
-    EXPECT_LT(Cmp("a ", "a-"), 0);
-    EXPECT_LT(Cmp("a-", "a0"), 0);
-    EXPECT_LT(Cmp("a9", "aa"), 0);
-    EXPECT_LT(Cmp("a", "a|"), 0);  // a prefix comes first
+    EXPECT_LT(cmp("a|", "a "), 0);
+    EXPECT_LT(cmp("a|", "a\t"), 0);
+    EXPECT_LT(cmp("a ", "a-"), 0);
+    EXPECT_LT(cmp("a-", "a0"), 0);
+    EXPECT_LT(cmp("a9", "aa"), 0);
+    EXPECT_LT(cmp("a", "a|"), 0); // a prefix comes first
     // The order is the same on every machine: a fixed table, not the locale.
     for (int c = 1; c < 256; ++c) {
         if (c != '|') {
-            EXPECT_LT(CollationWeight('|'), CollationWeight(static_cast<unsigned char>(c))) << c;
+            EXPECT_LT(collationWeight('|'), collationWeight(static_cast<unsigned char>(c))) << c;
         }
     }
 }
@@ -51,30 +54,32 @@ TEST(Collation, BarBlankPunctuationDigitsLetters)
 // accents, case and trailing parts, and compare the two orders.
 TEST(Collation, RecordOrderEqualsKeyOrder)
 {
-    std::vector<std::string> names = {"pao", "pão", "pab", "Pão de queijo", "pão doce", "PAO",
-                                      "Açaí", "acai", "açai", "Acaí", "maçã", "maca", "Maçã verde",
-                                      "ovo", "ôvo", "óvo", "Ovo cozido", "a", "a b", "a-b", "a1",
-                                      "Feijão", "feijao preto", "FEIJÃO CARIOCA", "e", "é", "ê"};
+    std::vector<std::string> names = {
+        "pao",        "pão",  "pab",  "Pão de queijo", "pão doce",     "PAO",
+        "Açaí",       "acai", "açai", "Acaí",          "maçã",         "maca",
+        "Maçã verde", "ovo",  "ôvo",  "óvo",           "Ovo cozido",   "a",
+        "a b",        "a-b",  "a1",   "Feijão",        "feijao preto", "FEIJÃO CARIOCA",
+        "e",          "é",    "ê"};
     std::mt19937 rng(7);
     for (int round = 0; round < 20; ++round) {
         std::shuffle(names.begin(), names.end(), rng);
         RecordList list(true);
         for (const auto& n : names)
-            list.add(Cp(n.c_str()) + "|" + std::to_string(round) + "|x|");
+            list.add(cp(n.c_str()) + "|" + std::to_string(round) + "|x|");
         KeyList keys;
-        RebuildKeyList(list, keys);
+        rebuildKeyList(list, keys);
         KeyList direct(true);
         for (const auto& n : names)
-            direct.add(Cp(n.c_str()));
+            direct.add(cp(n.c_str()));
         ASSERT_EQ(keys.count(), direct.count());
         for (int i = 0; i < keys.count(); ++i) {
             EXPECT_EQ(keys[i], direct[i]);
-            EXPECT_EQ(KeyOf(list[i]), keys[i]);
+            EXPECT_EQ(keyOf(list[i]), keys[i]);
         }
         for (int i = 0; i < keys.count(); ++i)
             EXPECT_EQ(list.find(list[i]), i);
     }
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

@@ -1,4 +1,4 @@
-#include "store/Cp1252.h"
+#include "core/store/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,15 @@ TEST(Cp1252, PortugueseLettersBothWays)
         {"Ô", 0xD4}, {"Õ", 0xD5}, {"Ú", 0xDA}, {"Ü", 0xDC}, {"Ç", 0xC7}, {"º", 0xBA}, {"ª", 0xAA},
     };
     for (const auto& l : letters) {
-        const std::string cp = FromUtf8(l.utf8);
+        const std::string cp = fromUtf8(l.utf8);
         ASSERT_EQ(cp.size(), 1u) << l.utf8;
         EXPECT_EQ(static_cast<unsigned char>(cp[0]), l.byte) << l.utf8;
-        EXPECT_EQ(ToUtf8(cp), l.utf8);
+        EXPECT_EQ(toUtf8(cp), l.utf8);
     }
-    EXPECT_EQ(FromUtf8("Pão de queijo"), "P\xE3o de queijo");
-    EXPECT_EQ(ToUtf8("A\xE7\xFA" "car"), "Açúcar");
+    EXPECT_EQ(fromUtf8("Pão de queijo"), "P\xE3o de queijo");
+    EXPECT_EQ(toUtf8("A\xE7\xFA"
+                     "car"),
+              "Açúcar");
 }
 
 TEST(Cp1252, EveryByteSurvivesARoundTrip)
@@ -32,22 +34,22 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip)
     std::string all;
     for (int c = 0; c < 256; ++c)
         all += static_cast<char>(c);
-    EXPECT_EQ(FromUtf8(ToUtf8(all)), all);
+    EXPECT_EQ(fromUtf8(toUtf8(all)), all);
 }
 
 TEST(Cp1252, HighRangeAndMissingForms)
 {
-    EXPECT_EQ(FromUtf8("€"), "\x80");
-    EXPECT_EQ(FromUtf8("“x”"), "\x93x\x94");
-    EXPECT_EQ(ToUtf8("\x9C"), "œ");
-    EXPECT_EQ(Cp1252FromCodePoint(0x4E2D), -1);  // a CJK ideograph has no form
-    EXPECT_EQ(FromUtf8("a中b"), "a?b");
-    EXPECT_EQ(FromUtf8("😀"), "?");
+    EXPECT_EQ(fromUtf8("€"), "\x80");
+    EXPECT_EQ(fromUtf8("“x”"), "\x93x\x94");
+    EXPECT_EQ(toUtf8("\x9C"), "œ");
+    EXPECT_EQ(cp1252FromCodePoint(0x4E2D), -1); // a CJK ideograph has no form
+    EXPECT_EQ(fromUtf8("a中b"), "a?b");
+    EXPECT_EQ(fromUtf8("😀"), "?");
     // Malformed sequences do not swallow what follows.
-    EXPECT_EQ(FromUtf8("\xC3"), "?");
-    EXPECT_EQ(FromUtf8("\xC3x"), "?x");
-    EXPECT_EQ(FromUtf8("\xFFz"), "?z");
+    EXPECT_EQ(fromUtf8("\xC3"), "?");
+    EXPECT_EQ(fromUtf8("\xC3x"), "?x");
+    EXPECT_EQ(fromUtf8("\xFFz"), "?z");
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

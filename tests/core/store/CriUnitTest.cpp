@@ -1,8 +1,8 @@
-#include "store/CriUnit.h"
-#include "store/Cp1252.h"
-#include "store/FileIo.h"
+#include "core/store/CriUnit.h"
+#include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(Scramble, TablesArePermutationsThatKeepLinesWhole)
 {
     std::set<std::string> distinct;
     for (int n = 1; n <= 5; ++n) {
-        const std::string t = ScrambleTable(n);
+        const std::string t = scrambleTable(n);
         ASSERT_EQ(t.size(), 256u);
         distinct.insert(t);
         std::array<int, 256> seen{};
@@ -41,13 +41,13 @@ TEST(Scramble, TableChoiceByPosition)
 {
     const int expected[] = {1, 2, 3, 4, 5, 3, 1, 4, 3, 5, 1, 4, 1, 2, 5, 4, 1, 3, 1, 5};
     for (int p = 1; p <= 20; ++p)
-        EXPECT_EQ(ScrambleTableFor(static_cast<std::size_t>(p)), expected[p - 1]) << p;
+        EXPECT_EQ(scrambleTableFor(static_cast<std::size_t>(p)), expected[p - 1]) << p;
     for (std::size_t p = 1; p < 200; ++p)
-        EXPECT_EQ(ScrambleTableFor(p), ScrambleTableFor(p + 60));
+        EXPECT_EQ(scrambleTableFor(p), scrambleTableFor(p + 60));
     // Position 1 of line 0 goes through table 1.
-    const std::string t1 = ScrambleTable(1);
+    const std::string t1 = scrambleTable(1);
     EXPECT_EQ(ScrambleLine(0, "A")[0], t1[static_cast<unsigned char>('A')]);
-    EXPECT_EQ(ScrambleLine(4, "A")[0], ScrambleTable(5)[static_cast<unsigned char>('A')]);
+    EXPECT_EQ(ScrambleLine(4, "A")[0], scrambleTable(5)[static_cast<unsigned char>('A')]);
 }
 
 TEST(Scramble, RoundTripOfEveryPrintableCodeAtManyIndexes)
@@ -76,11 +76,11 @@ TEST(Scramble, FixtureDecodesToItsKnownLines)
     NullProgress progress;
     LoadScrambledFile(std::filesystem::path(TRELUZA_TEST_DATA) / "scrambled.dad", list, keys, progress);
     const std::vector<std::string> expected = {
-        Cp("Abacate, cru|96,00|Tabela Treluza|"),
-        Cp("Açúcar, cristal|386,52|Tabela Treluza|"),
-        Cp("Feijão, carioca, cozido|76,42|Tabela Treluza|"),
-        Cp("Óleo, de soja|884,00|Tabela Treluza|"),
-        Cp("Pão, trigo, francês|299,81|Tabela Treluza|"),
+        cp("Abacate, cru|96,00|Tabela Treluza|"),
+        cp("Açúcar, cristal|386,52|Tabela Treluza|"),
+        cp("Feijão, carioca, cozido|76,42|Tabela Treluza|"),
+        cp("Óleo, de soja|884,00|Tabela Treluza|"),
+        cp("Pão, trigo, francês|299,81|Tabela Treluza|"),
     };
     EXPECT_EQ(list.lines(), expected);
     EXPECT_EQ(keys.count(), 5);
@@ -98,7 +98,7 @@ TEST(Scramble, SaveThenLoadGivesTheSameListWhateverItsOrder)
 {
     TempFolder dir;
     const auto path = dir.path() / "ArqIng.dad";
-    RecordList list;  // unsorted, in an arbitrary order
+    RecordList list; // unsorted, in an arbitrary order
     std::mt19937 rng(3);
     for (int i = 0; i < 300; ++i) {
         std::string line = "Ingrediente " + std::to_string(rng() % 100000) + "|";
@@ -112,9 +112,9 @@ TEST(Scramble, SaveThenLoadGivesTheSameListWhateverItsOrder)
     EXPECT_EQ(progress.events.front(), -100);
     EXPECT_EQ(progress.events.back(), -1);
 
-    const std::string bytes = ReadWholeFile(path);
+    const std::string bytes = readWholeFile(path);
     EXPECT_EQ(bytes.find('\0'), std::string::npos);
-    EXPECT_EQ(SplitLines(bytes).size(), 300u);  // the TAB never became a break
+    EXPECT_EQ(splitLines(bytes).size(), 300u); // the TAB never became a break
 
     RecordList loaded;
     KeyList keys;
@@ -142,7 +142,7 @@ TEST(Scramble, GarbageFilesLoadWithoutHarm)
     std::mt19937 rng(11);
     std::string garbage(100000, 'x');
     for (auto& c : garbage)
-        c = static_cast<char>(rng() | 1);  // no NUL, so every line gets decoded
+        c = static_cast<char>(rng() | 1); // no NUL, so every line gets decoded
     dir.write("g.dad", garbage + "\r\n" + std::string(10 * 1024 * 1024, 'q'));
     RecordList list;
     KeyList keys;
@@ -151,5 +151,5 @@ TEST(Scramble, GarbageFilesLoadWithoutHarm)
     EXPECT_GT(list.count(), 1);
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

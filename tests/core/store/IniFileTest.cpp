@@ -1,8 +1,8 @@
-#include "store/Cp1252.h"
-#include "store/FileIo.h"
-#include "store/IniFile.h"
+#include "core/store/IniFile.h"
+#include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,25 +15,25 @@ TEST(IniFile, MissingFileIsCreatedEmptyAndReadsDefaults)
     const auto path = dir.path() / "sub" / "CfgTreluza.ini";
     IniFile ini(path);
     EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(ReadWholeFile(path), "");
+    EXPECT_EQ(readWholeFile(path), "");
     EXPECT_FALSE(ini.readBool(kSecFixTable, kKeyFixTab, false));
     EXPECT_EQ(ini.readString(kSecFixTable, kKeyNomTab, ""), "");
     EXPECT_EQ(ini.readInteger(kSecTechnician, kKeyResImp, kDefaultResImp), 300);
-    EXPECT_EQ(DropLastChar(ini.readString(kSecFixTable, kKeyNomTab, "")), "");
+    EXPECT_EQ(dropLastChar(ini.readString(kSecFixTable, kKeyNomTab, "")), "");
 }
 
 TEST(IniFile, CaseInsensitiveNamesTrimmedValuesNumbers)
 {
     TempFolder dir;
-    const auto path = dir.write("c.ini", Cp("; comentário\r\n[fixa TABELA]\r\n  fixtab =  1  \r\n"
-                                           "NomTab=Tabela 1            |\r\n[TÉCNICO]\r\n"
-                                           "ResImp=0x12C\r\nConTec=abc\r\n[Lista Ingredientes]\r\n"
-                                           "PosFilOrd=x12\r\nAtiFil=7\r\nAtiOrd=\r\n"));
+    const auto path = dir.write("c.ini", cp("; comentário\r\n[fixa TABELA]\r\n  fixtab =  1  \r\n"
+                                            "NomTab=Tabela 1            |\r\n[TÉCNICO]\r\n"
+                                            "ResImp=0x12C\r\nConTec=abc\r\n[Lista Ingredientes]\r\n"
+                                            "PosFilOrd=x12\r\nAtiFil=7\r\nAtiOrd=\r\n"));
     IniFile ini(path);
     EXPECT_TRUE(ini.readBool(kSecFixTable, kKeyFixTab, false));
-    EXPECT_EQ(DropLastChar(ini.readString(kSecFixTable, kKeyNomTab, "")), "Tabela 1            ");
-    EXPECT_EQ(ini.readInteger(kSecTechnician, kKeyResImp, 300), 300);  // hex read
-    EXPECT_EQ(ini.readInteger(kSecIngredientList, kKeyPosFilOrd, 5), 5);  // not a number
+    EXPECT_EQ(dropLastChar(ini.readString(kSecFixTable, kKeyNomTab, "")), "Tabela 1            ");
+    EXPECT_EQ(ini.readInteger(kSecTechnician, kKeyResImp, 300), 300);    // hex read
+    EXPECT_EQ(ini.readInteger(kSecIngredientList, kKeyPosFilOrd, 5), 5); // not a number
     EXPECT_TRUE(ini.readBool(kSecIngredientList, kKeyAtiFil, false));    // any non-zero
     EXPECT_TRUE(ini.readBool(kSecIngredientList, kKeyAtiOrd, true));     // empty: default
     EXPECT_EQ(ini.readString(kSecTechnician, kKeyNomTec, "fulano"), "fulano");
@@ -46,12 +46,13 @@ TEST(IniFile, WritesKeepForeignLinesAndUseCrLf)
     IniFile ini(path);
     ini.writeBool(kSecFixTable, kKeyFixTab, true);
     ini.writeString("FIXA tabela", kKeyNomTab, "T1|");
-    ini.writeString(kSecTechnician, kKeyNomTec, Cp("Maria José"));
+    ini.writeString(kSecTechnician, kKeyNomTec, cp("Maria José"));
     ini.writeInteger(kSecTechnician, kKeyResImp, 600);
-    EXPECT_EQ(ReadWholeFile(path), Cp("[Outro]\r\nchave=valor\r\n\r\n[Fixa Tabela]\r\nFixTab=1\r\nNomTab=T1|\r\n"
-                                      "\r\n[Técnico]\r\nNomTec=Maria José\r\nResImp=600\r\n"));
+    EXPECT_EQ(readWholeFile(path),
+              cp("[Outro]\r\nchave=valor\r\n\r\n[Fixa Tabela]\r\nFixTab=1\r\nNomTab=T1|\r\n"
+                 "\r\n[Técnico]\r\nNomTec=Maria José\r\nResImp=600\r\n"));
     IniFile again(path);
-    EXPECT_EQ(again.readString(kSecTechnician, kKeyNomTec, ""), Cp("Maria José"));
+    EXPECT_EQ(again.readString(kSecTechnician, kKeyNomTec, ""), cp("Maria José"));
     EXPECT_EQ(again.readInteger(kSecTechnician, kKeyResImp, 0), 600);
     EXPECT_EQ(again.readString("outro", "CHAVE", ""), "valor");
 }
@@ -73,7 +74,7 @@ TEST(IniFile, FailedWriteKeepsOldValue)
     IniFile ini(path);
     ini.writeString(kSecTechnician, kKeyNomTec, "Ana");
     std::filesystem::remove(path);
-    std::filesystem::create_directory(path);  // a folder now stands in the file's place
+    std::filesystem::create_directory(path); // a folder now stands in the file's place
     EXPECT_THROW(ini.writeString(kSecTechnician, kKeyNomTec, "Bia"), FileWriteError);
     EXPECT_EQ(ini.readString(kSecTechnician, kKeyNomTec, ""), "Ana");
 }
@@ -81,19 +82,19 @@ TEST(IniFile, FailedWriteKeepsOldValue)
 TEST(IniFile, Integers)
 {
     int v = 0;
-    EXPECT_TRUE(ParseIniInteger(" 42 ", v));
+    EXPECT_TRUE(parseIniInteger(" 42 ", v));
     EXPECT_EQ(v, 42);
-    EXPECT_TRUE(ParseIniInteger("-7", v));
+    EXPECT_TRUE(parseIniInteger("-7", v));
     EXPECT_EQ(v, -7);
-    EXPECT_TRUE(ParseIniInteger("0xff", v));
+    EXPECT_TRUE(parseIniInteger("0xff", v));
     EXPECT_EQ(v, 255);
-    EXPECT_TRUE(ParseIniInteger("0xFFFFFFFF", v));
+    EXPECT_TRUE(parseIniInteger("0xFFFFFFFF", v));
     EXPECT_EQ(v, -1);
-    EXPECT_FALSE(ParseIniInteger("", v));
-    EXPECT_FALSE(ParseIniInteger("12a", v));
-    EXPECT_FALSE(ParseIniInteger("0x", v));
-    EXPECT_FALSE(ParseIniInteger("99999999999", v));
+    EXPECT_FALSE(parseIniInteger("", v));
+    EXPECT_FALSE(parseIniInteger("12a", v));
+    EXPECT_FALSE(parseIniInteger("0x", v));
+    EXPECT_FALSE(parseIniInteger("99999999999", v));
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

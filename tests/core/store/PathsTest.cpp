@@ -1,7 +1,7 @@
-#include "store/Cp1252.h"
-#include "store/Paths.h"
+#include "core/store/Paths.h"
+#include "core/store/Cp1252.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,36 +13,36 @@ namespace fs = std::filesystem;
 TEST(Paths, NameTransforms)
 {
     EXPECT_EQ(TableFolderName("Tabela 2008/09  "), "Tabela 2008_09");
-    EXPECT_EQ(SafeFileStem(Cp("  Arroz/feijão ")), "  Arroz_feij\xE3o");
-    EXPECT_TRUE(IsUsableName("Tabela 1            "));
-    EXPECT_TRUE(IsUsableName(".oculto"));
-    EXPECT_TRUE(IsUsableName("a.."));
-    EXPECT_TRUE(IsUsableName("/"));  // becomes "_"
+    EXPECT_EQ(SafeFileStem(cp("  Arroz/feijão ")), "  Arroz_feij\xE3o");
+    EXPECT_TRUE(isUsableName("Tabela 1            "));
+    EXPECT_TRUE(isUsableName(".oculto"));
+    EXPECT_TRUE(isUsableName("a.."));
+    EXPECT_TRUE(isUsableName("/")); // becomes "_"
     for (const char* bad : {"", "   ", ".", "..", ". .", "...  ", " .. "})
-        EXPECT_FALSE(IsUsableName(bad)) << '"' << bad << '"';
-    EXPECT_FALSE(IsUsableName(std::string("a\0b", 3)));
-    EXPECT_TRUE(IsUsableName(std::string(251, 'a')));
-    EXPECT_FALSE(IsUsableName(std::string(252, 'a')));
-    EXPECT_FALSE(IsUsableName(std::string(200, '\xE3')));  // two bytes each on disk
+        EXPECT_FALSE(isUsableName(bad)) << '"' << bad << '"';
+    EXPECT_FALSE(isUsableName(std::string("a\0b", 3)));
+    EXPECT_TRUE(isUsableName(std::string(251, 'a')));
+    EXPECT_FALSE(isUsableName(std::string(252, 'a')));
+    EXPECT_FALSE(isUsableName(std::string(200, '\xE3'))); // two bytes each on disk
 }
 
 TEST(Paths, BuildersCreateFoldersAndEmptyFiles)
 {
     TempFolder base;
-    const std::string table = Cp("Tabela 2008/09  ");
+    const std::string table = cp("Tabela 2008/09  ");
     const fs::path t = base.path() / "Dados" / "Tabela 2008_09";
     EXPECT_EQ(TableRegistryPath(base.path()), base.path() / "Dados" / "ArqTab.dad");
     EXPECT_EQ(IngredientFilePath(base.path(), table), t / "Ingrediente" / "ArqIng.dad");
     EXPECT_EQ(IngredientGroupFilePath(base.path(), table), t / "ArqGruIng.dad");
     EXPECT_EQ(PreparationGroupFilePath(base.path(), table), t / "ArqGruPre.dad");
     EXPECT_EQ(PreparationIndexPath(base.path(), table), t / "Treluza" / "ArqTreluza.dad");
-    const std::string prep = Cp("Pão/queijo ");
+    const std::string prep = cp("Pão/queijo ");
     EXPECT_EQ(PreparationFilePath(base.path(), table, prep), t / "Treluza" / "Pão_queijo.dad");
     EXPECT_EQ(LabelFilePath(base.path(), table, prep), t / "Etiqueta" / "Pão_queijo.eti");
     EXPECT_EQ(MethodFilePath(base.path(), table, prep), t / "Receita" / "Pão_queijo.rec");
-    for (const auto& p : {t / "Ingrediente" / "ArqIng.dad", t / "ArqGruIng.dad", t / "Treluza" / "Pão_queijo.dad",
-                          t / "Etiqueta" / "Pão_queijo.eti", t / "Receita" / "Pão_queijo.rec",
-                          base.path() / "Dados" / "ArqTab.dad"}) {
+    for (const auto& p : {t / "Ingrediente" / "ArqIng.dad", t / "ArqGruIng.dad",
+                          t / "Treluza" / "Pão_queijo.dad", t / "Etiqueta" / "Pão_queijo.eti",
+                          t / "Receita" / "Pão_queijo.rec", base.path() / "Dados" / "ArqTab.dad"}) {
         EXPECT_TRUE(fs::is_regular_file(p)) << p;
         EXPECT_EQ(fs::file_size(p), 0u) << p;
     }
@@ -51,11 +51,11 @@ TEST(Paths, BuildersCreateFoldersAndEmptyFiles)
 TEST(Paths, MeasureFileOnlyCreatedWhenAsked)
 {
     TempFolder base;
-    const fs::path p = MeasureFilePath(base.path(), "T", Cp("Maçã"), false);
+    const fs::path p = MeasureFilePath(base.path(), "T", cp("Maçã"), false);
     EXPECT_EQ(p, base.path() / "Dados" / "T" / "Medidas" / "Maçã.med");
     EXPECT_TRUE(fs::is_directory(p.parent_path()));
     EXPECT_FALSE(fs::exists(p));
-    MeasureFilePath(base.path(), "T", Cp("Maçã"), true);
+    MeasureFilePath(base.path(), "T", cp("Maçã"), true);
     EXPECT_TRUE(fs::exists(p));
 }
 
@@ -82,17 +82,17 @@ TEST(Paths, BaseFolderAndConfigFile)
 {
     TempFolder exe;
     TempFolder user;
-    EXPECT_EQ(ResolveBaseFolder(exe.path(), user.path() / "d"), exe.path());
+    EXPECT_EQ(resolveBaseFolder(exe.path(), user.path() / "d"), exe.path());
     EXPECT_EQ(ConfigFilePath(user.path()), user.path() / "CfgTreluza.ini");
-    EnsureDataRoot(exe.path());
+    ensureDataRoot(exe.path());
     EXPECT_TRUE(fs::is_directory(exe.path() / "Dados"));
     exe.makeReadOnly();
     if (!exe.writable()) {
-        EXPECT_EQ(ResolveBaseFolder(exe.path(), user.path() / "d"), user.path() / "d");
+        EXPECT_EQ(resolveBaseFolder(exe.path(), user.path() / "d"), user.path() / "d");
     }
-    EXPECT_EQ(ResolveBaseFolder(exe.path() / "missing", user.path() / "d"), user.path() / "d");
+    EXPECT_EQ(resolveBaseFolder(exe.path() / "missing", user.path() / "d"), user.path() / "d");
     EXPECT_TRUE(fs::is_directory(user.path() / "d"));
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

@@ -1,8 +1,8 @@
-#include "store/Cp1252.h"
-#include "store/FileIo.h"
-#include "store/RecordList.h"
+#include "core/store/RecordList.h"
+#include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,8 @@ TEST(SetFieldOf, Fields)
         const char* value;
         const char* result;
     } cases[] = {
-        {"a|b|", 4, "x", "a|b||x|"}, {"a|b", 2, "y", "a|y|"},   {"a|b|", 1, "z", "z|b|"},
-        {"a|b|c|", 2, "", "a||c|"},  {"", 1, "k", "k|"},        {"a|b|c|", 3, "long", "a|b|long|"},
+        {"a|b|", 4, "x", "a|b||x|"}, {"a|b", 2, "y", "a|y|"}, {"a|b|", 1, "z", "z|b|"},
+        {"a|b|c|", 2, "", "a||c|"},  {"", 1, "k", "k|"},      {"a|b|c|", 3, "long", "a|b|long|"},
         {"a|b|", 0, "q", "q|b|"},
     };
     for (const auto& c : cases) {
@@ -50,7 +50,7 @@ TEST(RecordList, SortedAddKeepsOneOfEqualLinesAndReturnsItsIndex)
     EXPECT_EQ(list.add("b|"), 0);
     EXPECT_EQ(list.add("a|"), 0);
     EXPECT_EQ(list.add("c|"), 2);
-    EXPECT_EQ(list.add("B|"), 1);  // equal ignoring case: not added
+    EXPECT_EQ(list.add("B|"), 1); // equal ignoring case: not added
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list[1], "b|");
     EXPECT_EQ(list.find("A|"), 0);
@@ -67,7 +67,7 @@ TEST(RecordList, ReplaceOnlyWhileUnsortedAndResortMovesTheLine)
     EXPECT_THROW(list.insert(0, "z|"), std::logic_error);
     list.setSorted(false);
     list.replace(0, "d|1|");
-    EXPECT_EQ(list[0], "d|1|");  // order kept while unsorted
+    EXPECT_EQ(list[0], "d|1|"); // order kept while unsorted
     list.setSorted(true);
     EXPECT_EQ(list[2], "d|1|");
     EXPECT_THROW(list.at(3), std::out_of_range);
@@ -81,7 +81,7 @@ TEST(RecordList, UnsortedAddAppendsDuplicates)
     list.add("a|");
     list.add("b|");
     EXPECT_EQ(list.count(), 3);
-    list.setSorted(true);  // sorting keeps every line
+    list.setSorted(true); // sorting keeps every line
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list[0], "a|");
 }
@@ -91,7 +91,7 @@ TEST(RecordList, GetAndSetRecordField)
     RecordList list(true);
     list.add("a|x|");
     list.add("m|y|");
-    EXPECT_EQ(GetRecordField(list, -1, 2), Cp("Erro! Codigo não existe!"));
+    EXPECT_EQ(GetRecordField(list, -1, 2), cp("Erro! Codigo não existe!"));
     EXPECT_EQ(GetRecordField(list, 1, 2), "y");
     SetRecordField(list, -1, 2, "nothing");
     SetRecordField(list, 0, 2, "new");
@@ -108,7 +108,7 @@ TEST(RecordList, KeysOfCaseTwinsAndLinesWithoutBar)
     list.assign({"Abc|1|", "abc|2|", "nobar"});
     list.setSorted(true);
     KeyList keys;
-    RebuildKeyList(list, keys);
+    rebuildKeyList(list, keys);
     EXPECT_EQ(list.count(), 3);
     // The key list keeps one of the twins; the line without a bar has the
     // empty key, which sorts first, so from here the two lists no longer
@@ -119,21 +119,21 @@ TEST(RecordList, KeysOfCaseTwinsAndLinesWithoutBar)
 
 TEST(LineSplitting, AllBreaksAndTheNul)
 {
-    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-    EXPECT_EQ(SplitLines("a"), std::vector<std::string>{"a"});
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\rb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitLines(std::string("a\r\nb\0c\r\nd", 10)), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
+    EXPECT_EQ(splitLines(""), std::vector<std::string>{});
+    EXPECT_EQ(splitLines("a"), std::vector<std::string>{"a"});
+    EXPECT_EQ(splitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(splitLines("a\rb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(splitLines(std::string("a\r\nb\0c\r\nd", 10)), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(splitLines("\r\n"), std::vector<std::string>{""});
 }
 
 TEST(RecordFile, LoadAndSave)
 {
     TempFolder dir;
     const auto path = dir.path() / "x.dad";
-    dir.write("x.dad", "c|3|\r\nA|1|\nb|2|");  // last line without a break
+    dir.write("x.dad", "c|3|\r\nA|1|\nb|2|"); // last line without a break
     RecordList list;
     KeyList keys;
     LoadRecordFile(path, list, keys);
@@ -141,14 +141,14 @@ TEST(RecordFile, LoadAndSave)
     EXPECT_TRUE(list.sorted());
     EXPECT_EQ(keys.lines(), (std::vector<std::string>{"A", "b", "c"}));
     SaveRecordFile(path, list);
-    EXPECT_EQ(ReadWholeFile(path), "A|1|\r\nb|2|\r\nc|3|\r\n");
+    EXPECT_EQ(readWholeFile(path), "A|1|\r\nb|2|\r\nc|3|\r\n");
 
     dir.write("empty.dad", "");
     LoadRecordFile(dir.path() / "empty.dad", list, keys);
     EXPECT_TRUE(list.empty());
     EXPECT_TRUE(keys.empty());
     SaveRecordFile(dir.path() / "empty.dad", list);
-    EXPECT_EQ(ReadWholeFile(dir.path() / "empty.dad"), "");
+    EXPECT_EQ(readWholeFile(dir.path() / "empty.dad"), "");
 }
 
 TEST(RecordFile, BadFilesNeverCrash)
@@ -158,7 +158,7 @@ TEST(RecordFile, BadFilesNeverCrash)
     std::string garbage(200000, '\0');
     for (auto& c : garbage)
         c = static_cast<char>(rng());
-    garbage[0] = 'x';  // so the NUL cut leaves something in most runs
+    garbage[0] = 'x'; // so the NUL cut leaves something in most runs
     dir.write("garbage.dad", garbage);
     RecordList list;
     KeyList keys;
@@ -198,16 +198,16 @@ TEST(RecordFile, FailedSaveLeavesFileAndListAlone)
     EXPECT_THROW(SaveRecordFile(dir.path() / "plain" / "x.dad", list), FileWriteError);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(list[0], "new|");
-    EXPECT_EQ(ReadWholeFile(dir.path() / "plain"), "x");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // no leftovers
+    EXPECT_EQ(readWholeFile(dir.path() / "plain"), "x");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2); // no leftovers
 
     const auto path = dir.write("x.dad", "old|\r\n");
     dir.makeReadOnly();
     if (!dir.writable()) {
         EXPECT_THROW(SaveRecordFile(path, list), FileWriteError);
-        EXPECT_EQ(ReadWholeFile(path), "old|\r\n");
+        EXPECT_EQ(readWholeFile(path), "old|\r\n");
     }
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

@@ -1,7 +1,7 @@
-#include "store/FileIo.h"
-#include "store/RegisterData.h"
+#include "core/store/RegisterData.h"
+#include "core/store/FileIo.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(RegisterData, LookupGivesThePlaceFoundOrToBe)
     EXPECT_EQ(data.current(), 1);
     EXPECT_FALSE(data.lookup("z"));
     EXPECT_EQ(data.current(), 2);
-    EXPECT_EQ(data.field(1), MissingRecordText());  // past the end is no record
+    EXPECT_EQ(data.field(1), missingRecordText()); // past the end is no record
 }
 
 TEST(RegisterData, EditsKeepBothListsInStepAndSaveWhole)
@@ -41,7 +41,7 @@ TEST(RegisterData, EditsKeepBothListsInStepAndSaveWhole)
     EXPECT_EQ(data.currentKey(), "a");
     EXPECT_EQ(data.field(2), "4");
     data.save();
-    EXPECT_EQ(ReadWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");
+    EXPECT_EQ(readWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");
     data.lookup("c");
     data.removeCurrent();
     EXPECT_EQ(data.current(), 0);
@@ -53,8 +53,8 @@ TEST(RegisterData, EditsKeepBothListsInStepAndSaveWhole)
     // After a release (or a failed load) a save cannot reach the old file.
     data.insert("z|9|");
     EXPECT_THROW(data.save(), FileWriteError);
-    EXPECT_EQ(ReadWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");
+    EXPECT_EQ(readWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

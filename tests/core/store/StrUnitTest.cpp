@@ -1,4 +1,4 @@
-#include "store/StrUnit.h"
+#include "core/store/StrUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(StrUnit, TextBuilding)
     EXPECT_EQ(RepeatText("ab", -1), "");
     EXPECT_EQ(RemoveText("aab", "ab"), "b");
     EXPECT_EQ(RemoveText("xaaabx", "ab"), "xbx");
-    EXPECT_EQ(RemoveText("abc", ""), "abc");  // an empty pattern must not loop
+    EXPECT_EQ(RemoveText("abc", ""), "abc"); // an empty pattern must not loop
     EXPECT_EQ(RemoveText("aaaa", "aa"), "a");
     EXPECT_EQ(RemoveSpaces(" a b  c "), "abc");
     EXPECT_EQ(TrimTrailingSpaces("  ab  "), "  ab");
@@ -43,7 +43,7 @@ TEST(StrUnit, FieldAlignment)
     EXPECT_EQ(ZeroFillDecimals(AlignDecimalField("12    ,5 ")), "    12,50");
     EXPECT_EQ(AlignDecimalField("      ,  "), "     0,  ");
     EXPECT_EQ(AlignDecimalField("  7   , 5"), "     7, 5");
-    EXPECT_EQ(AlignDecimalField("3   "), "   3");  // no comma: integer alignment
+    EXPECT_EQ(AlignDecimalField("3   "), "   3"); // no comma: integer alignment
     EXPECT_EQ(ZeroFillDecimals("  12"), "  12");
     EXPECT_EQ(ZeroFillDecimals("     0,  "), "     0,00");
 }
@@ -59,12 +59,12 @@ TEST(StrUnit, ParseDecimal)
     EXPECT_EQ(ParseDecimal(",5"), 0.5);
     EXPECT_EQ(ParseDecimal("12,"), 12.0);
     EXPECT_EQ(ParseDecimal("1 2"), 0.0);
-    EXPECT_EQ(ParseDecimal("1.000"), 0.0);  // no thousands separators, no point
+    EXPECT_EQ(ParseDecimal("1.000"), 0.0); // no thousands separators, no point
     EXPECT_EQ(ParseDecimal("1e999"), 0.0);
     EXPECT_EQ(ParseDecimal("nan"), 0.0);
     EXPECT_EQ(ParseDecimal("2,5E2"), 250.0);
-    EXPECT_FALSE(IsDecimalText("      ,  "));
-    EXPECT_TRUE(IsDecimalText("     0,00"));
+    EXPECT_FALSE(isDecimalText("      ,  "));
+    EXPECT_TRUE(isDecimalText("     0,00"));
 }
 
 TEST(StrUnit, FormatDecimal)
@@ -73,12 +73,12 @@ TEST(StrUnit, FormatDecimal)
     EXPECT_EQ(FormatDecimal(0, 5, 3), "    3");
     EXPECT_EQ(FormatDecimal(2, 4, 123.456), "123,");
     EXPECT_EQ(FormatDecimal(2, 9, -4.5), "    -4,50");
-    EXPECT_EQ(FormatDecimal(2, 9, 2.675), "     2,68");  // binary 2.67499999... is still 2,68
+    EXPECT_EQ(FormatDecimal(2, 9, 2.675), "     2,68"); // binary 2.67499999... is still 2,68
     EXPECT_EQ(FormatDecimal(2, 9, 1.005), "     1,01");
     EXPECT_EQ(FormatDecimal(1, 9, 0.05), "      0,1");
     EXPECT_EQ(FormatDecimal(2, 9, 999999.995), "1000000,0");
     EXPECT_EQ(FormatDecimal(2, 9, 9.999), "    10,00");
-    EXPECT_EQ(FormatDecimal(2, 9, -0.001), "     0,00");  // no negative zero
+    EXPECT_EQ(FormatDecimal(2, 9, -0.001), "     0,00"); // no negative zero
     EXPECT_EQ(FormatDecimal(0, 3, 2.5), "  3");
     EXPECT_EQ(FormatDecimal(2, 9, 0.1 + 0.2), "     0,30");
     EXPECT_EQ(FormatDecimal(2, 9, 1e-300), "     0,00");
@@ -106,5 +106,5 @@ TEST(StrUnit, Masks)
     EXPECT_EQ(BlankTemplate("99/99/99;1;_"), "  /  /  ");
 }
 
-}  // namespace
-}  // namespace treluza
+} // namespace
+} // namespace treluza

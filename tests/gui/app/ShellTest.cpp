@@ -1,13 +1,13 @@
 // The shell end to end: a table created in the table registry and fixed in
 // the configuration window becomes the active table of the main menu.
-#include "app/LisUnit.h"
-#include "app/TreluzaV4Unit.h"
-#include "groups/CadGruIngUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/MaskEdit.h"
+#include "gui/app/NutUnit.h"
+#include "gui/dialogs/LisUnit.h"
+#include "gui/groups/CadGruIngUnit.h"
+#include "gui/tables/CadTabUnit.h"
+#include "gui/tables/CfgNutUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"
-#include "tables/CadTabUnit.h"
-#include "tables/CfgNutUnit.h"
 
 #include <QCheckBox>
 #include <QToolButton>
@@ -28,8 +28,8 @@ private slots:
         TTreluzaV4Form menu(env.context());
         TCfgNutForm cfgNut(env.context());
         TCadTabForm cadTab(env.context());
-        menu.PlugWindow(MenuButton::Tables, &cadTab);
-        menu.PlugWindow(MenuButton::Config, &cfgNut);
+        menu.plugWindow(MenuButton::Tables, &cadTab);
+        menu.plugWindow(MenuButton::Config, &cfgNut);
         QVERIFY(openForm(menu));
         QCOMPARE(menu.windowTitle(), QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"));
 
@@ -53,8 +53,9 @@ private slots:
         });
         QTest::mouseClick(menu.CfgNutBitBtn, Qt::LeftButton);
         QVERIFY(*fixed);
-        QTRY_COMPARE(menu.windowTitle(),
-                     QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0 - Tabela Ativa :Tabela 1            "));
+        QTRY_COMPARE(
+            menu.windowTitle(),
+            QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0 - Tabela Ativa :Tabela 1            "));
         QVERIFY(menu.fixed());
         QCOMPARE(menu.activeTableName(), std::string("Tabela 1            "));
     }
@@ -67,7 +68,7 @@ private slots:
         GuiEnvironment::writeBytes(env.base() / "Dados" / "ArqTab.dad", "Alfa                |a|1|\r\n");
         TTreluzaV4Form menu(env.context());
         TCadGruIngForm groups(env.context());
-        menu.PlugWindow(MenuButton::IngredientGroups, &groups,
+        menu.plugWindow(MenuButton::IngredientGroups, &groups,
                         [&](const std::string& table) { groups.tableName = table; });
         QVERIFY(openForm(menu));
         std::shared_ptr<bool> opened;

@@ -1,7 +1,7 @@
 // The help window and the printer used as a text device.
-#include "dialogs/AjuUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/PlatformDialogs.h"
+#include "gui/dialogs/AjuUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/PlatformDialogs.h"
 #include "harness/GuiHarness.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@ using namespace treluza::test;
 
 namespace {
 
-int PdfPages(const QString& file)
+int pdfPages(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
@@ -106,7 +106,7 @@ private slots:
             device.endDocument();
             QCOMPARE(device.pagesPrinted(), 4);
         }
-        QCOMPARE(PdfPages(pdf), 4);
+        QCOMPARE(pdfPages(pdf), 4);
     }
 
     void shippedHelpTextHasOneSectionPerWindowInWindows1252()
@@ -122,7 +122,7 @@ private slots:
         TAjuForm form(env.context());
         QVERIFY(openForm(form));
         const QStringList lines = form.AjuMemo->toPlainText().split(u'\n');
-        QVERIFY(lines.count(PageBreakMarker()) >= 10);
+        QVERIFY(lines.count(pageBreakMarker()) >= 10);
         for (const QString& line : lines)
             QVERIFY2(line.size() <= 80, qPrintable(line)); // a printed line fits the page
         screenshot(form, QStringLiteral("aju"));

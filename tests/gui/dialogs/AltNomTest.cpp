@@ -1,7 +1,8 @@
 // The rename dialog.
-#include "dialogs/AltNomUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/MaskEdit.h"
+#include "core/store/Cp1252.h"
+#include "gui/dialogs/AltNomUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"
 
 #include <QLabel>
@@ -25,40 +26,37 @@ private slots:
         TAltNomForm form;
         auto ran = onNextModal<TAltNomForm>([](TAltNomForm& f) {
             QCOMPARE(f.windowTitle(), QStringLiteral("Altera nome do grupo de ingredientes"));
-            QCOMPARE(f.NomAtuMaskEdit->Text(), QStringLiteral("Cereais").leftJustified(20));
+            QCOMPARE(f.NomAtuMaskEdit->maskText(), QStringLiteral("Cereais").leftJustified(20));
             QVERIFY(!f.NomAtuMaskEdit->isEnabled());
-            QCOMPARE(f.NovNomMaskEdit->Text(), QString(20, u' '));
+            QCOMPARE(f.NovNomMaskEdit->maskText(), QString(20, u' '));
             QCOMPARE(QApplication::focusWidget(), f.NovNomMaskEdit);
             screenshot(f, QStringLiteral("altnom"));
             typeKeys(*f.NovNomMaskEdit, QStringLiteral("Cereais e pães"));
             click(*f.ConBitBtn);
         });
-        QCOMPARE(form.AskNewName(QStringLiteral("Altera nome do grupo de ingredientes"), kMask20,
-                                 QStringLiteral("Cereais")),
-                 1);
+        const auto name =
+            form.askNewName(QStringLiteral("Altera nome do grupo de ingredientes"), kMask20, cp("Cereais"));
         QVERIFY(*ran);
-        QCOMPARE(form.NewName(), QStringLiteral("Cereais e pães      "));
-        QCOMPARE(form.NewCoreName(), std::string("Cereais e p\xE3"
-                                                 "es      "));
+        QVERIFY(name.has_value());
+        QCOMPARE(*name, std::string("Cereais e p\xE3"
+                                    "es      "));
     }
 
-    void cancelReturnsTwoAndTheNextUseStartsEmpty()
+    void cancelGivesNothingAndTheNextUseStartsEmpty()
     {
         TAltNomForm form;
         auto first = onNextModal<TAltNomForm>([](TAltNomForm& f) {
             typeKeys(*f.NovNomMaskEdit, QStringLiteral("Outro"));
             click(*f.CanBitBtn);
         });
-        QCOMPARE(form.AskNewName(QStringLiteral("Altera nome da medida caseira"), kMask20,
-                                 QStringLiteral("Xícara")),
-                 2);
+        QVERIFY(!form.askNewName(QStringLiteral("Altera nome da medida caseira"), kMask20, cp("Xícara")));
         QVERIFY(*first);
         auto second = onNextModal<TAltNomForm>([](TAltNomForm& f) {
-            QCOMPARE(f.NovNomMaskEdit->Text(), QString(20, u' '));
-            QCOMPARE(f.NomAtuMaskEdit->Text(), QStringLiteral("Colher              "));
+            QCOMPARE(f.NovNomMaskEdit->maskText(), QString(20, u' '));
+            QCOMPARE(f.NomAtuMaskEdit->maskText(), QStringLiteral("Colher              "));
             click(*f.CanBitBtn);
         });
-        QCOMPARE(form.AskNewName(QStringLiteral("x"), kMask20, QStringLiteral("Colher")), 2);
+        QVERIFY(!form.askNewName(QStringLiteral("x"), kMask20, "Colher"));
         QVERIFY(*second);
     }
 
@@ -68,13 +66,13 @@ private slots:
         MessageScript script{{QStringLiteral("Não é permitido utilizar o caracter (_) !"), kOk}};
         auto ran = onNextModal<TAltNomForm>([](TAltNomForm& f) {
             typeKeys(*f.NovNomMaskEdit, QStringLiteral("a_b"));
-            QCOMPARE(f.NovNomMaskEdit->Text(), QStringLiteral("ab                  "));
+            QCOMPARE(f.NovNomMaskEdit->maskText(), QStringLiteral("ab                  "));
             pressEnter(f);
             QCOMPARE(QApplication::focusWidget(), f.ConBitBtn);
             QVERIFY(f.isVisible());
             pressEnter(f); // Enter on the focused button presses it
         });
-        QCOMPARE(form.AskNewName(QStringLiteral("x"), kMask20, QStringLiteral("a")), 1);
+        QVERIFY(form.askNewName(QStringLiteral("x"), kMask20, "a").has_value());
         QVERIFY(*ran);
         QVERIFY(script.done());
     }

@@ -1,10 +1,10 @@
 // The usage warning window, with the scan and the progress window.
-#include "dialogs/ConUnit.h"
-#include "dialogs/IteVerUnit.h"
-#include "gui/BitBtn.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "gui/dialogs/ConUnit.h"
+#include "gui/dialogs/IteVerUnit.h"
+#include "gui/widgets/BitBtn.h"
 #include "harness/GuiHarness.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
 
 #include <QListWidget>
 #include <QProgressBar>
@@ -15,13 +15,13 @@ using namespace treluza::test;
 
 namespace {
 
-std::string Pad(std::string s, std::size_t n)
+std::string pad(std::string s, std::size_t n)
 {
     s.resize(n, ' ');
     return s;
 }
 
-const std::string kTable = Pad("Tabela 1", 20);
+const std::string kTable = pad("Tabela 1", 20);
 const std::string kEquals(73, '=');
 
 struct Scene {
@@ -38,12 +38,12 @@ struct Scene {
     {
         SaveLines(
             PreparationIndexPath(env.base(), kTable),
-            {Pad("Omelete", 40) + "|   200|", Pad("Bolo", 40) + "|   900|", Pad("Salada", 40) + "|   300|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Omelete", 40)),
-                  {Pad("Ovo", 60) + "|   100,0|", Pad("Ovo", 60) + "|    50,0|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Bolo", 40)),
-                  {Pad("Farinha", 60) + "|   300,0|", Pad("Ovo", 60) + "|   120,0|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, Pad("Salada", 40)), {Pad("Alface", 60) + "|"});
+            {pad("Omelete", 40) + "|   200|", pad("Bolo", 40) + "|   900|", pad("Salada", 40) + "|   300|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, pad("Omelete", 40)),
+                  {pad("Ovo", 60) + "|   100,0|", pad("Ovo", 60) + "|    50,0|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, pad("Bolo", 40)),
+                  {pad("Farinha", 60) + "|   300,0|", pad("Ovo", 60) + "|   120,0|"});
+        SaveLines(PreparationFilePath(env.base(), kTable, pad("Salada", 40)), {pad("Alface", 60) + "|"});
     }
 };
 
@@ -52,9 +52,9 @@ const std::vector<std::string> kExpected{"AVISO : ",
                                          " est\xE1 sendo utilizado pelas prepara\xE7\xF5"
                                          "es listadas abaixo.",
                                          kEquals,
-                                         Pad("Omelete", 40),
-                                         Pad("Omelete", 40),
-                                         Pad("Bolo", 40)};
+                                         pad("Omelete", 40),
+                                         pad("Omelete", 40),
+                                         pad("Bolo", 40)};
 
 } // namespace
 
@@ -71,7 +71,7 @@ private slots:
         dialogs.saveAnswer = file;
         auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
             QCOMPARE(f.windowTitle(), QStringLiteral("ATENÇÃO"));
-            QCOMPARE(f.Lines(), kExpected);
+            QCOMPARE(f.lines(), kExpected);
             QVERIFY(!s.con.isVisible());
             QCOMPARE(s.con.ProgressBar->maximum(), 3);
             screenshot(f, QStringLiteral("itever"));
@@ -79,7 +79,7 @@ private slots:
             QVERIFY(f.isVisible());
             click(*f.BitBtn3);
         });
-        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3));
+        QVERIFY(s.form.ScanIngredientUse(kTable, pad("Ovo", 60)));
         QVERIFY(*ran);
         QCOMPARE(dialogs.lastFilter, QStringLiteral("txt|*.txt"));
         QCOMPARE(dialogs.lastSuffix, QString());
@@ -99,7 +99,7 @@ private slots:
             click(*f.BitBtn1);
             click(*f.BitBtn3);
         });
-        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 2));
+        QVERIFY(s.form.ScanIngredientUse(kTable, pad("Ovo", 60)));
         QVERIFY(*ran);
         QCOMPARE(dialogs.documents.size(), std::size_t(1));
         QCOMPARE(dialogs.documents[0].size(), qsizetype(kExpected.size()));
@@ -112,11 +112,11 @@ private slots:
     {
         Scene s;
         MessageScript none;
-        QVERIFY(!s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3)); // no preparations at all
+        QVERIFY(!s.form.ScanIngredientUse(kTable, pad("Ovo", 60))); // no preparations at all
         QCOMPARE(s.con.ProgressBar->maximum(), 0);
         QVERIFY(!s.con.isVisible());
         s.writeTable();
-        QVERIFY(!s.form.ScanIngredientUse(kTable, Pad("Sal", 60), 2));
+        QVERIFY(!s.form.ScanIngredientUse(kTable, pad("Sal", 60)));
         QVERIFY(!s.form.isVisible());
     }
 
@@ -136,7 +136,7 @@ private slots:
             click(*f.BitBtn2);
             click(*f.BitBtn3);
         });
-        QVERIFY(s.form.ScanIngredientUse(kTable, Pad("Ovo", 60), 3));
+        QVERIFY(s.form.ScanIngredientUse(kTable, pad("Ovo", 60)));
         QVERIFY(*ran);
         QVERIFY(script.done());
         QVERIFY(!std::filesystem::exists(s.env.base() / "sem-pasta"));
@@ -146,11 +146,11 @@ private slots:
     {
         Scene s;
         auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& f) {
-            QCOMPARE(f.Lines(), (std::vector<std::string>{"AVISO : ", " O grupo <<<Doces>>> est\xE1 em uso.",
+            QCOMPARE(f.lines(), (std::vector<std::string>{"AVISO : ", " O grupo <<<Doces>>> est\xE1 em uso.",
                                                           kEquals, "Pudim"}));
             click(*f.BitBtn3);
         });
-        s.form.ShowUsage("AVISO : // O grupo <<<Doces>>> est\xE1 em uso.//", {"Pudim"});
+        s.form.showUsage("AVISO : // O grupo <<<Doces>>> est\xE1 em uso.//", {"Pudim"});
         QVERIFY(*ran);
     }
 
@@ -160,10 +160,10 @@ private slots:
         QCOMPARE(con.windowTitle(), QStringLiteral("Aguarde Processamento ..."));
         QCOMPARE(con.size(), QSize(436, 30));
         con.begin(100);
-        QVERIFY(!con.isVisible());  // quick work shows nothing
+        QVERIFY(!con.isVisible()); // quick work shows nothing
         QTest::qWait(200);
         con.position(20);
-        QVERIFY(con.isVisible());  // work that lasts shows the window
+        QVERIFY(con.isVisible()); // work that lasts shows the window
         con.end();
         con.setShowDelay(0);
         con.begin(100);

@@ -1,7 +1,8 @@
 // The message dialog: layout, answers, and the replaceable handler.
-#include "dialogs/MesDlgUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/JpegImage.h"
+#include "gui/dialogs/MesDlgUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/JpegImage.h"
+#include "gui/widgets/Messages.h"
 #include "harness/GuiHarness.h"
 
 #include <QLabel>
@@ -16,21 +17,21 @@ class MesDlgTest : public QObject {
 private slots:
     void pictureIsTheJpegDecodedWithLibjpeg()
     {
-        const QImage picture = MessagePicture();
+        const QImage picture = messagePicture();
         QCOMPARE(picture.size(), QSize(67, 128));
-        QVERIFY(DecodeJpeg(QByteArray("not a jpeg")).isNull());
+        QVERIFY(decodeJpeg(QByteArray("not a jpeg")).isNull());
         QByteArray cut;
         QFile file(QStringLiteral(":/pictures/mensagem.jpg"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         cut = file.readAll().left(200);
-        const QImage partial = DecodeJpeg(cut); // a cut file decodes partly or not at all, never crashes
+        const QImage partial = decodeJpeg(cut); // a cut file decodes partly or not at all, never crashes
         Q_UNUSED(partial);
     }
 
     void shortMessageIsCentredIn330PlusThePicture()
     {
         TMesDlgForm form;
-        form.Prepare(QStringLiteral("Código inválido!"), 1);
+        form.prepare(QStringLiteral("Código inválido!"), MessageKind::Message);
         QCOMPARE(form.width(), 330 + 67);
         QCOMPARE(form.height(), 128);
         const int labelWidth = form.MenLabel->width();
@@ -51,7 +52,7 @@ private slots:
         TMesDlgForm form;
         const QString text =
             QStringLiteral("AVISO : O ingrediente Arroz integral cozido está sendo utilizado!");
-        form.Prepare(text, 2);
+        form.prepare(text, MessageKind::Question);
         const int labelWidth = form.MenLabel->width();
         QCOMPARE(labelWidth, form.MenLabel->sizeHint().width());
         QVERIFY(labelWidth + 30 > 330);
@@ -76,20 +77,20 @@ private slots:
             QVERIFY(!b->icon().isNull());
     }
 
-    void answersAreOneSixAndSeven()
+    void installedDialogAnswersOkYesAndNo()
     {
         TMesDlgForm form;
-        SetMessageDialogForm(&form);
+        installMessageDialog(&form);
         auto ok = onNextModal<TMesDlgForm>([](TMesDlgForm& f) { click(*f.OkBitBtn); });
-        QCOMPARE(ShowMessageDialog(QStringLiteral("Inclusão efetuada com sucesso!"), 1), 1);
+        tell(QStringLiteral("Inclusão efetuada com sucesso!"));
         QVERIFY(*ok);
         auto yes = onNextModal<TMesDlgForm>([](TMesDlgForm& f) { click(*f.SimBitBtn); });
-        QCOMPARE(ShowMessageDialog(QStringLiteral("Confirma inclusão?"), 2), 6);
+        QVERIFY(ask(QStringLiteral("Confirma inclusão?")));
         QVERIFY(*yes);
         auto no = onNextModal<TMesDlgForm>([](TMesDlgForm& f) { click(*f.NaoBitBtn); });
-        QCOMPARE(ShowMessageDialog(QStringLiteral("Confirma exclusão?"), 2), 7);
+        QCOMPARE(ShowMessageDialog(QStringLiteral("Confirma exclusão?"), MessageKind::Question), Answer::No);
         QVERIFY(*no);
-        SetMessageDialogForm(nullptr);
+        installMessageDialog(nullptr);
     }
 
     void enterPressesTheDefaultButtonAndEscapeDoesNotClose()
@@ -100,10 +101,10 @@ private slots:
             QVERIFY(f.isVisible());
             pressEnter(f);
         });
-        QCOMPARE(form.ShowMessage(QStringLiteral("Confirma alteração?"), 2), 6);
+        QCOMPARE(form.showMessage(QStringLiteral("Confirma alteração?"), MessageKind::Question), Answer::Yes);
         QVERIFY(*yes);
         auto ok = onNextModal<TMesDlgForm>([](TMesDlgForm& f) { pressEnter(f); });
-        QCOMPARE(form.ShowMessage(QStringLiteral("Erro de lógica!"), 1), 1);
+        QCOMPARE(form.showMessage(QStringLiteral("Erro de lógica!"), MessageKind::Message), Answer::Ok);
         QVERIFY(*ok);
     }
 

@@ -1,15 +1,15 @@
 // The twin group registers: create, refuse to delete a group in use, rename
 // with the carry into the ingredients and the preparation index.
-#include "app/LisUnit.h"
-#include "dialogs/AltNomUnit.h"
-#include "dialogs/IteVerUnit.h"
 #include "fixtures/SharedWindows.h"
-#include "fixtures/TableFixture.h"
-#include "groups/CadGruIngUnit.h"
-#include "groups/CadGruPreUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/MaskEdit.h"
+#include "gui/dialogs/AltNomUnit.h"
+#include "gui/dialogs/IteVerUnit.h"
+#include "gui/dialogs/LisUnit.h"
+#include "gui/groups/CadGruIngUnit.h"
+#include "gui/groups/CadGruPreUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"
+#include "support/TableBuilder.h"
 
 #include <QtTest>
 
@@ -28,19 +28,20 @@ struct Fixture {
         table.preparation("Salada de frutas", "Sobremesas", {{"Banana", ""}});
         table.preparation("Arroz", "Pratos", {{"Sal", ""}});
         table.write();
-        table.groups(IngredientGroupFilePath(env.base(), table.table()), 20, {"Frutas", "Temperos", "Carnes"});
+        table.groups(IngredientGroupFilePath(env.base(), table.table()), 20,
+                     {"Frutas", "Temperos", "Carnes"});
         table.groups(PreparationGroupFilePath(env.base(), table.table()), 30, {"Sobremesas", "Pratos"});
     }
     std::string bytes(const std::filesystem::path& p) { return GuiEnvironment::readBytes(p); }
 };
 
-void Show(TCadGruForm& form, const QString& name)
+void showRecord(TCadGruForm& form, const QString& name)
 {
     typeInto(*form.GruMaskEdit, name);
     leaveTowards(*form.GruMaskEdit, *form.NovBitBtn);
 }
 
-}  // namespace
+} // namespace
 
 class CadGruTest : public QObject {
     Q_OBJECT
@@ -52,16 +53,18 @@ private slots:
         TCadGruPreForm form(f.env.context());
         form.tableName = f.table.table();
         QVERIFY(openForm(form));
-        QCOMPARE(form.windowTitle(), QStringLiteral("CADASTRO DE GRUPOS DE PREPARAÇÕES - Tabela ativa : Tabela 1"));
+        QCOMPARE(form.windowTitle(),
+                 QStringLiteral("CADASTRO DE GRUPOS DE PREPARAÇÕES - Tabela ativa : Tabela 1"));
         MessageScript script{{QStringLiteral("Confirma inclusão?"), kYes},
                              {QStringLiteral("Inclusão efetuada com sucesso!"), kOk}};
-        Show(form, QStringLiteral("Bolos"));
+        showRecord(form, QStringLiteral("Bolos"));
         QCOMPARE(form.mode(), RegisterMode::Inserting);
         QCOMPARE(QApplication::focusWidget(), form.GraBitBtn);
         click(*form.GraBitBtn);
         QVERIFY(script.done());
         QCOMPARE(f.bytes(PreparationGroupFilePath(f.env.base(), f.table.table())),
-                 Padded("Bolos", 30) + "|\r\n" + Padded("Pratos", 30) + "|\r\n" + Padded("Sobremesas", 30) + "|\r\n");
+                 padded("Bolos", 30) + "|\r\n" + padded("Pratos", 30) + "|\r\n" + padded("Sobremesas", 30) +
+                     "|\r\n");
         screenshot(form, QStringLiteral("cadgrupre"));
     }
 
@@ -71,11 +74,11 @@ private slots:
         TCadGruIngForm form(f.env.context());
         form.tableName = f.table.table();
         QVERIFY(openForm(form));
-        Show(form, QStringLiteral("frutas"));
+        showRecord(form, QStringLiteral("frutas"));
         QCOMPARE(form.mode(), RegisterMode::Showing);
         std::vector<std::string> listed;
         auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& w) {
-            listed = w.Lines();
+            listed = w.lines();
             w.close();
         });
         MessageScript script;
@@ -84,24 +87,24 @@ private slots:
         QVERIFY(script.done());
         QCOMPARE(form.mode(), RegisterMode::Showing);
         QCOMPARE(listed.size(), std::size_t(8));
-        QCOMPARE(listed[0], Cp(" O grupo de ingrediente <<<Frutas>>>"));
+        QCOMPARE(listed[0], cp(" O grupo de ingrediente <<<Frutas>>>"));
         QCOMPARE(listed[5], std::string(73, '='));
-        QCOMPARE(listed[6], Padded("Banana", 60));
-        QCOMPARE(listed[7], Padded("Maçã", 60));
+        QCOMPARE(listed[6], padded("Banana", 60));
+        QCOMPARE(listed[7], padded("Maçã", 60));
         // A group nobody uses goes.
-        form.activateWindow();  // the offscreen platform does not give it back by itself
+        form.activateWindow(); // the offscreen platform does not give it back by itself
         QVERIFY(QTest::qWaitForWindowActive(&form));
         click(*form.NovBitBtn);
         QCOMPARE(form.mode(), RegisterMode::Empty);
-        Show(form, QStringLiteral("Carnes"));
-        QCOMPARE(form.GruMaskEdit->Text(), QStringLiteral("Carnes              "));
+        showRecord(form, QStringLiteral("Carnes"));
+        QCOMPARE(form.GruMaskEdit->maskText(), QStringLiteral("Carnes              "));
         QCOMPARE(form.mode(), RegisterMode::Showing);
         MessageScript del{{QStringLiteral("Confirma exclusão?"), kYes},
                           {QStringLiteral("Exclusão efetuada com sucesso!"), kOk}};
         click(*form.ExcBitBtn);
         QVERIFY(del.done());
         QCOMPARE(f.bytes(IngredientGroupFilePath(f.env.base(), f.table.table())),
-                 Padded("Frutas", 20) + "|\r\n" + Padded("Temperos", 20) + "|\r\n");
+                 padded("Frutas", 20) + "|\r\n" + padded("Temperos", 20) + "|\r\n");
     }
 
     void renameCarriesIntoTheIngredientsAndRefusesTakenNames()
@@ -110,7 +113,7 @@ private slots:
         TCadGruIngForm form(f.env.context());
         form.tableName = f.table.table();
         QVERIFY(openForm(form));
-        Show(form, QStringLiteral("Frutas"));
+        showRecord(form, QStringLiteral("Frutas"));
         const auto before = f.table.ingredientLines();
         for (const QString& taken : {QStringLiteral("Temperos"), QStringLiteral("FRUTAS")}) {
             auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
@@ -132,14 +135,15 @@ private slots:
         click(*form.AltNomBitBtn);
         QVERIFY(*ran);
         QVERIFY(script.done());
-        QCOMPARE(form.GruMaskEdit->Text(), QStringLiteral("Frutas frescas      "));
+        QCOMPARE(form.GruMaskEdit->maskText(), QStringLiteral("Frutas frescas      "));
         const auto after = f.table.ingredientLines();
         QCOMPARE(after.size(), before.size());
         for (std::size_t i = 0; i < after.size(); ++i) {
             std::string expected = before[i];
             SetFieldOf(IngField::Group, expected,
-                       FieldOf(IngField::Group, before[i]) == Padded("Frutas", 20) ? Padded("Frutas frescas", 20)
-                                                                                   : FieldOf(IngField::Group, before[i]));
+                       FieldOf(IngField::Group, before[i]) == padded("Frutas", 20)
+                           ? padded("Frutas frescas", 20)
+                           : FieldOf(IngField::Group, before[i]));
             QCOMPARE(after[i], expected);
         }
         // "&Grava" now acts on the group under its new name.
@@ -148,8 +152,8 @@ private slots:
         click(*form.GraBitBtn);
         QVERIFY(save.done());
         QCOMPARE(f.bytes(IngredientGroupFilePath(f.env.base(), f.table.table())),
-                 Padded("Carnes", 20) + "|\r\n" + Padded("Frutas frescas", 20) + "|\r\n" + Padded("Temperos", 20) +
-                     "|\r\n");
+                 padded("Carnes", 20) + "|\r\n" + padded("Frutas frescas", 20) + "|\r\n" +
+                     padded("Temperos", 20) + "|\r\n");
     }
 
     void preparationGroupRenameRewritesFieldThirtyNineOnly()
@@ -158,7 +162,7 @@ private slots:
         TCadGruPreForm form(f.env.context());
         form.tableName = f.table.table();
         QVERIFY(openForm(form));
-        Show(form, QStringLiteral("Pratos"));
+        showRecord(form, QStringLiteral("Pratos"));
         const auto index = PreparationIndexPath(f.env.base(), f.table.table());
         const std::string before = f.bytes(index);
         auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
@@ -168,7 +172,7 @@ private slots:
         click(*form.AltNomBitBtn);
         QVERIFY(*ran);
         std::string expected = before;
-        expected.replace(expected.find(Padded("Pratos", 30)), 30, Padded("Pratos principais", 30));
+        expected.replace(expected.find(padded("Pratos", 30)), 30, padded("Pratos principais", 30));
         QCOMPARE(f.bytes(index), expected);
     }
 

@@ -1,8 +1,8 @@
 #include "harness/GuiHarness.h"
 
-#include "dialogs/MesDlgUnit.h"
-#include "gui/Form.h"
-#include "gui/MaskEdit.h"
+#include "gui/widgets/Form.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,12 +47,12 @@ void GuiEnvironment::writeBytes(const fs::path& path, const std::string& bytes)
 
 MessageScript::MessageScript(std::initializer_list<ExpectedMessage> expected) : m_expected(expected)
 {
-    SetMessageHandler([this](const QString& text, int kind) { return handle(text, kind); });
+    setMessageHandler([this](const QString& text, MessageKind kind) { return handle(text, kind); });
 }
 
 MessageScript::~MessageScript()
 {
-    SetMessageHandler({});
+    setMessageHandler({});
     if (!done() && !QTest::currentTestFailed()) {
         QStringList missing;
         for (std::size_t i = m_next; i < m_expected.size(); ++i)
@@ -64,7 +64,7 @@ MessageScript::~MessageScript()
     }
 }
 
-void MessageScript::expect(const QString& text, int answer)
+void MessageScript::expect(const QString& text, Answer answer)
 {
     m_expected.push_back({text, answer});
 }
@@ -74,10 +74,10 @@ bool MessageScript::done() const
     return !m_unexpected && m_next == m_expected.size();
 }
 
-int MessageScript::handle(const QString& text, int kind)
+Answer MessageScript::handle(const QString& text, MessageKind kind)
 {
     m_shown << text;
-    const int fallback = kind == 2 ? kNo : kOk;
+    const Answer fallback = kind == MessageKind::Question ? kNo : kOk;
     if (m_next >= m_expected.size()) {
         m_unexpected = true;
         QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + text), __FILE__, __LINE__);
@@ -85,12 +85,13 @@ int MessageScript::handle(const QString& text, int kind)
     }
     const ExpectedMessage& e = m_expected[m_next];
     const bool question = e.answer != kOk;
-    if (e.text != text || question != (kind == 2)) {
+    if (e.text != text || question != (kind == MessageKind::Question)) {
         m_unexpected = true;
-        QTest::qFail(
-            qPrintable(
-                QStringLiteral("message \"%1\" (kind %2) instead of \"%3\"").arg(text).arg(kind).arg(e.text)),
-            __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("message \"%1\" (kind %2) instead of \"%3\"")
+                                    .arg(text)
+                                    .arg(static_cast<int>(kind))
+                                    .arg(e.text)),
+                     __FILE__, __LINE__);
         return fallback;
     }
     ++m_next;
@@ -101,7 +102,7 @@ namespace {
 
 // The offscreen platform does not take the activation from a window that is
 // hidden, so a window shown again would not become active by itself.
-bool MakeActive(QWidget& window)
+bool makeActive(QWidget& window)
 {
     QCoreApplication::processEvents();
     if (QApplication::activeWindow() != &window)
@@ -115,7 +116,7 @@ bool openForm(TForm& form)
 {
     form.setOpenFlag(true);
     form.show();
-    if (!MakeActive(form))
+    if (!makeActive(form))
         return false;
     return QTest::qWaitFor([&] { return !form.activationPending(); });
 }
@@ -192,7 +193,7 @@ protected:
         }
         finish();
         *m_ran = true;
-        MakeActive(*now);
+        makeActive(*now);
         m_fn(*now);
         if (now && now->isVisible() && QApplication::activeModalWidget() == now) {
             QTest::qFail(
@@ -262,12 +263,12 @@ private:
 
 ScriptedDialogs::ScriptedDialogs()
 {
-    SetPlatformDialogs(this);
+    setPlatformDialogs(this);
 }
 
 ScriptedDialogs::~ScriptedDialogs()
 {
-    SetPlatformDialogs(nullptr);
+    setPlatformDialogs(nullptr);
 }
 
 bool ScriptedDialogs::choosePrinter(QPrinter& printer, QWidget*)

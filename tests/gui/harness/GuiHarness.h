@@ -18,8 +18,9 @@
 // before the click: its function runs once the window is up (and its
 // FormActivate has run), and must close it. The print and save dialogs are
 // answered by a ScriptedDialogs made in the test.
-#include "gui/FormContext.h"
-#include "gui/PlatformDialogs.h"
+#include "core/store/Sinks.h"
+#include "gui/widgets/FormContext.h"
+#include "gui/widgets/PlatformDialogs.h"
 
 #include <QPointer>
 #include <QString>
@@ -43,9 +44,9 @@ class TMaskEdit;
 
 namespace test {
 
-inline constexpr int kOk = 1;
-inline constexpr int kYes = 6;
-inline constexpr int kNo = 7;
+inline constexpr Answer kOk = Answer::Ok;
+inline constexpr Answer kYes = Answer::Yes;
+inline constexpr Answer kNo = Answer::No;
 
 /** A fresh temporary base folder ("base/") and configuration file
  *  ("config/CfgTreluza.ini"), removed at the end; the help file path is
@@ -70,7 +71,7 @@ private:
 
 struct ExpectedMessage {
     QString text;
-    int answer; // kOk for a message; kYes or kNo for a question
+    Answer answer; // kOk for a message; kYes or kNo for a question
 };
 
 /** Replaces the message handler while alive; see the header comment. */
@@ -81,14 +82,14 @@ public:
     MessageScript(const MessageScript&) = delete;
     MessageScript& operator=(const MessageScript&) = delete;
 
-    void expect(const QString& text, int answer);
+    void expect(const QString& text, Answer answer);
     /** Every expected message was shown, in order, and nothing else. */
     bool done() const;
     /** The texts shown so far. */
     const QStringList& shown() const { return m_shown; }
 
 private:
-    int handle(const QString& text, int kind);
+    Answer handle(const QString& text, MessageKind kind);
 
     std::vector<ExpectedMessage> m_expected;
     std::size_t m_next = 0;

@@ -1,21 +1,21 @@
 // The ingredient register: typing, modes, the questions of every path, the
 // ingredient file written on leaving, and what reaches the preparations.
-#include "app/ActiveTable.h"
-#include "app/LisUnit.h"
-#include "dialogs/AltNomUnit.h"
-#include "dialogs/ConUnit.h"
-#include "dialogs/IteVerUnit.h"
-#include "gui/BitBtn.h"
-#include "gui/MaskEdit.h"
+#include "core/records/IngredientRecord.h"
+#include "core/records/PreparationRecords.h"
+#include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/tables/ActiveTable.h"
+#include "gui/dialogs/AltNomUnit.h"
+#include "gui/dialogs/ConUnit.h"
+#include "gui/dialogs/IteVerUnit.h"
+#include "gui/dialogs/LisUnit.h"
+#include "gui/ingredients/CadIngUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"
-#include "ingredients/CadIngUnit.h"
-#include "ingredients/IngredientRecord.h"
-#include "preparations/PreparationRecords.h"
-#include "store/Cp1252.h"
-#include "store/CriUnit.h"
-#include "store/FileIo.h"
-#include "store/Paths.h"
-#include "store/RecordList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,29 +30,29 @@ namespace fs = std::filesystem;
 
 const std::string kTable = "TACO                ";
 
-std::string Pad(const std::string& text, std::size_t width)
+std::string pad(const std::string& text, std::size_t width)
 {
     return text + std::string(width - text.size(), ' ');
 }
-std::string Name60(const std::string& name)
+std::string name60(const std::string& name)
 {
-    return Pad(name, 60);
+    return pad(name, 60);
 }
-std::string Name40(const std::string& name)
+std::string name40(const std::string& name)
 {
-    return Pad(name, 40);
+    return pad(name, 40);
 }
 
 /** An ingredient line with the given fields over a blank record. */
-std::string Ingredient(const std::string& name, std::initializer_list<std::pair<int, std::string>> fields)
+std::string ingredient(const std::string& name, std::initializer_list<std::pair<int, std::string>> fields)
 {
-    IngredientFields f = BlankIngredient(Name60(name));
+    IngredientFields f = blankIngredient(name60(name));
     for (const auto& [n, text] : fields)
         f[n] = text;
     return MakeLine(f);
 }
 
-void WriteIngredients(const fs::path& base, const std::vector<std::string>& lines)
+void writeIngredients(const fs::path& base, const std::vector<std::string>& lines)
 {
     RecordList list(true);
     for (const auto& l : lines)
@@ -62,53 +62,53 @@ void WriteIngredients(const fs::path& base, const std::vector<std::string>& line
 }
 
 /** The ingredient file as plain lines, in file order. */
-std::vector<std::string> ReadIngredients(const fs::path& base)
+std::vector<std::string> readIngredients(const fs::path& base)
 {
-    std::vector<std::string> lines = LoadLines(DataRoot(base) / "TACO" / "Ingrediente" / "ArqIng.dad");
+    std::vector<std::string> lines = loadLines(dataRoot(base) / "TACO" / "Ingrediente" / "ArqIng.dad");
     for (std::size_t i = 0; i < lines.size(); ++i)
         lines[i] = UnscrambleLine(i, lines[i]);
     return lines;
 }
 
-fs::path IndexPath(const fs::path& base)
+fs::path indexPath(const fs::path& base)
 {
     return PreparationIndexPath(base, kTable);
 }
-fs::path PrepPath(const fs::path& base, const std::string& name)
+fs::path prepPath(const fs::path& base, const std::string& name)
 {
-    return PreparationFilePath(base, kTable, Name40(name));
+    return PreparationFilePath(base, kTable, name40(name));
 }
 
 /** One preparation, "Sopa": yield 500, per-capita yield 100, no tablespoon;
  *  "Leite" (net weight 50,0, energy 100,00 per 100 g, cost 4,00 per kg) and
  *  "Sal" (energy 20,00 in the line). */
-void WriteSoup(const fs::path& base)
+void writeSoup(const fs::path& base)
 {
-    IndexFields idx = BlankIndex(Name40("Sopa"));
+    IndexFields idx = blankIndex(name40("Sopa"));
     idx[IdxField::Yield] = "   500";
     idx[IdxField::PortionYield] = "   100";
     idx[IdxField::Energy] = "    70,00";
     idx[IdxField::PerCapitaEnergy] = "    14,00";
-    SaveLines(IndexPath(base), {MakeLine(idx)});
-    LineFields milk = BlankLine(Name60("Leite"));
+    SaveLines(indexPath(base), {MakeLine(idx)});
+    LineFields milk = blankLine(name60("Leite"));
     milk[LineField::Gross] = "    55,0";
     milk[LineField::Net] = "    50,0";
     milk[LineField::UnitCost] = "     4,00";
     milk[LineField::Cost] = "     0,22";
     milk[LineField::QuoteDate] = "01/02/24";
     milk[LineField::Energy] = "    50,00";
-    LineFields salt = BlankLine(Name60("Sal"));
+    LineFields salt = blankLine(name60("Sal"));
     salt[LineField::Net] = "    10,0";
     salt[LineField::Energy] = "    20,00";
     RecordList lines(true);
     lines.add(MakeLine(milk));
     lines.add(MakeLine(salt));
-    SaveRecordFile(PrepPath(base, "Sopa"), lines);
+    SaveRecordFile(prepPath(base, "Sopa"), lines);
 }
 
-std::string MilkRecord()
+std::string milkRecord()
 {
-    return Ingredient("Leite", {{IngField::Energy, " 100,00"},
+    return ingredient("Leite", {{IngField::Energy, " 100,00"},
                                 {IngField::FC, "  1,10"},
                                 {IngField::UnitCost, "     4,00"},
                                 {IngField::QuoteDate, "01/02/24"},
@@ -116,14 +116,14 @@ std::string MilkRecord()
 }
 
 /** Closes the usage warning that a change or delete of a used ingredient shows. */
-std::shared_ptr<bool> ContinueAfterUsageWarning()
+std::shared_ptr<bool> continueAfterUsageWarning()
 {
     return onNextModal<TIteVerForm>([](TIteVerForm& f) { click(*f.BitBtn3); });
 }
 
 /** The offscreen platform does not give the activation back to the window
  *  under a modal window that closed; without it no field would be left. */
-bool Reactivate(QWidget& window)
+bool reactivate(QWidget& window)
 {
     QApplication::setActiveWindow(&window);
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 2000);
@@ -164,7 +164,7 @@ class CadIngTest : public QObject {
     /** Replaces the text of a value edit by typing and leaves it. */
     void retype(TMaskEdit& edit, QWidget& next, const QString& text)
     {
-        edit.Clear();
+        edit.clearText();
         typeInto(edit, text);
         leaveTowards(edit, next);
     }
@@ -174,7 +174,7 @@ private slots:
     {
         Fixture f;
         GuiEnvironment::writeBytes(IngredientGroupFilePath(f.base(), kTable),
-                                   Cp("Cereais             |\r\n"));
+                                   cp("Cereais             |\r\n"));
         QVERIFY(openForm(f.form));
         QCOMPARE(f.form.windowTitle(), QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : TACO"));
         QCOMPARE(f.form.mode(), RegisterMode::Empty);
@@ -194,18 +194,18 @@ private slots:
 
         // "." is a comma, and the comma pushes the digits typed so far against it.
         typeKeys(*f.form.kalMaskEdit, QStringLiteral("12."));
-        QCOMPARE(f.form.kalMaskEdit->Text(), QStringLiteral("  12,  "));
+        QCOMPARE(f.form.kalMaskEdit->maskText(), QStringLiteral("  12,  "));
         typeKeys(*f.form.kalMaskEdit, QStringLiteral("5"));
         pressEnter(*f.form.kalMaskEdit); // on to the energy source
-        QCOMPARE(f.form.kalMaskEdit->Text(), QStringLiteral("  12,50"));
+        QCOMPARE(f.form.kalMaskEdit->maskText(), QStringLiteral("  12,50"));
         QCOMPARE(QApplication::focusWidget(), f.form.KALFonMaskEdit);
         typeKeys(*f.form.KALFonMaskEdit, QStringLiteral("Rótulo"));
         typeInto(*f.form.CHOMaskEdit, QStringLiteral(","));
         leaveTowards(*f.form.CHOMaskEdit, *f.form.SODMaskEdit);
-        QCOMPARE(f.form.CHOMaskEdit->Text(), QStringLiteral("   0,00"));
+        QCOMPARE(f.form.CHOMaskEdit->maskText(), QStringLiteral("   0,00"));
         typeKeys(*f.form.SODMaskEdit, QStringLiteral("12345"));
         leaveTowards(*f.form.SODMaskEdit, *f.form.DatCotMaskEdit);
-        QCOMPARE(f.form.SODMaskEdit->Text(), QStringLiteral("12345,00"));
+        QCOMPARE(f.form.SODMaskEdit->maskText(), QStringLiteral("12345,00"));
         typeInto(*f.form.DatCotMaskEdit, QStringLiteral("150324"));
         leaveTowards(*f.form.DatCotMaskEdit, *f.form.CusFonMaskEdit);
         f.form.NomGruComboBox->setCurrentIndex(0);
@@ -226,16 +226,16 @@ private slots:
         QVERIFY(f.form.ExcBitBtn->isEnabled() && f.form.AltNomBitBtn->isEnabled());
         screenshot(f.form, QStringLiteral("cading_editable"));
         // Kept in memory until the window is left.
-        QVERIFY(ReadIngredients(f.base()).empty());
+        QVERIFY(readIngredients(f.base()).empty());
         click(*f.form.RetBitBtn);
         QVERIFY(!f.form.isVisible());
 
-        const std::string expected = Name60(Cp("Pão/queijo")) +
+        const std::string expected = name60(cp("Pão/queijo")) +
                                      "|  12,50|   0,00|    ,  |    ,  |    ,  |    ,  |"
                                      "    ,  |    ,  |    ,  |12345,00||Cereais             |   ,  |   ,  |"
                                      "      ,  |15/03/24|" +
-                                     Cp("Rótulo") + "|||||||||||||";
-        const auto written = ReadIngredients(f.base());
+                                     cp("Rótulo") + "|||||||||||||";
+        const auto written = readIngredients(f.base());
         QCOMPARE(written.size(), std::size_t(1));
         QCOMPARE(QString::fromLatin1(written[0]), QString::fromLatin1(expected));
     }
@@ -244,8 +244,8 @@ private slots:
     {
         Fixture f;
         GuiEnvironment::writeBytes(IngredientGroupFilePath(f.base(), kTable), "Frutas              |\r\n");
-        WriteIngredients(f.base(), {Ingredient(Cp("Maçã"), {{IngField::Group, "FRUTAS              "}}),
-                                    Ingredient("Uva", {{IngField::Group, "Sumidos             "}})});
+        writeIngredients(f.base(), {ingredient(cp("Maçã"), {{IngField::Group, "FRUTAS              "}}),
+                                    ingredient("Uva", {{IngField::Group, "Sumidos             "}})});
         QVERIFY(openForm(f.form));
         {
             MessageScript script{{QStringLiteral("Não é permitido utilizar o caracter (*) !"), kOk}};
@@ -255,7 +255,7 @@ private slots:
         leaveTowards(*f.form.IngMaskEdit, *f.form.NovBitBtn);
         // Another letter case shows the stored record, its group found ignoring case.
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60(Cp("Maçã")));
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60(cp("Maçã")));
         QCOMPARE(f.form.NomGruComboBox->currentIndex(), 0);
         QVERIFY(!f.form.unsaved());
         {
@@ -263,7 +263,7 @@ private slots:
                                  {QStringLiteral("Não é permitido utilizar o caracter (\\) !"), kOk}};
             typeInto(*f.form.PTNFonMaskEdit, QStringLiteral("a|b\\c"));
             QVERIFY(script.done());
-            QCOMPARE(f.form.PTNFonMaskEdit->Text(), QStringLiteral("abc"));
+            QCOMPARE(f.form.PTNFonMaskEdit->maskText(), QStringLiteral("abc"));
         }
         {
             MessageScript script{{QStringLiteral("Data inválida!"), kOk}};
@@ -272,7 +272,7 @@ private slots:
             QVERIFY(script.done());
             QCOMPARE(QApplication::focusWidget(), f.form.DatCotMaskEdit);
         }
-        f.form.DatCotMaskEdit->Clear();
+        f.form.DatCotMaskEdit->clearText();
         leaveTowards(*f.form.DatCotMaskEdit, *f.form.CusFonMaskEdit); // blank is accepted
         {
             MessageScript script{{QStringLiteral("Limpa o campo \"Grupo\"?"), kNo},
@@ -289,15 +289,15 @@ private slots:
             click(*f.form.ProBitBtn);
             QVERIFY(script.done());
         }
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60("Uva"));
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60("Uva"));
         QCOMPARE(f.form.NomGruComboBox->currentIndex(), -1);
-        f.form.KALFonMaskEdit->SetText(QStringLiteral("x"));
+        f.form.KALFonMaskEdit->setMaskText(QStringLiteral("x"));
         {
             MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kYes}};
             click(*f.form.RetBitBtn);
             QVERIFY(script.done());
         }
-        const auto lines = ReadIngredients(f.base());
+        const auto lines = readIngredients(f.base());
         QCOMPARE(lines.size(), std::size_t(2));
         QCOMPARE(FieldOf(IngField::Group, lines[0]), std::string());
         QCOMPARE(FieldOf(IngField::Group, lines[1]), std::string());
@@ -307,8 +307,8 @@ private slots:
     void declinedChangeShowsTheStoredRecordAndDeleteStillWorks()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord()});
-        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, Name60("Leite"), false), "Copo|\r\n");
+        writeIngredients(f.base(), {milkRecord()});
+        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, name60("Leite"), false), "Copo|\r\n");
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("leite"));
         retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("200"));
@@ -318,7 +318,7 @@ private slots:
             QVERIFY(script.done());
         }
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        QCOMPARE(f.form.kalMaskEdit->Text(), QStringLiteral(" 100,00"));
+        QCOMPARE(f.form.kalMaskEdit->maskText(), QStringLiteral(" 100,00"));
         QVERIFY(!f.form.unsaved());
         {
             MessageScript script{{QStringLiteral("Confirma exclusão?"), kNo}};
@@ -332,38 +332,38 @@ private slots:
             QVERIFY(script.done());
         }
         QCOMPARE(f.form.mode(), RegisterMode::Empty);
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, Name60("Leite"), false)));
-        QVERIFY(fs::exists(IndexPath(f.base()))); // read, never written: no preparation uses it
-        QCOMPARE(GuiEnvironment::readBytes(IndexPath(f.base())), std::string());
-        QCOMPARE(ReadIngredients(f.base()).size(), std::size_t(1));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Leite"), false)));
+        QVERIFY(fs::exists(indexPath(f.base()))); // read, never written: no preparation uses it
+        QCOMPARE(GuiEnvironment::readBytes(indexPath(f.base())), std::string());
+        QCOMPARE(readIngredients(f.base()).size(), std::size_t(1));
         click(*f.form.RetBitBtn);
-        QVERIFY(ReadIngredients(f.base()).empty());
+        QVERIFY(readIngredients(f.base()).empty());
     }
 
     void energyChangeReachesTheLineTheTotalAndThePerCapitaValue()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord()});
-        WriteSoup(f.base());
+        writeIngredients(f.base(), {milkRecord()});
+        writeSoup(f.base());
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
         retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("200"));
         {
             MessageScript script{{QStringLiteral("Confirma alteração?"), kYes}};
-            auto warned = ContinueAfterUsageWarning();
+            auto warned = continueAfterUsageWarning();
             click(*f.form.GraBitBtn);
             QVERIFY(*warned);
             QVERIFY(script.done());
         }
-        QCOMPARE(f.iteVer.Lines().back(), Name40("Sopa"));
-        QVERIFY(Reactivate(f.form));
+        QCOMPARE(f.iteVer.lines().back(), name40("Sopa"));
+        QVERIFY(reactivate(f.form));
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        const auto index = LoadLines(IndexPath(f.base()));
+        const auto index = loadLines(indexPath(f.base()));
         QCOMPARE(index.size(), std::size_t(1));
         QCOMPARE(FieldOf(IdxField::Energy, index[0]), std::string("   120,00"));
         QCOMPARE(FieldOf(IdxField::PerCapitaEnergy, index[0]), std::string("    24,00"));
-        QCOMPARE(FieldOf(IdxField::SpoonEnergy, index[0]), IndexBlankField(IdxField::SpoonEnergy));
-        const auto lines = LoadLines(PrepPath(f.base(), "Sopa"));
+        QCOMPARE(FieldOf(IdxField::SpoonEnergy, index[0]), indexBlankField(IdxField::SpoonEnergy));
+        const auto lines = loadLines(prepPath(f.base(), "Sopa"));
         QCOMPARE(FieldOf(LineField::Energy, lines[0]), std::string("   100,00"));
         QCOMPARE(FieldOf(LineField::Energy, lines[1]), std::string("    20,00"));
 
@@ -371,19 +371,19 @@ private slots:
         retype(*f.form.CusUniMaskEdit, *f.form.DatCotMaskEdit, QStringLiteral("10"));
         {
             MessageScript script{{QStringLiteral("Confirma alteração?"), kYes}};
-            auto warned = ContinueAfterUsageWarning();
+            auto warned = continueAfterUsageWarning();
             click(*f.form.GraBitBtn);
             QVERIFY(*warned);
             QVERIFY(script.done());
         }
-        const auto after = LoadLines(PrepPath(f.base(), "Sopa"));
+        const auto after = loadLines(prepPath(f.base(), "Sopa"));
         QCOMPARE(FieldOf(LineField::UnitCost, after[0]), std::string("    10,00"));
         QCOMPARE(FieldOf(LineField::Cost, after[0]), std::string("     0,55"));
         QCOMPARE(FieldOf(LineField::Energy, after[0]), std::string("   100,00"));
-        QCOMPARE(FieldOf(IdxField::Cost, LoadLines(IndexPath(f.base()))[0]), std::string("     0,55"));
+        QCOMPARE(FieldOf(IdxField::Cost, loadLines(indexPath(f.base()))[0]), std::string("     0,55"));
 
         click(*f.form.RetBitBtn);
-        const auto stored = ReadIngredients(f.base());
+        const auto stored = readIngredients(f.base());
         QCOMPARE(FieldOf(IngField::Energy, stored[0]), std::string(" 200,00"));
         QCOMPARE(FieldOf(IngField::UnitCost, stored[0]), std::string("    10,00"));
     }
@@ -392,10 +392,10 @@ private slots:
     {
         Fixture f;
         GuiEnvironment::writeBytes(IngredientGroupFilePath(f.base(), kTable), "Leites              |\r\n");
-        WriteIngredients(f.base(), {MilkRecord()});
-        WriteSoup(f.base());
-        const std::string indexBefore = GuiEnvironment::readBytes(IndexPath(f.base()));
-        const std::string linesBefore = GuiEnvironment::readBytes(PrepPath(f.base(), "Sopa"));
+        writeIngredients(f.base(), {milkRecord()});
+        writeSoup(f.base());
+        const std::string indexBefore = GuiEnvironment::readBytes(indexPath(f.base()));
+        const std::string linesBefore = GuiEnvironment::readBytes(prepPath(f.base(), "Sopa"));
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
         retype(*f.form.FCMaskEdit, *f.form.FCFonMaskEdit, QStringLiteral("2"));
@@ -404,15 +404,15 @@ private slots:
         f.form.NomGruComboBox->setCurrentIndex(0);
         {
             MessageScript script{{QStringLiteral("Confirma alteração?"), kYes}};
-            auto warned = ContinueAfterUsageWarning();
+            auto warned = continueAfterUsageWarning();
             click(*f.form.GraBitBtn);
             QVERIFY(*warned);
             QVERIFY(script.done());
         }
-        QCOMPARE(GuiEnvironment::readBytes(IndexPath(f.base())), indexBefore);
-        QCOMPARE(GuiEnvironment::readBytes(PrepPath(f.base(), "Sopa")), linesBefore);
+        QCOMPARE(GuiEnvironment::readBytes(indexPath(f.base())), indexBefore);
+        QCOMPARE(GuiEnvironment::readBytes(prepPath(f.base(), "Sopa")), linesBefore);
         click(*f.form.RetBitBtn);
-        const auto stored = ReadIngredients(f.base());
+        const auto stored = readIngredients(f.base());
         QCOMPARE(FieldOf(IngField::FC, stored[0]), std::string("  2,00"));
         QCOMPARE(FieldOf(IngField::FCC, stored[0]), std::string("  3,00"));
         QCOMPARE(FieldOf(IngField::Group, stored[0]), std::string("Leites              "));
@@ -422,7 +422,7 @@ private slots:
     void insertedRecordSurvivesADeclinedQuestionForAnother()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord()});
+        writeIngredients(f.base(), {milkRecord()});
         QVERIFY(openForm(f.form));
         typeInto(*f.form.IngMaskEdit, QStringLiteral("Arroz"));
         leaveTowards(*f.form.IngMaskEdit, *f.form.NovBitBtn);
@@ -444,8 +444,8 @@ private slots:
         QVERIFY(f.form.fileChanged());
         click(*f.form.RetBitBtn);
         QCOMPARE(
-            ReadIngredients(f.base()),
-            (std::vector<std::string>{Ingredient("Arroz", {{IngField::Energy, " 128,00"}}), MilkRecord()}));
+            readIngredients(f.base()),
+            (std::vector<std::string>{ingredient("Arroz", {{IngField::Energy, " 128,00"}}), milkRecord()}));
     }
 
     void askToSaveOnNewStoresTheInsertAndAnswersNoOnlyOnce()
@@ -464,15 +464,15 @@ private slots:
         QCOMPARE(f.form.data().count(), 1);
         QCOMPARE(FieldOf(IngField::Energy, f.form.data().records()[0]), std::string("   1,00"));
         click(*f.form.RetBitBtn); // nothing unsaved: no question
-        QCOMPARE(ReadIngredients(f.base()).size(), std::size_t(1));
+        QCOMPARE(readIngredients(f.base()).size(), std::size_t(1));
     }
 
     void renameMovesTheMeasuresWritesTheFileAndCarriesTheName()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord(), Ingredient("Sal", {})});
-        WriteSoup(f.base());
-        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, Name60("Leite"), false),
+        writeIngredients(f.base(), {milkRecord(), ingredient("Sal", {})});
+        writeSoup(f.base());
+        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, name60("Leite"), false),
                                    "Copo|  200,0|\r\n");
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
@@ -482,7 +482,7 @@ private slots:
             MessageScript script{{QStringLiteral("Já existe um ingrediente com o novo nome!"), kOk}};
             auto ran = onNextModal<TAltNomForm>([](TAltNomForm& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Altera nome do ingrediente"));
-                QCOMPARE(d.NomAtuMaskEdit->Text(), QString::fromStdString(Name60("Leite")));
+                QCOMPARE(d.NomAtuMaskEdit->maskText(), QString::fromStdString(name60("Leite")));
                 typeInto(*d.NovNomMaskEdit, QStringLiteral("LEITE"));
                 click(*d.ConBitBtn);
             });
@@ -496,75 +496,75 @@ private slots:
         });
         click(*f.form.AltNomBitBtn);
         QVERIFY(*ran);
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60(Cp("Leite/pó")));
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60(cp("Leite/pó")));
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
         QVERIFY(!f.form.fileChanged());
         // Written at once, before leaving.
-        const auto stored = ReadIngredients(f.base());
+        const auto stored = readIngredients(f.base());
         QCOMPARE(stored.size(), std::size_t(2));
-        QCOMPARE(KeyOf(stored[0]), Name60(Cp("Leite/pó")));
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, Name60("Leite"), false)));
-        QCOMPARE(GuiEnvironment::readBytes(MeasureFilePath(f.base(), kTable, Name60(Cp("Leite/pó")), false)),
+        QCOMPARE(keyOf(stored[0]), name60(cp("Leite/pó")));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Leite"), false)));
+        QCOMPARE(GuiEnvironment::readBytes(MeasureFilePath(f.base(), kTable, name60(cp("Leite/pó")), false)),
                  std::string("Copo|  200,0|\r\n"));
-        const auto lines = LoadLines(PrepPath(f.base(), "Sopa"));
-        QCOMPARE(KeyOf(lines[0]), Name60(Cp("Leite/pó")));
+        const auto lines = loadLines(prepPath(f.base(), "Sopa"));
+        QCOMPARE(keyOf(lines[0]), name60(cp("Leite/pó")));
         QCOMPARE(FieldOf(LineField::Energy, lines[0]), std::string("   100,00"));
         QCOMPARE(FieldOf(IngField::Energy, stored[0]), std::string(" 200,00"));
-        QCOMPARE(KeyOf(lines[1]), Name60("Sal"));
+        QCOMPARE(keyOf(lines[1]), name60("Sal"));
 
         // Sal has no measures: none appears under either name.
         click(*f.form.ProBitBtn);
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60("Sal"));
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60("Sal"));
         auto again = onNextModal<TAltNomForm>([](TAltNomForm& d) {
             typeInto(*d.NovNomMaskEdit, QStringLiteral("Sal grosso"));
             click(*d.ConBitBtn);
         });
         click(*f.form.AltNomBitBtn);
         QVERIFY(*again);
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, Name60("Sal"), false)));
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, Name60("Sal grosso"), false)));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal"), false)));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal grosso"), false)));
         click(*f.form.RetBitBtn);
-        QCOMPARE(KeyOf(ReadIngredients(f.base())[1]), Name60("Sal grosso"));
+        QCOMPARE(keyOf(readIngredients(f.base())[1]), name60("Sal grosso"));
     }
 
     void deleteOfAUsedIngredientRecomputesThePreparation()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord()});
-        WriteSoup(f.base());
+        writeIngredients(f.base(), {milkRecord()});
+        writeSoup(f.base());
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
         {
             MessageScript script{{QStringLiteral("Confirma exclusão?"), kYes}};
-            auto warned = ContinueAfterUsageWarning();
+            auto warned = continueAfterUsageWarning();
             click(*f.form.ExcBitBtn);
             QVERIFY(*warned);
             QVERIFY(script.done());
         }
-        const auto lines = LoadLines(PrepPath(f.base(), "Sopa"));
+        const auto lines = loadLines(prepPath(f.base(), "Sopa"));
         QCOMPARE(lines.size(), std::size_t(1));
-        QCOMPARE(KeyOf(lines[0]), Name60("Sal"));
-        const auto index = LoadLines(IndexPath(f.base()));
+        QCOMPARE(keyOf(lines[0]), name60("Sal"));
+        const auto index = loadLines(indexPath(f.base()));
         QCOMPARE(FieldOf(IdxField::Energy, index[0]), std::string("    20,00"));
         QCOMPARE(FieldOf(IdxField::PerCapitaEnergy, index[0]), std::string("     4,00"));
         click(*f.form.RetBitBtn);
-        QVERIFY(ReadIngredients(f.base()).empty());
+        QVERIFY(readIngredients(f.base()).empty());
     }
 
     void consultationOnlyTableBrowsesWithTheTableAsSource()
     {
         Fixture f(false);
         const std::vector<std::string> records = {
-            Ingredient("Arroz", {{IngField::Energy, " 358,00"}, {IngField::FirstSource, Cp("Rótulo")}}),
-            Ingredient(Cp("Feijão"), {{IngField::UnitCost, "     7,00"}, {IngField::LastSource, "Feira"}})};
-        WriteIngredients(f.base(), records);
+            ingredient("Arroz", {{IngField::Energy, " 358,00"}, {IngField::FirstSource, cp("Rótulo")}}),
+            ingredient(cp("Feijão"), {{IngField::UnitCost, "     7,00"}, {IngField::LastSource, "Feira"}})};
+        writeIngredients(f.base(), records);
         const std::string before = GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable));
         QVERIFY(openForm(f.form));
         QCOMPARE(f.form.mode(), RegisterMode::Consulting);
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60("Arroz"));
-        QCOMPARE(f.form.KALFonMaskEdit->Text(), QStringLiteral("TACO"));
-        QCOMPARE(f.form.CHOFonMaskEdit->Text(), QString());
-        QCOMPARE(f.form.CusFonMaskEdit->Text(), QString());
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60("Arroz"));
+        QCOMPARE(f.form.KALFonMaskEdit->maskText(), QStringLiteral("TACO"));
+        QCOMPARE(f.form.CHOFonMaskEdit->maskText(), QString());
+        QCOMPARE(f.form.CusFonMaskEdit->maskText(), QString());
         for (QWidget* w : f.form.findChildren<QWidget*>()) {
             if (!qobject_cast<TMaskEdit*>(w) && !qobject_cast<QAbstractButton*>(w) &&
                 !qobject_cast<QComboBox*>(w))
@@ -575,9 +575,9 @@ private slots:
         }
         screenshot(f.form, QStringLiteral("cading_consultation"));
         click(*f.form.ProBitBtn);
-        QCOMPARE(f.form.IngMaskEdit->CoreText(), Name60(Cp("Feijão")));
-        QCOMPARE(f.form.CusFonMaskEdit->Text(), QStringLiteral("TACO"));
-        QCOMPARE(f.form.KALFonMaskEdit->Text(), QString());
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60(cp("Feijão")));
+        QCOMPARE(f.form.CusFonMaskEdit->maskText(), QStringLiteral("TACO"));
+        QCOMPARE(f.form.KALFonMaskEdit->maskText(), QString());
         QCOMPARE(f.form.mode(), RegisterMode::Consulting);
         {
             // A delete requested while consulting is a logic error: the window closes.
@@ -592,7 +592,7 @@ private slots:
     void failedWriteOnReturnKeepsTheWindowAndTheChanges()
     {
         Fixture f;
-        WriteIngredients(f.base(), {MilkRecord()});
+        writeIngredients(f.base(), {milkRecord()});
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
         {
@@ -615,7 +615,7 @@ private slots:
         fs::remove(file);
         click(*f.form.RetBitBtn);
         QVERIFY(!f.form.isVisible());
-        QVERIFY(ReadIngredients(f.base()).empty());
+        QVERIFY(readIngredients(f.base()).empty());
         QVERIFY(fs::exists(file));
     }
 

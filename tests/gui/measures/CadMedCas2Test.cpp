@@ -1,15 +1,15 @@
 // The household measure register: measures per ingredient, quantities
 // normalised, change and delete blocked by the preparations that use them,
 // and the rename carried into field 11 of this ingredient's lines.
-#include "app/LisUnit.h"
-#include "dialogs/AltNomUnit.h"
-#include "dialogs/IteVerUnit.h"
 #include "fixtures/SharedWindows.h"
-#include "fixtures/TableFixture.h"
-#include "gui/BitBtn.h"
-#include "gui/MaskEdit.h"
+#include "gui/dialogs/AltNomUnit.h"
+#include "gui/dialogs/IteVerUnit.h"
+#include "gui/dialogs/LisUnit.h"
+#include "gui/measures/CadMedCas2Unit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"
-#include "measures/CadMedCas2Unit.h"
+#include "support/TableBuilder.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -38,7 +38,7 @@ struct Fixture {
     }
     std::filesystem::path measures(const char* ingredient)
     {
-        return MeasureFilePath(env.base(), "T", Padded(ingredient, 60), false);
+        return MeasureFilePath(env.base(), "T", padded(ingredient, 60), false);
     }
     std::string bytes(const std::filesystem::path& p) { return GuiEnvironment::readBytes(p); }
     void show(const QString& name)
@@ -56,7 +56,7 @@ struct Fixture {
     {
         std::vector<std::string> listed;
         auto ran = onNextModal<TIteVerForm>([&](TIteVerForm& w) {
-            listed = w.Lines();
+            listed = w.lines();
             w.close();
         });
         click(button);
@@ -69,7 +69,7 @@ struct Fixture {
     }
 };
 
-}  // namespace
+} // namespace
 
 class CadMedCas2Test : public QObject {
     Q_OBJECT
@@ -81,22 +81,22 @@ private slots:
         QVERIFY(openForm(f.form));
         QCOMPARE(f.form.windowTitle(), QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : T"));
         QCOMPARE(f.form.NomIngComboBox->count(), 2);
-        f.chooseIngredient(1);  // Feijão
+        f.chooseIngredient(1); // Feijão
         f.show(QStringLiteral("Concha"));
         QCOMPARE(f.form.mode(), RegisterMode::Inserting);
-        typeInto(*f.form.QuaMaskEdit, QStringLiteral("85.5"));  // "." becomes "," and the comma aligns at once
-        QCOMPARE(f.form.QuaMaskEdit->Text(), QStringLiteral("    85,5"));
+        typeInto(*f.form.QuaMaskEdit, QStringLiteral("85.5")); // "." becomes "," and the comma aligns at once
+        QCOMPARE(f.form.QuaMaskEdit->maskText(), QStringLiteral("    85,5"));
         leaveTowards(*f.form.QuaMaskEdit, *f.form.GraBitBtn);
         MessageScript script{{QStringLiteral("Confirma inclusão?"), kYes},
                              {QStringLiteral("Inclusão efetuada com sucesso!"), kOk}};
         click(*f.form.GraBitBtn);
         QVERIFY(script.done());
         QCOMPARE(f.bytes(f.measures("Feijão")),
-                 Padded("Concha", 20) + "|    85,5|\r\n" + Padded("Xícara", 20) + "|   170,0|\r\n");
+                 padded("Concha", 20) + "|    85,5|\r\n" + padded("Xícara", 20) + "|   170,0|\r\n");
         f.show(QStringLiteral("Pitada"));
         typeInto(*f.form.QuaMaskEdit, QStringLiteral("7"));
         leaveTowards(*f.form.QuaMaskEdit, *f.form.GraBitBtn);
-        QCOMPARE(f.form.QuaMaskEdit->Text(), QStringLiteral("     7,0"));
+        QCOMPARE(f.form.QuaMaskEdit->maskText(), QStringLiteral("     7,0"));
         screenshot(f.form, QStringLiteral("cadmedcas2"));
     }
 
@@ -104,26 +104,26 @@ private slots:
     {
         Fixture f;
         QVERIFY(openForm(f.form));
-        f.show(QStringLiteral("Colher de sopa"));  // Arroz: used by Feijoada
+        f.show(QStringLiteral("Colher de sopa")); // Arroz: used by Feijoada
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        f.form.QuaMaskEdit->SetText(QStringLiteral("    16,0"));
+        f.form.QuaMaskEdit->setMaskText(QStringLiteral("    16,0"));
         MessageScript none;
         const auto listed = f.warning(*f.form.GraBitBtn);
         QVERIFY(none.done());
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        QCOMPARE(listed[0], Cp(" A medida caseira <<<Colher de sopa>>>"));
+        QCOMPARE(listed[0], cp(" A medida caseira <<<Colher de sopa>>>"));
         QCOMPARE(listed.back(), std::string(73, '-'));
-        QCOMPARE(listed[listed.size() - 3], Cp("Preparação  : ") + Padded("Feijoada", 40));
-        QCOMPARE(listed[listed.size() - 2], "Ingrediente : " + Padded("Arroz", 60));
+        QCOMPARE(listed[listed.size() - 3], cp("Preparação  : ") + padded("Feijoada", 40));
+        QCOMPARE(listed[listed.size() - 2], "Ingrediente : " + padded("Arroz", 60));
         // Feijão has a "Xícara" too, which only Arroz's lines use: its change goes.
         f.chooseIngredient(1);
         f.show(QStringLiteral("Xícara"));
-        f.form.QuaMaskEdit->SetText(QStringLiteral("   180,0"));
+        f.form.QuaMaskEdit->setMaskText(QStringLiteral("   180,0"));
         MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
                              {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
         click(*f.form.GraBitBtn);
         QVERIFY(script.done());
-        QCOMPARE(f.bytes(f.measures("Feijão")), Padded("Xícara", 20) + "|   180,0|\r\n");
+        QCOMPARE(f.bytes(f.measures("Feijão")), padded("Xícara", 20) + "|   180,0|\r\n");
     }
 
     void deleteIsBlockedByAnyLineNamingTheMeasure()
@@ -131,11 +131,11 @@ private slots:
         Fixture f;
         QVERIFY(openForm(f.form));
         f.chooseIngredient(1);
-        f.show(QStringLiteral("Xícara"));  // Feijão's, but Arroz doce names a Xícara
+        f.show(QStringLiteral("Xícara")); // Feijão's, but Arroz doce names a Xícara
         const auto listed = f.warning(*f.form.ExcBitBtn);
-        QCOMPARE(listed[listed.size() - 3], Cp("Preparação  : ") + Padded("Arroz doce", 40));
+        QCOMPARE(listed[listed.size() - 3], cp("Preparação  : ") + padded("Arroz doce", 40));
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
-        QCOMPARE(f.bytes(f.measures("Feijão")), Padded("Xícara", 20) + "|   170,0|\r\n");
+        QCOMPARE(f.bytes(f.measures("Feijão")), padded("Xícara", 20) + "|   170,0|\r\n");
     }
 
     void renameCarriesIntoThisIngredientsLinesOnly()
@@ -161,13 +161,13 @@ private slots:
         click(*f.form.AltNomBitBtn);
         QVERIFY(*ran);
         QCOMPARE(f.bytes(f.measures("Arroz")),
-                 Padded("Colher grande", 20) + "|    15,0|\r\n" + Padded("Xícara", 20) + "|   160,0|\r\n");
-        const auto lines = LoadLines(PreparationFilePath(f.env.base(), "T", Padded("Feijoada", 40)));
+                 padded("Colher grande", 20) + "|    15,0|\r\n" + padded("Xícara", 20) + "|   160,0|\r\n");
+        const auto lines = loadLines(PreparationFilePath(f.env.base(), "T", padded("Feijoada", 40)));
         QCOMPARE(lines.size(), std::size_t(2));
-        QCOMPARE(FieldOf(11, lines[0]), Padded("Colher grande", 20));  // Arroz's line
-        QCOMPARE(FieldOf(11, lines[1]), Padded("Colher de sopa", 20));  // Feijão's line untouched
+        QCOMPARE(FieldOf(11, lines[0]), padded("Colher grande", 20));  // Arroz's line
+        QCOMPARE(FieldOf(11, lines[1]), padded("Colher de sopa", 20)); // Feijão's line untouched
         // "&Exclui" acts on the record under its new name.
-        QCOMPARE(f.form.data().currentKey(), Padded("Colher grande", 20));
+        QCOMPARE(f.form.data().currentKey(), padded("Colher grande", 20));
     }
 
     void listShowsRawLinesAndNoIngredientsClosesTheWindow()
@@ -177,12 +177,12 @@ private slots:
         auto ran = onNextModal<TLisForm>([](TLisForm& lis) {
             QCOMPARE(lis.windowTitle(), QStringLiteral("MEDIDAS CASEIRAS - Arroz - (g/ml)"));
             QCOMPARE(lis.ListBox->item(1)->text(), QStringLiteral("Xícara              |   160,0|"));
-            lis.SetItemIndex(1);
+            lis.setItemIndex(1);
             lis.close();
         });
         click(*f.form.LisBitBtn);
         QVERIFY(*ran);
-        QCOMPARE(f.form.MedCasMaskEdit->Text(), QStringLiteral("Xícara              "));
+        QCOMPARE(f.form.MedCasMaskEdit->maskText(), QStringLiteral("Xícara              "));
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
 
         GuiEnvironment empty;

@@ -1,0 +1,105 @@
+#include "core/groups/GroupUsage.h"
+
+#include "core/preparations/PreparationWalk.h"
+#include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
+
+namespace treluza {
+
+namespace {
+
+constexpr int kIngredientGroupField = 13;
+constexpr int kPreparationGroupField = 39;
+
+struct GroupRecords {
+    std::filesystem::path path;
+    RecordList records{true};
+    KeyList keys{true};
+};
+
+GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view table, GroupKind kind,
+                            ProgressSink& progress)
+{
+    GroupRecords r;
+    if (kind == GroupKind::Ingredient) {
+        r.path = IngredientFilePath(base, table);
+        LoadScrambledFile(r.path, r.records, r.keys, progress);
+    } else {
+        r.path = PreparationIndexPath(base, table);
+        LoadRecordFile(r.path, r.records, r.keys);
+    }
+    return r;
+}
+
+} // namespace
+
+int groupNameWidth(GroupKind kind)
+{
+    return kind == GroupKind::Ingredient ? 20 : 30;
+}
+
+std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::string_view table,
+                                      GroupKind kind, std::string_view paddedName, ProgressSink& progress)
+{
+    GroupRecords r = loadGroupUsers(base, table, kind, progress);
+    std::vector<std::string> users;
+    ProgressScope bar(progress, r.records.count());
+    for (int i = 0; i < r.records.count(); ++i) {
+        bar.position(i);
+        if (!paddedName.empty() && r.records[i].find(paddedName) != std::string::npos)
+            users.push_back(FieldOf(1, r.records[i]));
+    }
+    return users;
+}
+
+int carryGroupRename(const std::filesystem::path& base, std::string_view table, GroupKind kind,
+                     std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
+{
+    GroupRecords r = loadGroupUsers(base, table, kind, progress);
+    const int field = kind == GroupKind::Ingredient ? kIngredientGroupField : kPreparationGroupField;
+    int changed = 0;
+    {
+        ProgressScope bar(progress, r.records.count());
+        // The group field never decides the order (keys are unique), so the
+        // lines are replaced in place and the list is sorted once at the end.
+        r.records.setSorted(false);
+        for (int i = 0; i < r.records.count(); ++i) {
+            bar.position(i);
+            std::string line = r.records[i];
+            if (replaceInField(line, field, oldPadded, newPadded)) {
+                r.records.replace(i, std::move(line));
+                ++changed;
+            }
+        }
+        r.records.setSorted(true);
+    }
+    if (changed > 0) {
+        if (kind == GroupKind::Ingredient)
+            SaveScrambledFile(r.path, r.records, progress);
+        else
+            SaveRecordFile(r.path, r.records);
+    }
+    return changed;
+}
+
+std::string groupInUseMessage(GroupKind kind, std::string_view paddedName)
+{
+    const std::string name = TrimTrailingSpaces(std::string(paddedName));
+    if (kind == GroupKind::Ingredient) {
+        return cp(" O grupo de ingrediente <<<") + name + ">>>//" +
+               cp(" não pode ser excluido porque é o grupo definido para os//") +
+               cp(" ingredientes listados abaixo. Se realmente deseja excluí-lo,//") +
+               cp(" você deve alterar o grupo dos ingredientes da lista.//") +
+               cp(" Para facilitar seu trabalho imprima ou salve a lista.//");
+    }
+    return cp(" O grupo de preparação <<<") + name + ">>>//" +
+           cp(" não pode ser excluido porque é o grupo definido para as//") +
+           cp(" preparações listadas abaixo. Se realmente deseja excluí-lo,//") +
+           cp(" você deve alterar o grupo das preparações da lista.//") +
+           cp(" Para facilitar seu trabalho imprima ou salve a lista.");
+}
+
+} // namespace treluza

@@ -1,0 +1,89 @@
+#include "core/ingredients/IngredientEditing.h"
+
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+
+#include <optional>
+#include <system_error>
+
+namespace treluza {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/** The number of one date part: blanks, one or two digits, blanks. */
+std::optional<int> datePart(std::string_view part)
+{
+    std::size_t i = 0;
+    while (i < part.size() && part[i] == ' ')
+        ++i;
+    int value = 0;
+    int digits = 0;
+    while (i < part.size() && part[i] >= '0' && part[i] <= '9') {
+        value = value * 10 + (part[i] - '0');
+        ++digits;
+        ++i;
+    }
+    while (i < part.size() && part[i] == ' ')
+        ++i;
+    if (digits == 0 || digits > 2 || i != part.size())
+        return std::nullopt;
+    return value;
+}
+
+int daysInMonth(int month, int year)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+void removeFile(const fs::path& path)
+{
+    std::error_code ec;
+    fs::remove(path, ec);
+    if (ec)
+        throw FileWriteError(path, ec.message());
+}
+
+} // namespace
+
+bool isValidQuoteDate(std::string_view text)
+{
+    const std::size_t first = text.find('/');
+    if (first == std::string_view::npos)
+        return false;
+    const std::size_t second = text.find('/', first + 1);
+    if (second == std::string_view::npos || text.find('/', second + 1) != std::string_view::npos)
+        return false;
+    const auto day = datePart(text.substr(0, first));
+    const auto month = datePart(text.substr(first + 1, second - first - 1));
+    const auto year = datePart(text.substr(second + 1));
+    if (!day || !month || !year || *month < 1 || *month > 12)
+        return false;
+    const int fullYear = *year < 50 ? 2000 + *year : 1900 + *year;
+    return *day >= 1 && *day <= daysInMonth(*month, fullYear);
+}
+
+void moveMeasureFile(const fs::path& base, std::string_view table, std::string_view oldName,
+                     std::string_view newName)
+{
+    const fs::path oldPath = MeasureFilePath(base, table, oldName, true);
+    const std::vector<std::string> lines = loadLines(oldPath);
+    if (!lines.empty())
+        SaveLines(MeasureFilePath(base, table, newName, true), lines);
+    removeFile(oldPath);
+}
+
+bool deleteMeasureFile(const fs::path& base, std::string_view table, std::string_view name)
+{
+    const fs::path path = MeasureFilePath(base, table, name, false);
+    std::error_code ec;
+    if (!fs::exists(path, ec))
+        return false;
+    removeFile(path);
+    return true;
+}
+
+} // namespace treluza

@@ -1,0 +1,31 @@
+#pragma once
+#include <filesystem>
+#include <string_view>
+
+namespace treluza {
+
+// Rules of the ingredient register that need no window: the check of the
+// quotation date and the household measure file that follows an ingredient's
+// name when the ingredient is renamed or deleted.
+
+/** Whether a quotation date text names a day of the calendar: day, month and
+ *  year as numbers of one or two digits, in that order, separated by "/",
+ *  blanks allowed around each number ("01/02/24", " 1/ 2/24"). A two-digit year
+ *  below 50 is in the 2000s, any other in the 1900s (which only decides 29/02/00). */
+bool isValidQuoteDate(std::string_view text);
+
+/** Moves the household measure file of an ingredient to its new name: when the
+ *  old name's file holds at least one line, its lines replace the content of the
+ *  new name's file; the old name's file is then deleted. An ingredient without
+ *  measures leaves no file under either name. Throws FileReadError,
+ *  FileWriteError (a file that cannot be written or deleted) and
+ *  UnusableNameError. */
+void moveMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                     std::string_view newName);
+
+/** Deletes the household measure file of an ingredient when there is one;
+ *  returns whether a file was deleted. Throws FileWriteError when it cannot be
+ *  deleted, UnusableNameError for a name that cannot name a file. */
+bool deleteMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view name);
+
+} // namespace treluza

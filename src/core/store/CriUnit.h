@@ -1,0 +1,35 @@
+#pragma once
+#include "core/store/RecordList.h"
+#include "core/store/Sinks.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace treluza {
+
+/** number (1 to 5) of the scramble table used at position p >= 1. */
+int scrambleTableFor(std::size_t position);
+
+/** Scramble table n (1 to 5) as its 256-character text: entry c is the byte
+ *  that replaces byte c. */
+std::string scrambleTable(int n);
+
+/** The scrambled form of a line at 0-based line index i of its file. The
+ *  character at 1-based place k is replaced through the table of position i + k. */
+std::string ScrambleLine(std::size_t lineIndex, std::string_view text);
+
+/** The plain form of a line scrambled at line index i. */
+std::string UnscrambleLine(std::size_t lineIndex, std::string_view text);
+
+/** Loads a scrambled file: lines unscrambled by their place in the file, then
+ *  the list sorted and the key list built. Throws FileReadError. */
+void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
+                       ProgressSink& progress);
+
+/** Writes the list scrambled, each line by its place in the file, replacing the
+ *  file atomically; the list ends sorted and plain whether or not the write
+ *  succeeded. Throws FileWriteError (the file is then untouched). */
+void SaveScrambledFile(const std::filesystem::path& path, RecordList& list, ProgressSink& progress);
+
+} // namespace treluza

@@ -1,0 +1,157 @@
+#include "core/store/Paths.h"
+
+#include "core/store/Cp1252.h"
+#include "core/store/StrUnit.h"
+
+#include <fstream>
+#include <unistd.h>
+
+namespace treluza {
+
+namespace fs = std::filesystem;
+
+UnusableNameError::UnusableNameError(const std::string& name)
+    : std::invalid_argument("unusable name: \"" + toUtf8(name) + "\"")
+{
+}
+
+std::string TableFolderName(std::string_view table)
+{
+    return SafeFileStem(table);
+}
+
+std::string SafeFileStem(std::string_view name)
+{
+    return ReplaceChar('_', '/', TrimTrailingSpaces(std::string(name)));
+}
+
+bool isUsableName(std::string_view name)
+{
+    if (name.find('\0') != std::string_view::npos)
+        return false;
+    const std::string stem = SafeFileStem(name);
+    // File names hold 255 bytes; the longest extension added is four.
+    constexpr std::size_t kLongestStem = 255 - 4;
+    return stem.find_first_not_of(". ") != std::string::npos && toUtf8(stem).size() <= kLongestStem;
+}
+
+void EnsureFileExists(const fs::path& path)
+{
+    std::error_code ec;
+    if (path.has_parent_path() && !fs::is_directory(path.parent_path(), ec))
+        fs::create_directories(path.parent_path(), ec);
+    if (!fs::exists(path, ec))
+        std::ofstream(path, std::ios::binary);
+}
+
+fs::path dataRoot(const fs::path& base)
+{
+    return base / "Dados";
+}
+
+void ensureDataRoot(const fs::path& base)
+{
+    std::error_code ec;
+    fs::create_directory(dataRoot(base), ec);
+}
+
+fs::path namePath(std::string_view cp1252Name)
+{
+    return fs::path(toUtf8(cp1252Name));
+}
+
+namespace {
+
+fs::path stem(std::string_view name)
+{
+    if (!isUsableName(name))
+        throw UnusableNameError(std::string(name));
+    return namePath(SafeFileStem(name));
+}
+
+fs::path ensured(fs::path path)
+{
+    EnsureFileExists(path);
+    return path;
+}
+
+fs::path inTable(const fs::path& base, std::string_view table, std::string_view folder,
+                 std::string_view preparation, const char* extension)
+{
+    return ensured(tableFolderPath(base, table) / folder / (stem(preparation).string() + extension));
+}
+
+} // namespace
+
+fs::path ConfigFilePath(const fs::path& configFolder)
+{
+    return configFolder / "CfgTreluza.ini";
+}
+
+fs::path TableRegistryPath(const fs::path& base)
+{
+    return ensured(dataRoot(base) / "ArqTab.dad");
+}
+
+fs::path tableFolderPath(const fs::path& base, std::string_view table)
+{
+    return dataRoot(base) / stem(table);
+}
+
+fs::path IngredientFilePath(const fs::path& base, std::string_view table)
+{
+    return ensured(tableFolderPath(base, table) / "Ingrediente" / "ArqIng.dad");
+}
+
+fs::path IngredientGroupFilePath(const fs::path& base, std::string_view table)
+{
+    return ensured(tableFolderPath(base, table) / "ArqGruIng.dad");
+}
+
+fs::path PreparationGroupFilePath(const fs::path& base, std::string_view table)
+{
+    return ensured(tableFolderPath(base, table) / "ArqGruPre.dad");
+}
+
+fs::path PreparationIndexPath(const fs::path& base, std::string_view table)
+{
+    return ensured(tableFolderPath(base, table) / "Treluza" / "ArqTreluza.dad");
+}
+
+fs::path PreparationFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return inTable(base, table, "Treluza", preparation, ".dad");
+}
+
+fs::path LabelFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return inTable(base, table, "Etiqueta", preparation, ".eti");
+}
+
+fs::path MethodFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
+{
+    return inTable(base, table, "Receita", preparation, ".rec");
+}
+
+fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::string_view ingredient,
+                         bool create)
+{
+    const fs::path folder = tableFolderPath(base, table) / "Medidas";
+    const fs::path path = folder / (stem(ingredient).string() + ".med");
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (create)
+        EnsureFileExists(path);
+    return path;
+}
+
+fs::path resolveBaseFolder(const fs::path& executableFolder, const fs::path& userDataFolder)
+{
+    if (::access(executableFolder.c_str(), W_OK) == 0)
+        return executableFolder;
+    std::error_code ec;
+    fs::create_directories(userDataFolder, ec);
+    return userDataFolder;
+}
+
+} // namespace treluza

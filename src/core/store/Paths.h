@@ -1,0 +1,65 @@
+#pragma once
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace treluza {
+
+/** A table, preparation or ingredient name that cannot name a file or folder:
+ *  its stem is empty or made only of dots and blanks (it would name the data
+ *  root or leave it), it is too long for a file name, or it holds a NUL. */
+class UnusableNameError : public std::invalid_argument {
+public:
+    explicit UnusableNameError(const std::string& name);
+};
+
+/** The folder name of a table: trailing blanks removed, every "/" turned into
+ *  "_". (The separator after it is the platform's and is added by the builders.) */
+std::string TableFolderName(std::string_view table);
+
+/** The file stem of a preparation or ingredient name: trailing blanks removed,
+ *  every "/" turned into "_". */
+std::string SafeFileStem(std::string_view name);
+
+/** Whether a name can be used as a table, preparation or ingredient name on disk. */
+bool isUsableName(std::string_view name);
+
+/** Creates the folder of path with all missing parents, and the file empty when
+ *  missing. Errors are not reported: the following load or save reports them. */
+void EnsureFileExists(const std::filesystem::path& path);
+
+/** The data root "Dados" under the base folder. */
+std::filesystem::path dataRoot(const std::filesystem::path& base);
+
+/** Creates the data root (one level only; the result is ignored). */
+void ensureDataRoot(const std::filesystem::path& base);
+
+/** A Windows-1252 name as a path component in the platform's encoding. */
+std::filesystem::path namePath(std::string_view cp1252Name);
+
+// Path builders. Every builder but MeasureFilePath creates the folders and an
+// empty file before returning; those taking names throw UnusableNameError.
+std::filesystem::path ConfigFilePath(const std::filesystem::path& configFolder);
+std::filesystem::path TableRegistryPath(const std::filesystem::path& base);
+std::filesystem::path tableFolderPath(const std::filesystem::path& base, std::string_view table);
+std::filesystem::path IngredientFilePath(const std::filesystem::path& base, std::string_view table);
+std::filesystem::path IngredientGroupFilePath(const std::filesystem::path& base, std::string_view table);
+std::filesystem::path PreparationGroupFilePath(const std::filesystem::path& base, std::string_view table);
+std::filesystem::path PreparationIndexPath(const std::filesystem::path& base, std::string_view table);
+std::filesystem::path PreparationFilePath(const std::filesystem::path& base, std::string_view table,
+                                          std::string_view preparation);
+std::filesystem::path LabelFilePath(const std::filesystem::path& base, std::string_view table,
+                                    std::string_view preparation);
+std::filesystem::path MethodFilePath(const std::filesystem::path& base, std::string_view table,
+                                     std::string_view preparation);
+/** Always creates the measures folder; creates the empty file only when create is true. */
+std::filesystem::path MeasureFilePath(const std::filesystem::path& base, std::string_view table,
+                                      std::string_view ingredient, bool create);
+
+/** The base folder: the executable's folder when files can be written there,
+ *  otherwise the per-user data folder (created when missing). */
+std::filesystem::path resolveBaseFolder(const std::filesystem::path& executableFolder,
+                                        const std::filesystem::path& userDataFolder);
+
+} // namespace treluza

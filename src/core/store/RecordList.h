@@ -1,0 +1,88 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace treluza {
+
+/** An ordered list of text lines with a sorted switch. While sorted, the lines
+ *  stay in ascending CompareText order and a line equal to one already present is
+ *  not added again. Serves both as the record list of a file and as its key list
+ *  (index i of the key list is the key of line i of the record list). */
+class RecordList {
+public:
+    explicit RecordList(bool sorted = false) : m_sorted(sorted) {}
+
+    int count() const { return static_cast<int>(m_lines.size()); }
+    bool empty() const { return m_lines.empty(); }
+    /** The line at index; throws std::out_of_range outside 0..count-1. */
+    const std::string& at(int index) const;
+    const std::string& operator[](int index) const { return at(index); }
+    const std::vector<std::string>& lines() const { return m_lines; }
+
+    bool sorted() const { return m_sorted; }
+    /** Switching on sorts the lines in place (equal lines are all kept);
+     *  switching off keeps the current order. */
+    void setSorted(bool sorted);
+
+    /** Sorted: inserts at its place, or returns the index of an equal line
+     *  without adding. Unsorted: appends. Returns the line's index. */
+    int add(std::string line);
+    /** Inserts at index; only while unsorted (std::logic_error otherwise). */
+    void insert(int index, std::string line);
+    /** Replaces the line at index; only while unsorted (std::logic_error otherwise). */
+    void replace(int index, std::string line);
+    void remove(int index);
+    void clear() { m_lines.clear(); }
+    /** Replaces the whole content, keeping the sorted switch (sorting if on). */
+    void assign(std::vector<std::string> lines);
+
+    /** Index of a line equal (CompareText) to text, or -1. Binary search while
+     *  sorted, a scan otherwise. */
+    int find(std::string_view text) const;
+
+private:
+    void checkIndex(int index) const;
+    void checkUnsorted() const;
+
+    std::vector<std::string> m_lines;
+    bool m_sorted;
+};
+
+using KeyList = RecordList;
+
+/** Field n (1-based) of a record line; see the tests for the edge cases: n <= 0
+ *  gives the empty text, and on a line whose last field lacks its "|" every
+ *  field number from there upwards gives that last field. */
+std::string FieldOf(int n, std::string_view line);
+
+/** Replaces field n of the line by value, adding terminated empty fields when
+ *  the line has fewer than n. */
+void SetFieldOf(int n, std::string& line, std::string_view value);
+
+/** The key of a record line: the text before the first "|" (empty without one). */
+std::string keyOf(std::string_view line);
+
+/** The text shown for a failed key lookup. */
+const std::string& missingRecordText();
+
+/** Field n of the line at index; for a negative index missingRecordText(). */
+std::string GetRecordField(const RecordList& list, int index, int n);
+
+/** Replaces field n of the line at index, keeping the list's sorted switch (the
+ *  line moves to its sorted place). The key list is not touched. A negative
+ *  index does nothing. */
+void SetRecordField(RecordList& list, int index, int n, std::string_view value);
+
+/** Clears keys, switches its sorting on and adds the key of every line of list. */
+void rebuildKeyList(const RecordList& list, KeyList& keys);
+
+/** Loads a plain record file: list sorted, keys built. Throws FileReadError. */
+void LoadRecordFile(const std::filesystem::path& path, RecordList& list, KeyList& keys);
+
+/** Writes the list in its current order, each line followed by CR LF, replacing
+ *  the file atomically. Throws FileWriteError (the file is then untouched). */
+void SaveRecordFile(const std::filesystem::path& path, const RecordList& list);
+
+} // namespace treluza

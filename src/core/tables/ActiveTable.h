@@ -1,0 +1,52 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace treluza {
+
+/** Whether the active table may be changed: field 3 of its registry line is
+ *  exactly "1". Set whenever a table is resolved (a fixed table found in the
+ *  registry, or a table picked); the ingredient register and the ingredient
+ *  browser read it. Tables that may not be changed are open for consultation. */
+extern bool g_activeTableEditable;
+
+/** What the configuration says about the active table, checked against the
+ *  registry. */
+struct ActiveTableReading {
+    /** The configuration fixes a table and the registry holds it. */
+    bool fixed = false;
+    /** The configuration fixes a table (found or not): the caption names it. */
+    bool configFixed = false;
+    /** The name as the configuration spells it (its closing "|" dropped). */
+    std::string configName;
+    /** The registry's spelling when found, otherwise the configuration's. */
+    std::string name;
+    /** The table's editable flag, when it was found. */
+    bool found = false;
+    bool editable = false;
+};
+
+/** Reads the fixed table from the configuration file and looks it up in the
+ *  registry of the base folder (ignoring case). A registry that cannot be read
+ *  reads as empty. */
+ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFile,
+                                          const std::filesystem::path& base);
+
+/** The caption of the main menu (Windows-1252): the table's name, as the
+ *  configuration spells it, follows when a table is fixed. */
+std::string mainMenuCaption(bool configFixed, const std::string& configName);
+
+/** The tables of the registry, in its sorted order, with their editable flags. */
+struct TableChoices {
+    std::vector<std::string> names;
+    std::vector<bool> editable;
+};
+
+/** Throws FileReadError when the registry cannot be read. */
+TableChoices loadTableChoices(const std::filesystem::path& base);
+
+/** The registry flag of a table that may be changed. */
+bool isEditableFlag(const std::string& field3);
+
+} // namespace treluza

@@ -1,0 +1,86 @@
+#include "gui/dialogs/LisUnit.h"
+
+#include "gui/widgets/QtText.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace treluza {
+
+namespace {
+
+constexpr int kItemHeight = 16;
+
+} // namespace
+
+TLisForm::TLisForm(QWidget* parent) : TForm(parent)
+{
+    setObjectName(QStringLiteral("LisForm"));
+    setWindowTitle(QStringLiteral("TELA LISTA ITENS"));
+    setBorderIcons(BorderIcons::Close);
+    ListBox = new QListWidget(this);
+    ListBox->setObjectName(QStringLiteral("ListBox"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(10);
+    font.setBold(true);
+    ListBox->setFont(font);
+    ListBox->setUniformItemSizes(true);
+    ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ListBox);
+    connect(ListBox, &QListWidget::itemDoubleClicked, this, [this] { done(1); });
+    setClientSize(524, 445);
+}
+
+void TLisForm::setItems(const QStringList& items)
+{
+    ListBox->clear();
+    for (const QString& text : items) {
+        auto* item = new QListWidgetItem(text, ListBox);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+}
+
+int TLisForm::itemIndex() const
+{
+    return ListBox->currentRow();
+}
+
+void TLisForm::setItemIndex(int index)
+{
+    if (index >= 0 && index < ListBox->count())
+        ListBox->setCurrentRow(index);
+    else
+        ListBox->setCurrentRow(-1);
+}
+
+int TLisForm::pick(const QString& caption, const QStringList& items, int selected)
+{
+    setWindowTitle(caption);
+    setItems(items);
+    setItemIndex(selected);
+    openModal();
+    return itemIndex();
+}
+
+void TLisForm::FormActivate()
+{
+    ListBox->setFocus();
+    if (QListWidgetItem* item = ListBox->currentItem())
+        ListBox->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void TLisForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        done(1);
+        return;
+    }
+    TForm::keyPressEvent(e);
+}
+
+} // namespace treluza

@@ -1,0 +1,128 @@
+#include "gui/groups/CadGruUnit.h"
+
+#include "core/store/Paths.h"
+#include "core/store/StrUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+#include "gui/widgets/NameFilter.h"
+#include "gui/widgets/QtText.h"
+
+#include <QLabel>
+
+namespace treluza {
+
+namespace {
+
+struct KindTexts {
+    const char* objectName;
+    const char* caption;
+    const char* renameHint;
+    const char* renameCaption;
+};
+
+KindTexts texts(GroupKind kind)
+{
+    if (kind == GroupKind::Ingredient)
+        return {"CadGruIngForm",
+                "CADASTRO DE GRUPOS DE INGREDIENTES - Tabela ativa : ", "Altera nome do Grupo de Ingrediente",
+                "Altera nome do grupo de ingredientes"};
+    return {"CadGruPreForm",
+            "CADASTRO DE GRUPOS DE PREPARAÇÕES - Tabela ativa : ", "Altera nome do grupo de preparações",
+            "Altera nome do grupo de preparações"};
+}
+
+} // namespace
+
+TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
+    : TRegisterForm(context, parent), m_kind(kind)
+{
+    const KindTexts names = texts(kind);
+    setObjectName(QString::fromLatin1(names.objectName));
+    setWindowTitle(kind == GroupKind::Ingredient ? QStringLiteral("Cadastro de grupos de ingredientes")
+                                                 : QStringLiteral("Cadastro de grupos de preparações"));
+    setClientSize(480, 118);
+    const int top = buildButtonRow(60, 50);
+
+    const int width = groupNameWidth(kind);
+    GruLabel = new QLabel(QStringLiteral("Nome do Grupo"), this);
+    GruLabel->setGeometry(8, top + 8, 200, 16);
+    GruMaskEdit = new TMaskEdit(QString(width, u'c') + QStringLiteral(";1;_"), this);
+    GruMaskEdit->setObjectName(QStringLiteral("GruMaskEdit"));
+    GruMaskEdit->setGeometry(8, top + 26, kind == GroupKind::Ingredient ? 220 : 320, 26);
+    installNameFilter(*GruMaskEdit);
+    AltNomBitBtn = new TBitBtn(QString(), glyph(QStringLiteral("altera")), this);
+    AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
+    AltNomBitBtn->setToolTip(QString::fromUtf8(names.renameHint));
+    AltNomBitBtn->setGeometry(GruMaskEdit->geometry().right() + 4, top + 25, 28, 28);
+    if (AltNomBitBtn->icon().isNull())
+        AltNomBitBtn->setText(QStringLiteral("..."));
+
+    setTabOrder(GruMaskEdit, AltNomBitBtn);
+    connectButtons();
+    connect(GruMaskEdit, &TMaskEdit::Exit, this, &TCadGruForm::keyEditExit);
+    connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadGruForm::AltNomBitBtnClick);
+}
+
+void TCadGruForm::FormActivate()
+{
+    setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(tableName)));
+    setMode(RegisterMode::Empty);
+    try {
+        m_data.load(m_kind == GroupKind::Ingredient
+                        ? IngredientGroupFilePath(m_context.baseFolder, tableName)
+                        : PreparationGroupFilePath(m_context.baseFolder, tableName));
+    } catch (const std::exception&) {
+        m_data.release();
+    }
+    ClearFields();
+    ApplyMode();
+}
+
+std::string TCadGruForm::MakeLine()
+{
+    return GruMaskEdit->coreText() + "|";
+}
+
+void TCadGruForm::ShowCurrent()
+{
+    GruMaskEdit->setCoreText(m_data.field(1));
+}
+
+void TCadGruForm::ClearFields()
+{
+    GruMaskEdit->clearText();
+}
+
+void TCadGruForm::ApplyMode()
+{
+    applyCommonMode();
+    AltNomBitBtn->setEnabled(m_mode == RegisterMode::Showing);
+    if (m_mode == RegisterMode::Inserting)
+        GraBitBtn->setFocus();
+}
+
+bool TCadGruForm::beforeDelete()
+{
+    const std::string name = GruMaskEdit->coreText();
+    return checkUnused(
+        [&] { return scanGroupUse(m_context.baseFolder, tableName, m_kind, name, progress()); },
+        groupInUseMessage(m_kind, name), QStringLiteral("Erro durante exclusão!"));
+}
+
+QString TCadGruForm::listCaption() const
+{
+    return QStringLiteral("LISTA DE GRUPOS");
+}
+
+void TCadGruForm::AltNomBitBtnClick()
+{
+    renameCurrent(QString::fromUtf8(texts(m_kind).renameCaption), QStringLiteral("Nome do grupo já existe!"));
+}
+
+void TCadGruForm::carryRename(const std::string& oldKey, const std::string& newKey)
+{
+    carryGroupRename(m_context.baseFolder, tableName, m_kind, oldKey, newKey, progress());
+}
+
+} // namespace treluza

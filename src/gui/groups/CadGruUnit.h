@@ -1,0 +1,44 @@
+#pragma once
+#include "core/groups/GroupUsage.h"
+#include "gui/widgets/RegisterForm.h"
+
+#include <string>
+
+class QLabel;
+
+namespace treluza {
+
+/** The group register shared by the ingredient groups and the preparation
+ *  groups of the active table; the two windows differ only in their kind. */
+class TCadGruForm : public TRegisterForm {
+    Q_OBJECT
+public:
+    TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent = nullptr);
+
+    /** The opener's hand-over: the active table's name. */
+    std::string tableName;
+
+    QLabel* GruLabel = nullptr;
+    TMaskEdit* GruMaskEdit = nullptr;
+    TBitBtn* AltNomBitBtn = nullptr;
+
+    GroupKind kind() const { return m_kind; }
+    void AltNomBitBtnClick();
+
+protected:
+    void FormActivate() override;
+
+    TMaskEdit* keyEdit() override { return GruMaskEdit; }
+    std::string MakeLine() override;
+    void ShowCurrent() override;
+    void ClearFields() override;
+    void ApplyMode() override;
+    bool beforeDelete() override;
+    QString listCaption() const override;
+    void carryRename(const std::string& oldKey, const std::string& newKey) override;
+
+private:
+    GroupKind m_kind;
+};
+
+} // namespace treluza

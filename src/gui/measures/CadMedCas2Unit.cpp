@@ -1,0 +1,213 @@
+#include "gui/measures/CadMedCas2Unit.h"
+
+#include "core/measures/MeasureUsage.h"
+#include "core/store/CriUnit.h"
+#include "core/store/Paths.h"
+#include "core/store/StrUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/DecimalEdit.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+#include "gui/widgets/NameFilter.h"
+#include "gui/widgets/QtText.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+
+namespace treluza {
+
+TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+{
+    setObjectName(QStringLiteral("CadMedCas2Form"));
+    setWindowTitle(QStringLiteral("Cadastro de medidas caseiras"));
+    setClientSize(480, 178);
+    const int top = buildButtonRow(60, 50);
+
+    NomIngLabel = new QLabel(QStringLiteral("Selecione um Ingrediente"), this);
+    NomIngLabel->setGeometry(8, top + 6, 300, 16);
+    NomIngComboBox = new QComboBox(this);
+    NomIngComboBox->setObjectName(QStringLiteral("NomIngComboBox"));
+    NomIngComboBox->setEditable(false);
+    NomIngComboBox->setMaxVisibleItems(15);
+    NomIngComboBox->setGeometry(8, top + 22, 464, 24);
+
+    MedCasLabel = new QLabel(QStringLiteral("Medida caseira"), this);
+    MedCasLabel->setGeometry(8, top + 54, 200, 16);
+    MedCasMaskEdit = new TMaskEdit(QString::fromLatin1(kMeasureNameMask), this);
+    MedCasMaskEdit->setObjectName(QStringLiteral("MedCasMaskEdit"));
+    MedCasMaskEdit->setGeometry(8, top + 70, 220, 26);
+    installNameFilter(*MedCasMaskEdit);
+    AltNomBitBtn = new TBitBtn(QString(), glyph(QStringLiteral("altera")), this);
+    AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
+    AltNomBitBtn->setToolTip(QStringLiteral("Altera nome da medida caseira"));
+    AltNomBitBtn->setGeometry(232, top + 69, 28, 28);
+    if (AltNomBitBtn->icon().isNull())
+        AltNomBitBtn->setText(QStringLiteral("..."));
+
+    QuaLabel = new QLabel(QStringLiteral("Quantidade (g/ml)"), this);
+    QuaLabel->setGeometry(290, top + 54, 150, 16);
+    QuaMaskEdit = new TMaskEdit(QString::fromLatin1(kMeasureQuantityMask), this);
+    QuaMaskEdit->setObjectName(QStringLiteral("QuaMaskEdit"));
+    QuaMaskEdit->setGeometry(290, top + 70, 110, 26);
+    installDecimalBehaviour(*QuaMaskEdit);
+    UniLabel = new QLabel(QStringLiteral("(g)"), this);
+    UniLabel->setGeometry(406, top + 74, 40, 16);
+
+    setTabOrder(NomIngComboBox, MedCasMaskEdit);
+    setTabOrder(MedCasMaskEdit, AltNomBitBtn);
+    setTabOrder(AltNomBitBtn, QuaMaskEdit);
+    connectButtons();
+    connect(MedCasMaskEdit, &TMaskEdit::Exit, this, &TCadMedCas2Form::keyEditExit);
+    connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadMedCas2Form::AltNomBitBtnClick);
+    connect(NomIngComboBox, &QComboBox::currentIndexChanged, this, &TCadMedCas2Form::NomIngComboBoxChange);
+    connect(qApp, &QApplication::focusChanged, this, &TCadMedCas2Form::onFocusChanged);
+}
+
+TCadMedCas2Form::~TCadMedCas2Form()
+{
+    // Focus moves while the base window takes its children down.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void TCadMedCas2Form::FormActivate()
+{
+    setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(tableName));
+    RecordList records;
+    KeyList keys;
+    try {
+        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, tableName), records, keys, progress());
+    } catch (const std::exception&) {
+        keys.clear();
+    }
+    {
+        const QSignalBlocker quiet(NomIngComboBox);
+        NomIngComboBox->clear();
+        for (const auto& key : keys.lines())
+            NomIngComboBox->addItem(qs(key));
+        NomIngComboBox->setCurrentIndex(keys.empty() ? -1 : 0);
+    }
+    if (keys.empty()) {
+        tell(QStringLiteral("Não existem ingredientes cadastrados!"));
+        close();
+        return;
+    }
+    loadMeasures();
+    setMode(RegisterMode::Empty);
+    ClearFields();
+    ApplyMode();
+}
+
+void TCadMedCas2Form::loadMeasures()
+{
+    m_data.release();
+    m_ingredient = cs(NomIngComboBox->currentText());
+    try {
+        m_data.load(MeasureFilePath(m_context.baseFolder, tableName, m_ingredient, true));
+    } catch (const std::exception&) {
+        m_data.release();
+    }
+}
+
+std::string TCadMedCas2Form::MakeLine()
+{
+    return MedCasMaskEdit->coreText() + "|" + QuaMaskEdit->coreText() + "|";
+}
+
+void TCadMedCas2Form::ShowCurrent()
+{
+    MedCasMaskEdit->setCoreText(m_data.field(1));
+    QuaMaskEdit->setCoreText(m_data.field(2));
+}
+
+void TCadMedCas2Form::ClearFields()
+{
+    MedCasMaskEdit->clearText();
+    QuaMaskEdit->clearText();
+}
+
+void TCadMedCas2Form::ApplyMode()
+{
+    applyCommonMode();
+    QuaMaskEdit->setEnabled(m_mode != RegisterMode::Empty);
+    AltNomBitBtn->setEnabled(m_mode == RegisterMode::Showing);
+    if (m_mode != RegisterMode::Empty)
+        QuaMaskEdit->setFocus();
+}
+
+bool TCadMedCas2Form::isFreeTarget(QWidget* next) const
+{
+    return next == NomIngComboBox || TRegisterForm::isFreeTarget(next);
+}
+
+void TCadMedCas2Form::NomIngComboBoxChange()
+{
+    ClearFields();
+}
+
+void TCadMedCas2Form::onFocusChanged(QWidget* old, QWidget* now)
+{
+    if (old == NomIngComboBox && isVisible() && now && now->window() == this)
+        NomIngComboBoxExit(now);
+}
+
+void TCadMedCas2Form::NomIngComboBoxExit(QWidget* next)
+{
+    loadMeasures();
+    if (next == LisBitBtn)
+        return;
+    setMode(RegisterMode::Empty);
+    ApplyMode();
+}
+
+bool TCadMedCas2Form::measureFree(bool forDelete, const QString& failure)
+{
+    const std::string measure = MedCasMaskEdit->coreText();
+    const MeasureOperation operation = forDelete ? MeasureOperation::Delete : MeasureOperation::Change;
+    return checkUnused(
+        [&] {
+            return scanMeasureUse(m_context.baseFolder, tableName, m_ingredient, measure, operation,
+                                  progress());
+        },
+        measureInUseMessage(operation, measure), failure);
+}
+
+bool TCadMedCas2Form::beforeChange()
+{
+    if (measureFree(false, QStringLiteral("Erro durante a alteração!")))
+        return true;
+    setMode(RegisterMode::Showing);
+    return false;
+}
+
+bool TCadMedCas2Form::beforeDelete()
+{
+    return measureFree(true, QStringLiteral("Erro durante exclusão!"));
+}
+
+QString TCadMedCas2Form::listCaption() const
+{
+    return QStringLiteral("MEDIDAS CASEIRAS - ") + qs(TrimTrailingSpaces(m_ingredient)) +
+           QStringLiteral(" - (g/ml)");
+}
+
+QStringList TCadMedCas2Form::listItems() const
+{
+    QStringList items;
+    for (const auto& line : m_data.records().lines())
+        items << qs(line);
+    return items;
+}
+
+void TCadMedCas2Form::AltNomBitBtnClick()
+{
+    renameCurrent(QStringLiteral("Altera nome da medida caseira"),
+                  QStringLiteral("Nome da medida caseira já existe!"));
+}
+
+void TCadMedCas2Form::carryRename(const std::string& oldKey, const std::string& newKey)
+{
+    carryMeasureRename(m_context.baseFolder, tableName, m_ingredient, oldKey, newKey, progress());
+}
+
+} // namespace treluza

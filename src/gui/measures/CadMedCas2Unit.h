@@ -1,0 +1,62 @@
+#pragma once
+#include "gui/widgets/RegisterForm.h"
+
+#include <string>
+
+class QComboBox;
+class QLabel;
+
+namespace treluza {
+
+/** The household measures of each ingredient of the active table. */
+class TCadMedCas2Form : public TRegisterForm {
+    Q_OBJECT
+public:
+    explicit TCadMedCas2Form(FormContext& context, QWidget* parent = nullptr);
+    ~TCadMedCas2Form() override;
+
+    /** The opener's hand-over: the active table's name. */
+    std::string tableName;
+
+    QLabel* NomIngLabel = nullptr;
+    QComboBox* NomIngComboBox = nullptr;
+    QLabel* MedCasLabel = nullptr;
+    TMaskEdit* MedCasMaskEdit = nullptr;
+    TBitBtn* AltNomBitBtn = nullptr;
+    QLabel* QuaLabel = nullptr;
+    TMaskEdit* QuaMaskEdit = nullptr;
+    QLabel* UniLabel = nullptr;
+
+    /** The ingredient whose measures are shown (the combo text when it was left). */
+    const std::string& currentIngredient() const { return m_ingredient; }
+
+    void AltNomBitBtnClick();
+    void NomIngComboBoxChange();
+    void NomIngComboBoxExit(QWidget* next);
+
+protected:
+    void FormActivate() override;
+
+    TMaskEdit* keyEdit() override { return MedCasMaskEdit; }
+    std::string MakeLine() override;
+    void ShowCurrent() override;
+    void ClearFields() override;
+    void ApplyMode() override;
+    bool isFreeTarget(QWidget* next) const override;
+    bool beforeChange() override;
+    bool beforeDelete() override;
+    QString listCaption() const override;
+    QStringList listItems() const override;
+    void carryRename(const std::string& oldKey, const std::string& newKey) override;
+
+private:
+    /** Loads the measure file of the ingredient in the combo (created when missing). */
+    void loadMeasures();
+    /** The usage scan: false (after the warning) when a preparation uses the measure. */
+    bool measureFree(bool forDelete, const QString& failure);
+    void onFocusChanged(QWidget* old, QWidget* now);
+
+    std::string m_ingredient;
+};
+
+} // namespace treluza

@@ -1,0 +1,152 @@
+#include "gui/tables/CadTabUnit.h"
+
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/tables/TableRegistry.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+#include "gui/widgets/NameFilter.h"
+#include "gui/widgets/QtText.h"
+
+#include <QLabel>
+
+namespace treluza {
+
+namespace {
+
+QString freeTextMask(int places)
+{
+    return QString(places, u'c') + QStringLiteral(";1;_");
+}
+
+} // namespace
+
+TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+{
+    setObjectName(QStringLiteral("CadTabForm"));
+    setWindowTitle(QStringLiteral("Cadastro de tabelas"));
+    setClientSize(479, 151);
+    const int top = buildButtonRow(60, 50);
+
+    TabLabel = new QLabel(QStringLiteral("Nome da tabela"), this);
+    TabLabel->setGeometry(8, top + 6, 200, 16);
+    TabMaskEdit = new TMaskEdit(freeTextMask(kTableNameWidth), this);
+    TabMaskEdit->setObjectName(QStringLiteral("TabMaskEdit"));
+    TabMaskEdit->setGeometry(8, top + 22, 200, 24);
+    installNameFilter(*TabMaskEdit);
+
+    DesTabLabel = new QLabel(QStringLiteral("Descrição da tabela"), this);
+    DesTabLabel->setGeometry(8, top + 48, 300, 16);
+    DesTabMaskEdit = new TMaskEdit(freeTextMask(kTableDescriptionWidth), this);
+    DesTabMaskEdit->setObjectName(QStringLiteral("DesTabMaskEdit"));
+    DesTabMaskEdit->setGeometry(8, top + 64, 463, 24);
+    installNameFilter(*DesTabMaskEdit);
+
+    setTabOrder(TabMaskEdit, DesTabMaskEdit);
+    connectButtons();
+    // One exit handler serves both fields.
+    connect(TabMaskEdit, &TMaskEdit::Exit, this, &TCadTabForm::keyEditExit);
+    connect(DesTabMaskEdit, &TMaskEdit::Exit, this, &TCadTabForm::keyEditExit);
+}
+
+void TCadTabForm::FormActivate()
+{
+    setWindowTitle(QStringLiteral("CADASTRA NOME PARA NOVA TABELA DE INGREDIENTES"));
+    setMode(RegisterMode::Empty);
+    try {
+        m_data.load(TableRegistryPath(m_context.baseFolder));
+    } catch (const std::exception&) {
+        m_data.release();
+    }
+    ClearFields();
+    ApplyMode();
+}
+
+std::string TCadTabForm::MakeLine()
+{
+    return makeTableLine(TabMaskEdit->coreText(), DesTabMaskEdit->coreText());
+}
+
+void TCadTabForm::ShowCurrent()
+{
+    TabMaskEdit->setCoreText(m_data.field(1));
+    DesTabMaskEdit->setCoreText(m_data.field(2));
+}
+
+void TCadTabForm::ClearFields()
+{
+    TabMaskEdit->clearText();
+    DesTabMaskEdit->clearText();
+}
+
+bool TCadTabForm::currentEditable() const
+{
+    return m_data.current() >= 0 && m_data.current() < m_data.count() &&
+           isEditableTableLine(m_data.records()[m_data.current()]);
+}
+
+void TCadTabForm::ApplyMode()
+{
+    applyCommonMode();
+    const bool open =
+        m_mode == RegisterMode::Inserting || (m_mode == RegisterMode::Showing && currentEditable());
+    DesTabMaskEdit->setEnabled(open);
+    if (open)
+        DesTabMaskEdit->setFocus();
+}
+
+bool TCadTabForm::acceptNewKey(const std::string& key)
+{
+    // The name becomes a folder name: one that would name the data root or
+    // leave it cannot be registered.
+    if (isUsableName(key))
+        return true;
+    tell(QStringLiteral("Código inválido!"));
+    return false;
+}
+
+void TCadTabForm::refuseConsultationOnly()
+{
+    tellCore(consultationOnlyMessage(TabMaskEdit->coreText()));
+    setMode(RegisterMode::Showing);
+}
+
+bool TCadTabForm::beforeChange()
+{
+    if (currentEditable())
+        return true;
+    refuseConsultationOnly();
+    ApplyMode();
+    return false;
+}
+
+bool TCadTabForm::beforeDelete()
+{
+    if (currentEditable())
+        return true;
+    refuseConsultationOnly();
+    return false;
+}
+
+void TCadTabForm::insertDeclined()
+{
+    DesTabMaskEdit->setFocus();
+}
+
+void TCadTabForm::changeDeclined()
+{
+    DesTabMaskEdit->setFocus();
+}
+
+void TCadTabForm::afterBrowse()
+{
+    DesTabMaskEdit->setEnabled(currentEditable());
+}
+
+QString TCadTabForm::listCaption() const
+{
+    return QStringLiteral("LISTA DE NOMES DAS TABELAS");
+}
+
+} // namespace treluza

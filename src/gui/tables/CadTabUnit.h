@@ -1,0 +1,41 @@
+#pragma once
+#include "gui/widgets/RegisterForm.h"
+
+class QLabel;
+
+namespace treluza {
+
+/** The table registry: creates, describes and deletes ingredient tables. */
+class TCadTabForm : public TRegisterForm {
+    Q_OBJECT
+public:
+    explicit TCadTabForm(FormContext& context, QWidget* parent = nullptr);
+
+    QLabel* TabLabel = nullptr;
+    TMaskEdit* TabMaskEdit = nullptr;
+    QLabel* DesTabLabel = nullptr;
+    TMaskEdit* DesTabMaskEdit = nullptr;
+
+protected:
+    void FormActivate() override;
+
+    TMaskEdit* keyEdit() override { return TabMaskEdit; }
+    std::string MakeLine() override;
+    void ShowCurrent() override;
+    void ClearFields() override;
+    void ApplyMode() override;
+    bool acceptNewKey(const std::string& key) override;
+    bool beforeChange() override;
+    bool beforeDelete() override;
+    void insertDeclined() override;
+    void changeDeclined() override;
+    void afterBrowse() override;
+    QString listCaption() const override;
+
+private:
+    bool currentEditable() const;
+    /** The consultation-only refusal: message, mode Showing. */
+    void refuseConsultationOnly();
+};
+
+} // namespace treluza

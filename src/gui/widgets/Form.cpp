@@ -1,0 +1,118 @@
+#include "gui/widgets/Form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+
+namespace treluza {
+
+TForm::TForm(QWidget* parent) : QDialog(parent)
+{
+    setModal(true);
+    setBorderIcons(BorderIcons::None);
+}
+
+int TForm::openModal()
+{
+    setOpenFlag(true);
+    return exec();
+}
+
+void TForm::setClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void TForm::setBorderIcons(BorderIcons icons)
+{
+    m_borderIcons = icons;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (icons == BorderIcons::Close || icons == BorderIcons::MinimizeClose)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (icons == BorderIcons::MinimizeClose)
+        flags |= Qt::WindowMinimizeButtonHint;
+    const bool visible = isVisible();
+    setWindowFlags(flags);
+    if (visible)
+        show();
+}
+
+void TForm::focusNextControl()
+{
+    focusNextPrevChild(true);
+}
+
+bool TForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        windowActivated();
+    else if (e->type() == QEvent::WindowDeactivate)
+        windowDeactivated();
+    return QDialog::event(e);
+}
+
+void TForm::showEvent(QShowEvent* e)
+{
+    // Buttons made after construction (or by a subclass) must not turn default
+    // when they take the focus.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
+    QDialog::showEvent(e);
+    if (m_openFlag && !e->spontaneous()) {
+        m_openFlag = false;
+        m_activationPending = true;
+        // Queued, so that it runs inside the modal loop that exec() starts:
+        // a set-up that closes the window then ends that loop.
+        QTimer::singleShot(0, this, &TForm::runActivation);
+    }
+}
+
+void TForm::runActivation()
+{
+    if (!m_activationPending)
+        return;
+    m_activationPending = false;
+    if (isVisible())
+        FormActivate();
+}
+
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        QWidget* focused = QApplication::focusWidget();
+        auto* button = qobject_cast<QAbstractButton*>(focused);
+        if (button && !qobject_cast<QPushButton*>(button) && !qobject_cast<QToolButton*>(button))
+            button = nullptr; // check boxes and radio buttons move on like fields
+        if (button && button->window() == this && button->isEnabled()) {
+            button->click();
+        } else {
+            focusNextControl();
+        }
+        e->accept();
+        return;
+    }
+    case Qt::Key_Escape:
+        e->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(e);
+    }
+}
+
+void TForm::closeEvent(QCloseEvent* e)
+{
+    if (e->spontaneous() && m_borderIcons == BorderIcons::None) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+} // namespace treluza

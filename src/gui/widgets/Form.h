@@ -1,0 +1,71 @@
+#pragma once
+// TForm: the base of every window.
+//
+// How to use it:
+//  * Derive the window from TForm, build its controls in the constructor and
+//    fix its size with setClientSize() and its title bar with setBorderIcons().
+//  * An opener hands data over by setting the window's fields, then calls
+//    openModal() (open flag set, then exec()). When a window is shown with the
+//    open flag set, the flag is cleared and FormActivate() runs once, queued
+//    just after the show, inside the modal loop: do the set-up there (caption,
+//    loading files, clearing fields, focus). It may show messages and may close
+//    the window.
+//  * windowActivated() runs every time the window becomes the active window
+//    again (after each of its own dialogs closes); windowDeactivated() when it
+//    loses that place.
+//  * Enter is swallowed by the form: on a focused button it clicks the button,
+//    anywhere else it moves the focus to the next control in tab order.
+//    Escape does nothing. Push buttons never become default by taking the
+//    focus; a window that wants a default button marks it with setDefault().
+//  * A window without a close box (the default) cannot be closed by the
+//    window manager; code closes it with close(), done() or a button's modal
+//    result (TBitBtn::setModalResult).
+#include <QDialog>
+
+namespace treluza {
+
+class TForm : public QDialog {
+    Q_OBJECT
+public:
+    enum class BorderIcons { None, Close, MinimizeClose };
+
+    explicit TForm(QWidget* parent = nullptr);
+
+    void setOpenFlag(bool on) { m_openFlag = on; }
+    bool openFlag() const { return m_openFlag; }
+
+    /** True from the show with the open flag set until FormActivate() has run. */
+    bool activationPending() const { return m_activationPending; }
+
+    /** Sets the open flag and shows the window modally; returns the modal result. */
+    int openModal();
+
+    /** Fixes the size of the client area (the window cannot be resized). */
+    void setClientSize(int width, int height);
+
+    void setBorderIcons(BorderIcons icons);
+    BorderIcons borderIcons() const { return m_borderIcons; }
+
+protected:
+    /** The set-up of an opening; see the header comment. */
+    virtual void FormActivate() {}
+    virtual void windowActivated() {}
+    virtual void windowDeactivated() {}
+
+    /** Moves the focus to the next control in tab order (as Enter does). */
+    void focusNextControl();
+
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void runActivation();
+
+    bool m_openFlag = false;
+    bool m_activationPending = false;
+    BorderIcons m_borderIcons = BorderIcons::None;
+};
+
+} // namespace treluza

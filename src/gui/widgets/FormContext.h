@@ -1,0 +1,88 @@
+#pragma once
+// FormContext: what every window is handed when it is created.
+//
+// How to use it: the program makes one FormContext, fills the folders, and
+// passes it by reference to every window it creates (in the start-up order);
+// the shared windows are put in as they are created, so a window finds them
+// here when it runs (never in its constructor, where they may not exist yet).
+// A window test makes its own, on a temporary base folder and configuration
+// file. Nothing here looks paths up: they are handed over.
+//
+// The shared windows are reached through the small interfaces below, so that
+// the shared machinery never includes a window of its own.
+#include "core/store/Sinks.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace treluza {
+
+/** The help window. */
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void showHelp() = 0;
+};
+
+/** The list picker: lines in a fixed-pitch font, one of them chosen. */
+class ListPicker {
+public:
+    virtual ~ListPicker() = default;
+    /** Shows the lines with one selected; returns the index selected when the
+     *  window closed, or -1 for an empty list. */
+    virtual int pick(const QString& caption, const QStringList& items, int selected) = 0;
+    /** The same for Windows-1252 lines (a key list). */
+    int pickCore(const QString& caption, const std::vector<std::string>& items, int selected);
+};
+
+/** The rename dialog. */
+class NamePrompt {
+public:
+    virtual ~NamePrompt() = default;
+    /** Shows the current name (core text) in a field of the caller's edit mask
+     *  and asks for a new one; the new name as core text when the user
+     *  confirms, nothing when he cancels. */
+    virtual std::optional<std::string> askNewName(const QString& caption, const QString& editMask,
+                                                  std::string_view currentName) = 0;
+};
+
+/** The usage warning window. */
+class UsageList {
+public:
+    virtual ~UsageList() = default;
+    /** Lists the message lines and the names under them and shows the window. */
+    virtual void showUsage(std::string_view message, const std::vector<std::string>& names) = 0;
+    /** Scans the table's preparations for the ingredient and, when it is used,
+     *  shows them; returns whether the window was shown. */
+    virtual bool ScanIngredientUse(std::string_view table, std::string_view ingredient) = 0;
+};
+
+struct FormContext {
+    /** The base folder; the data root "Dados" is under it. */
+    std::filesystem::path baseFolder;
+    /** The configuration file itself (not its folder). */
+    std::filesystem::path configFile;
+    /** The help text file. */
+    std::filesystem::path helpFile;
+
+    /** Whether the active table may be changed (its registry flag is "1"); set
+     *  by the main menu whenever it resolves the active table. */
+    bool activeTableEditable = false;
+
+    HelpViewer* ajuForm = nullptr;
+    ListPicker* lisForm = nullptr;
+    ProgressSink* conForm = nullptr;
+    NamePrompt* altNomForm = nullptr;
+    UsageList* iteVerForm = nullptr;
+
+    /** The progress window, or a sink that shows nothing when there is none. */
+    ProgressSink& progress() const;
+};
+
+} // namespace treluza

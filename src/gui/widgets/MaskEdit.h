@@ -1,0 +1,100 @@
+#pragma once
+// TMaskEdit: the masked edit field of every window.
+//
+// How to use it:
+//  * setEditMask("999999,99;1;_") gives a fixed-length field: the text always
+//    has one character per mask place, literals kept (",", "/"), a blank for
+//    every empty place. The part after the first ";" is the "keep literals"
+//    switch (0 drops them from maskText()) and the character shown for an empty
+//    place ("_" by default). Places: "9" optional digit, "0" digit, "#" digit or
+//    sign, "c"/"C" any character, "l"/"L" letter, "a"/"A" letter or digit;
+//    ">" turns what follows to upper case, "<" to lower case, "<>" neither;
+//    "\" makes the next character a literal; anything else is a literal.
+//    Typing overwrites the place under the cursor and moves past literals;
+//    typing a literal's character jumps past that literal; Backspace and
+//    Delete remove a character and close the gap up to the next literal.
+//  * With no mask the field holds up to maxLength() characters of free text.
+//  * maskText()/setMaskText() read and set the logical text (window text); coreText()
+//    and setCoreText() do the same in Windows-1252 core text. Do not call
+//    QLineEdit::setText()/text() directly: they see the shown text.
+//  * Events: KeyPress(key) before a typed character is used (a handler may
+//    change the key or set it to QChar() to drop it; handlers run in the order
+//    they were connected and must be direct connections); Change() whenever
+//    the logical text changes, by typing or by setMaskText(); Exit(next) when the
+//    focus leaves the field for another control of the same window (next is
+//    that control). A window switch (a message box) is not an exit.
+//  * Characters with no Windows-1252 form are refused in every field, with the
+//    message of a forbidden character. Name fields add the forbidden name
+//    characters with installNameFilter().
+#include <QLineEdit>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace treluza {
+
+class TMaskEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TMaskEdit(QWidget* parent = nullptr);
+    TMaskEdit(const QString& editMask, QWidget* parent = nullptr);
+
+    void setEditMask(const QString& editMask);
+    const QString& editMask() const { return m_editMask; }
+    bool hasMask() const { return !m_places.empty(); }
+
+    QString maskText() const;
+    void setMaskText(const QString& text);
+    std::string coreText() const;
+    void setCoreText(std::string_view cp1252);
+    /** Empties the field (blank template with a mask). */
+    void clearText() { setMaskText(QString()); }
+
+    /** The text as shown, with the blank character for empty places. */
+    QString shownText() const { return QLineEdit::text(); }
+
+    /** Types one character as the keyboard would (KeyPress, then the mask). */
+    void typeCharacter(QChar c);
+
+signals:
+    void KeyPress(QChar& key);
+    void Change();
+    void Exit(QWidget* next);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    struct Place {
+        bool editable = false;
+        char kind = 0;      // mask character of an editable place
+        QChar literal;      // character of a literal place
+        int letterCase = 0; // 1 upper, -1 lower
+    };
+
+    void parseMask();
+    bool accepts(const Place& p, QChar c) const;
+    QChar cased(const Place& p, QChar c) const;
+    QChar shown(int i) const;
+    void refresh(int cursor);
+    void typeMasked(QChar c);
+    void removeAt(int place);
+    void clearRange(int from, int to);
+    int nextEditable(int from) const;
+    int previousEditable(int before) const;
+    void pasteText();
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void onShownTextChanged();
+
+    QString m_editMask;
+    bool m_keepLiterals = true;
+    QChar m_blank = u'_';
+    std::vector<Place> m_places;
+    std::vector<QChar> m_chars; // null for an empty place
+    QString m_lastText;
+    bool m_refreshing = false;
+};
+
+} // namespace treluza

@@ -1,0 +1,80 @@
+// The program: creates every window once, in a fixed order, shows the main
+// menu and runs the message loop until the user ends the program.
+#include "core/store/Paths.h"
+#include "gui/app/NutUnit.h"
+#include "gui/dialogs/AjuUnit.h"
+#include "gui/dialogs/AltNomUnit.h"
+#include "gui/dialogs/ConUnit.h"
+#include "gui/dialogs/IteVerUnit.h"
+#include "gui/dialogs/LisUnit.h"
+#include "gui/dialogs/MesDlgUnit.h"
+#include "gui/groups/CadGruIngUnit.h"
+#include "gui/groups/CadGruPreUnit.h"
+#include "gui/ingredients/CadIngUnit.h"
+#include "gui/measures/CadMedCas2Unit.h"
+#include "gui/tables/CadTabUnit.h"
+#include "gui/tables/CfgNutUnit.h"
+#include "gui/widgets/FormContext.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    using namespace treluza;
+    namespace fs = std::filesystem;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TRELUZA"));
+
+    const fs::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    FormContext context;
+    context.baseFolder = resolveBaseFolder(
+        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    context.configFile =
+        ConfigFilePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    context.helpFile = programFolder / "Ajuda.hlp";
+
+    // The windows, in their creation order; the first is the main window.
+    TTreluzaV4Form menu(context);
+    TAjuForm aju(context);
+    context.ajuForm = &aju;
+    TLisForm lis;
+    context.lisForm = &lis;
+    TCadMedCas2Form cadMedCas2(context);
+    TCfgNutForm cfgNut(context);
+    TCadTabForm cadTab(context);
+    TCadGruIngForm cadGruIng(context);
+    TCadGruPreForm cadGruPre(context);
+    TMesDlgForm mesDlg;
+    installMessageDialog(&mesDlg);
+    TCadIngForm cadIng(context);
+    TConForm con;
+    context.conForm = &con;
+    TAltNomForm altNom;
+    context.altNomForm = &altNom;
+    TIteVerForm iteVer(context);
+    context.iteVerForm = &iteVer;
+
+    menu.plugWindow(MenuButton::Help, &aju);
+    menu.plugWindow(MenuButton::Tables, &cadTab);
+    menu.plugWindow(MenuButton::Config, &cfgNut);
+    menu.plugWindow(MenuButton::IngredientGroups, &cadGruIng,
+                    [&](const std::string& table) { cadGruIng.tableName = table; });
+    menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre,
+                    [&](const std::string& table) { cadGruPre.tableName = table; });
+    menu.plugWindow(MenuButton::Ingredients, &cadIng,
+                    [&](const std::string& table) { cadIng.HandOver(table); });
+    menu.plugWindow(MenuButton::Measures, &cadMedCas2, [&](const std::string& table) {
+        cadMedCas2.tableName = table;
+        cadMedCas2.setMode(RegisterMode::Empty);
+    });
+
+    menu.ReadActiveTable();
+    menu.show();
+    const int result = app.exec();
+    installMessageDialog(nullptr);
+    return result;
+}

@@ -1,0 +1,61 @@
+#include "core/records/PreparationRecords.h"
+
+#include "core/store/StrUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace treluza {
+namespace {
+
+TEST(PreparationRecords, IndexFieldFormats)
+{
+    EXPECT_EQ(indexFieldWidth(IdxField::Name), 40);
+    EXPECT_EQ(indexFieldWidth(IdxField::Yield), 6);
+    for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
+        EXPECT_EQ(indexFieldMask(n), "999999,99") << n;
+    for (int n : {IdxField::Yield, IdxField::Portions, IdxField::PortionYield, IdxField::Tablespoon})
+        EXPECT_EQ(indexBlankField(n), "      ") << n;
+    for (int n = IdxField::PerCapitaEnergy; n <= IdxField::PerCapitaCost; ++n)
+        EXPECT_EQ(indexBlankField(n), "      ,  ") << n;
+    for (int n = IdxField::SpoonEnergy; n <= IdxField::SpoonCost; ++n)
+        EXPECT_EQ(indexBlankField(n), "      ,  ") << n;
+    EXPECT_EQ(indexBlankField(IdxField::Group), "");
+    EXPECT_EQ(indexBlankField(IdxField::Date), "  /  /    ");
+}
+
+TEST(PreparationRecords, LineFieldFormats)
+{
+    const int widths[] = {60, 8, 8, 8, 8, 6, 6, 9, 9, 8, 20, 6, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
+    for (int n = 1; n <= LineField::Count; ++n)
+        EXPECT_EQ(lineFieldWidth(n), widths[n - 1]) << "field " << n;
+    EXPECT_EQ(lineBlankField(LineField::Gross), "      , ");
+    EXPECT_EQ(lineBlankField(LineField::FC), "   ,  ");
+    EXPECT_EQ(lineBlankField(LineField::QuoteDate), "  /  /  ");
+    EXPECT_EQ(lineBlankField(LineField::Measure), "");
+    EXPECT_EQ(lineBlankField(LineField::Quantity), "   ,  ");
+}
+
+TEST(PreparationRecords, BlankLinesHaveEveryFieldAndTheGroupAndMeasureEmpty)
+{
+    const std::string name = "P\xE3o/queijo" + std::string(30, ' ');
+    const std::string index = MakeLine(blankIndex(name));
+    EXPECT_EQ(std::count(index.begin(), index.end(), '|'), 40);
+    EXPECT_EQ(index.substr(0, 41), name + "|");
+    // No group: two bars in a row before the blank date.
+    EXPECT_EQ(index.substr(index.size() - 13), "||  /  /    |");
+    EXPECT_EQ(readIndex(index), blankIndex(name));
+
+    const std::string line = MakeLine(blankLine(std::string(60, 'a')));
+    EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 22);
+    // A measure never chosen: empty field 11 and a blank quantity.
+    EXPECT_NE(line.find("|  /  /  ||   ,  |"), std::string::npos);
+    EXPECT_EQ(readLine(line), blankLine(std::string(60, 'a')));
+    EXPECT_EQ(readLine("x|    12,0")[LineField::Gross], "    12,0");
+    EXPECT_EQ(readLine("x|    12,0")[LineField::Sodium], "");
+    EXPECT_THROW(readLine("x")[23], std::out_of_range);
+}
+
+} // namespace
+} // namespace treluza

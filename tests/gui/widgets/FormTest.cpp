@@ -1,0 +1,133 @@
+// The base of every window: open flag, activation, Enter and Escape.
+#include "gui/widgets/Form.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
+#include "harness/GuiHarness.h"
+
+#include <QCheckBox>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
+
+using namespace treluza;
+using namespace treluza::test;
+
+class SampleForm : public TForm {
+    Q_OBJECT
+public:
+    SampleForm()
+    {
+        first->move(0, 0);
+        second->move(0, 30);
+        check->move(0, 60);
+        button->move(0, 90);
+        setClientSize(200, 130);
+        connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
+    }
+    TMaskEdit* first = new TMaskEdit(this);
+    TMaskEdit* second = new TMaskEdit(this);
+    QCheckBox* check = new QCheckBox(QStringLiteral("x"), this);
+    TBitBtn* button = new TBitBtn(QStringLiteral("&Grava"), this);
+    int activations = 0;
+    int reactivations = 0;
+    int clicks = 0;
+    bool closeOnActivate = false;
+
+protected:
+    void FormActivate() override
+    {
+        ++activations;
+        second->setFocus();
+        if (closeOnActivate)
+            done(5);
+    }
+    void windowActivated() override { ++reactivations; }
+};
+
+// The close box of the window manager: a spontaneous close event.
+static void closeBox(QWidget& w)
+{
+    QCloseEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QApplication::instance()->notify(&w, &e);
+    if (e.isAccepted())
+        w.hide();
+}
+
+class FormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formActivateRunsOnlyWhenOpenedWithTheFlag()
+    {
+        SampleForm f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.activations, 0);
+        f.hide();
+        QVERIFY(openForm(f));
+        QCOMPARE(f.activations, 1);
+        QVERIFY(!f.openFlag());
+        QCOMPARE(QApplication::focusWidget(), f.second);
+        // Getting the focus back from another window is no new opening.
+        QDialog other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.hide();
+        QApplication::setActiveWindow(&f);
+        QCOMPARE(f.activations, 1);
+        QVERIFY(f.reactivations >= 2);
+    }
+
+    void aSetUpThatClosesTheWindowEndsTheModalLoop()
+    {
+        SampleForm f;
+        f.closeOnActivate = true;
+        QCOMPARE(f.openModal(), 5);
+        QCOMPARE(f.activations, 1);
+    }
+
+    void enterMovesToTheNextControlAndClicksAFocusedButton()
+    {
+        SampleForm f;
+        QVERIFY(openForm(f));
+        f.first->setFocus();
+        pressEnter(f);
+        QCOMPARE(QApplication::focusWidget(), f.second);
+        pressEnter(f);
+        QCOMPARE(QApplication::focusWidget(), f.check);
+        pressEnter(f);
+        QCOMPARE(QApplication::focusWidget(), f.button);
+        QCOMPARE(f.clicks, 0);
+        pressEnter(f);
+        QCOMPARE(f.clicks, 1);
+        QVERIFY(f.isVisible());
+        QVERIFY(!f.button->autoDefault());
+    }
+
+    void escapeAndTheWindowManagerDoNotCloseAWindowWithoutCloseBox()
+    {
+        SampleForm f;
+        QVERIFY(openForm(f));
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(f.isVisible());
+        closeBox(f);
+        QVERIFY(f.isVisible());
+        f.setBorderIcons(TForm::BorderIcons::Close);
+        QVERIFY(f.isVisible());
+        closeBox(f);
+        QVERIFY(!f.isVisible());
+    }
+
+    void modalResultOfAButtonClosesTheWindowWithIt()
+    {
+        SampleForm f;
+        f.button->setModalResult(2);
+        auto ran = onNextModal<SampleForm>([](SampleForm& form) { click(*form.button); });
+        QCOMPARE(f.openModal(), 2);
+        QVERIFY(*ran);
+    }
+};
+
+QTEST_MAIN(FormTest)
+#include "FormTest.moc"

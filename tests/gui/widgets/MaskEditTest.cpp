@@ -1,0 +1,207 @@
+// The masked edit field and the key filter of name fields.
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/NameFilter.h"
+#include "harness/GuiHarness.h"
+
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace treluza;
+using namespace treluza::test;
+
+class MaskEditTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A window with two fields, so that focus can move between them.
+    struct Window {
+        QDialog dialog;
+        TMaskEdit* a = new TMaskEdit(&dialog);
+        TMaskEdit* b = new TMaskEdit(&dialog);
+        Window()
+        {
+            b->move(0, 40);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        }
+    };
+
+private slots:
+    void fixedLengthTextKeepsLiteralsAndBlanks()
+    {
+        TMaskEdit e(QStringLiteral("999999,99;1;_"));
+        QCOMPARE(e.maskText(), QStringLiteral("      ,  "));
+        QCOMPARE(e.shownText(), QStringLiteral("______,__"));
+        e.setMaskText(QStringLiteral("    12,50"));
+        QCOMPARE(e.maskText(), QStringLiteral("    12,50"));
+        QCOMPARE(e.shownText(), QStringLiteral("____12,50"));
+        e.clearText();
+        QCOMPARE(e.maskText(), QStringLiteral("      ,  "));
+    }
+
+    void typingOverwritesAndSkipsLiterals()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("99/99/9999;1;_"));
+        typeInto(*w.a, QStringLiteral("25122008"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("25/12/2008"));
+        w.a->setCursorPosition(0);
+        typeKeys(*w.a, QStringLiteral("3"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("35/12/2008"));
+    }
+
+    void digitPlacesRefuseLettersAndCommaJumpsToDecimals()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("999999,99;1;_"));
+        typeInto(*w.a, QStringLiteral("1x2,5"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("12    ,5 "));
+    }
+
+    void nameFieldIsPaddedAndUpperCaseMaskWorks()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccccccccccccccccccc;1;_"));
+        typeInto(*w.a, QStringLiteral("Tabela 1"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("Tabela 1            "));
+        QCOMPARE(w.a->maskText().size(), 20);
+        QCOMPARE(w.a->coreText(), std::string("Tabela 1            "));
+        w.b->setEditMask(QStringLiteral(">ccc;1;_"));
+        typeInto(*w.b, QStringLiteral("pão"));
+        QCOMPARE(w.b->maskText(), QStringLiteral("PÃO"));
+        QCOMPARE(w.b->coreText(), std::string("P\xC3O"));
+    }
+
+    void fieldFullDropsFurtherKeys()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("ccc;1;_"));
+        typeInto(*w.a, QStringLiteral("abcd"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("abc"));
+        w.b->setMaxLength(3); // without a mask: free text up to the maximum length
+        typeInto(*w.b, QStringLiteral("wxyz"));
+        QCOMPARE(w.b->maskText(), QStringLiteral("wxy"));
+    }
+
+    void backspaceAndDeleteCloseTheGapUpToTheNextLiteral()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("9999,99;1;_"));
+        typeInto(*w.a, QStringLiteral("1234,56"));
+        w.a->setCursorPosition(1);
+        QTest::keyClick(w.a, Qt::Key_Delete);
+        QCOMPARE(w.a->maskText(), QStringLiteral("134 ,56"));
+        w.a->setCursorPosition(3);
+        QTest::keyClick(w.a, Qt::Key_Backspace);
+        QCOMPARE(w.a->maskText(), QStringLiteral("13  ,56"));
+        w.a->selectAll();
+        QTest::keyClick(w.a, Qt::Key_Delete);
+        QCOMPARE(w.a->maskText(), QStringLiteral("    ,  "));
+    }
+
+    void keyPressMayChangeOrDropTheKeyAndChangeFollowsTheText()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccc;1;_"));
+        int changes = 0;
+        connect(w.a, &TMaskEdit::Change, this, [&] { ++changes; });
+        connect(w.a, &TMaskEdit::KeyPress, this, [](QChar& key) {
+            if (key == u'x')
+                key = QChar();
+            else if (key == u'a')
+                key = u'b';
+        });
+        typeInto(*w.a, QStringLiteral("axc"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("bc  "));
+        QCOMPARE(changes, 2);
+        w.a->setMaskText(QStringLiteral("zz"));
+        QCOMPARE(changes, 3);
+        w.a->setMaskText(QStringLiteral("zz"));
+        QCOMPARE(changes, 3);
+    }
+
+    void exitTellsTheNextControlButNotAWindowSwitch()
+    {
+        Window w;
+        QList<QWidget*> exits;
+        connect(w.a, &TMaskEdit::Exit, this, [&](QWidget* next) { exits << next; });
+        w.a->setFocus();
+        QCOMPARE(QApplication::focusWidget(), w.a);
+        QDialog other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.hide();
+        QApplication::setActiveWindow(&w.dialog);
+        QVERIFY(exits.isEmpty());
+        leaveTowards(*w.a, *w.b);
+        QCOMPARE(exits, QList<QWidget*>{w.b});
+    }
+
+    void editingKeysOfTheLineEditCannotBreakTheMask()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("99,9;1;_"));
+        typeInto(*w.a, QStringLiteral("12,3"));
+        w.a->selectAll();
+        QTest::keyClick(w.a, Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(w.a, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.a->maskText(), QStringLiteral("12,3"));
+        QCOMPARE(w.a->shownText().size(), 4);
+    }
+
+    void nameFilterRefusesForbiddenCharactersWithItsMessage()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccccccccc;1;_"));
+        installNameFilter(*w.a);
+        const QString forbidden = QStringLiteral("\\_:*?\"<>|");
+        MessageScript script;
+        for (QChar c : forbidden)
+            script.expect(QStringLiteral("Não é permitido utilizar o caracter (") + c + QStringLiteral(") !"),
+                          kOk);
+        typeInto(*w.a, QStringLiteral("a") + forbidden + QStringLiteral("b/"));
+        QVERIFY(script.done());
+        QCOMPARE(w.a->maskText(), QStringLiteral("ab/       "));
+    }
+
+    void charactersWithoutAWindows1252FormAreRefusedInEveryField()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccc;1;_"));
+        MessageScript script{{QStringLiteral("Não é permitido utilizar o caracter (ł) !"), kOk},
+                             {QStringLiteral("Não é permitido utilizar o caracter (✓) !"), kOk}};
+        typeInto(*w.a, QStringLiteral("ał€✓"));
+        QVERIFY(script.done());
+        QCOMPARE(w.a->maskText(), QStringLiteral("a€  "));
+        QCOMPARE(w.a->coreText(), std::string("a\x80  "));
+    }
+
+    void pasteGoesThroughTheFilters()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccccc;1;_"));
+        installNameFilter(*w.a);
+        QApplication::clipboard()->setText(QStringLiteral("a:b"));
+        MessageScript script{{QStringLiteral("Não é permitido utilizar o caracter (:) !"), kOk}};
+        w.a->setFocus();
+        w.a->setCursorPosition(0);
+        QTest::keyClick(w.a, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(script.done());
+        QCOMPARE(w.a->maskText(), QStringLiteral("ab    "));
+    }
+
+    void changingTheMaskKeepsTheText()
+    {
+        TMaskEdit e(QStringLiteral("cccccc;1;_"));
+        e.setMaskText(QStringLiteral("Arroz"));
+        e.setEditMask(QStringLiteral("cccccccc;1;_"));
+        QCOMPARE(e.maskText(), QStringLiteral("Arroz   "));
+        e.setEditMask(QString());
+        QCOMPARE(e.maskText(), QStringLiteral("Arroz   "));
+    }
+};
+
+QTEST_MAIN(MaskEditTest)
+#include "MaskEditTest.moc"
