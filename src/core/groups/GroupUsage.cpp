@@ -11,9 +11,6 @@ namespace treluza {
 
 namespace {
 
-constexpr int kIngredientGroupField = 13;
-constexpr int kPreparationGroupField = 39;
-
 struct GroupRecords {
     std::filesystem::path path;
     RecordList records{true};
@@ -36,9 +33,9 @@ GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view 
 
 } // namespace
 
-int groupNameWidth(GroupKind kind)
+RecordKind groupRecordKind(GroupKind kind)
 {
-    return kind == GroupKind::Ingredient ? 20 : 30;
+    return kind == GroupKind::Ingredient ? RecordKind::IngredientGroup : RecordKind::PreparationGroup;
 }
 
 std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::string_view table,
@@ -59,7 +56,7 @@ int carryGroupRename(const std::filesystem::path& base, std::string_view table, 
                      std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
 {
     GroupRecords r = loadGroupUsers(base, table, kind, progress);
-    const int field = kind == GroupKind::Ingredient ? kIngredientGroupField : kPreparationGroupField;
+    const int field = kind == GroupKind::Ingredient ? IngField::Group : IdxField::Group;
     int changed = 0;
     {
         ProgressScope bar(progress, r.records.count());

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/records/RecordLayouts.h"
 #include "core/store/Sinks.h"
 
 #include <filesystem>
@@ -11,8 +12,8 @@ namespace treluza {
 /** Which of the two group files of a table. */
 enum class GroupKind { Ingredient, Preparation };
 
-/** Width of a group name: 20 for ingredient groups, 30 for preparation groups. */
-int groupNameWidth(GroupKind kind);
+/** The record kind of the group file of a kind. */
+RecordKind groupRecordKind(GroupKind kind);
 
 /** The records that may name a group: the ingredients of the table (by
  *  ingredient name) or the lines of the preparation index (by preparation

@@ -8,9 +8,6 @@
 
 namespace treluza {
 
-inline constexpr const char* kMeasureNameMask = "cccccccccccccccccccc;1;_";
-inline constexpr const char* kMeasureQuantityMask = "999999,9;1;_";
-
 /** What the measure is about to undergo; a change is blocked only by lines of
  *  the same ingredient, a delete by any line. */
 enum class MeasureOperation { Change, Delete };

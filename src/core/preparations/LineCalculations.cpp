@@ -3,6 +3,8 @@
 #include "core/store/Cp1252.h"
 #include "core/store/StrUnit.h"
 
+#include <stdexcept>
+
 namespace treluza {
 
 namespace {
@@ -14,7 +16,7 @@ bool present(const std::string& text, std::string_view mask)
 
 bool presentField(const LineEdits& e, int n)
 {
-    return present(e.line[n], lineFieldMask(n));
+    return present(e.line[n], fieldMask(RecordKind::Line, n));
 }
 
 Exact number(const LineEdits& e, int n)
@@ -24,19 +26,19 @@ Exact number(const LineEdits& e, int n)
 
 void put(LineEdits& e, int n, const Exact& value)
 {
-    e.line[n] = fieldText(value, lineFieldMask(n));
+    e.line[n] = fieldText(value, fieldMask(RecordKind::Line, n));
 }
 
 void empty(LineEdits& e, int n)
 {
-    e.line[n] = lineBlankField(n);
+    e.line[n] = blankField(RecordKind::Line, n);
 }
 
 // A stored ingredient text copied into a line field; an absent one leaves the
 // field blank.
 void copyStored(LineEdits& e, int n, const std::string& stored)
 {
-    e.line[n] = stored.empty() ? lineBlankField(n) : stored;
+    e.line[n] = stored.empty() ? blankField(RecordKind::Line, n) : stored;
 }
 
 const Exact kPer100 = Exact::whole(100);
@@ -62,7 +64,7 @@ const char* const kMissingValueTexts[] = {
 
 void normaliseLeft(LineEdits& e, int n)
 {
-    e.line[n] = normaliseField(e.line[n], lineFieldMask(n));
+    e.line[n] = normaliseField(e.line[n], fieldMask(RecordKind::Line, n));
 }
 
 } // namespace
@@ -159,15 +161,18 @@ void computeLineCost(LineEdits& e)
 
 void LineNutrient(LineEdits& e, const IngredientFields& ingredient, int a, MessageSink& messages)
 {
-    const int destination = a + 11;
+    const int k = recipeValueOfIngredientField(a);
+    if (k < 0)
+        throw std::out_of_range("not a nutrient field of an ingredient: " + std::to_string(a));
+    const int destination = kRecipeValues[static_cast<std::size_t>(k)].line;
     const std::string& stored = ingredient[a];
-    if (!present(stored, ingredientFieldMask(a))) {
+    if (!present(stored, fieldMask(RecordKind::Ingredient, a))) {
         empty(e, destination);
         return;
     }
     Exact value = number(e, LineField::Net) * readNumber(stored) / kPer100;
     if (value > lineLimit()) {
-        messages.show(cp("ERRO! Quantidade de ") + cp(kNutrientNames[a - IngField::Energy]) +
+        messages.show(cp("ERRO! Quantidade de ") + cp(kNutrientNames[k]) +
                           cp(" para o peso líquido maior que 999999,99!"),
                       MessageKind::Message);
         messages.show(cp("Solução : diminua os pesos de todos os ingredientes na mesma proporção!"),
@@ -179,8 +184,8 @@ void LineNutrient(LineEdits& e, const IngredientFields& ingredient, int a, Messa
 
 void lineNutrients(LineEdits& e, const IngredientFields& ingredient, MessageSink& messages)
 {
-    for (const int a : kNutrientFields)
-        LineNutrient(e, ingredient, a, messages);
+    for (std::size_t k = 0; k < kNutrientCount; ++k)
+        LineNutrient(e, ingredient, kRecipeValues[k].ingredient, messages);
 }
 
 void leaveGross(LineEdits& e, const IngredientFields& ingredient, MessageSink& messages)
@@ -243,9 +248,9 @@ void leaveRaw(LineEdits& e, const IngredientFields& ingredient)
 
 void WarnMissingValues(const IngredientFields& ingredient, MessageSink& messages)
 {
-    for (std::size_t i = 0; i < kNutrientFields.size(); ++i) {
-        const int a = kNutrientFields[i];
-        if (!present(ingredient[a], ingredientFieldMask(a)))
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        const int a = kRecipeValues[i].ingredient;
+        if (!present(ingredient[a], fieldMask(RecordKind::Ingredient, a)))
             messages.show(cp(kMissingValueTexts[i]), MessageKind::Message);
     }
 }

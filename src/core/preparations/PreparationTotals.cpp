@@ -16,6 +16,11 @@ Exact sumOf(const RecordList& lines, int n)
     return total;
 }
 
+// Names of the recipe values (kRecipeValues order) in the sum-limit message.
+const char* const kSumNames[] = {
+    "Calorias", "Carboidratos", "Proteinas", "Lipídios", "Gordura Saturada", "Colesterol",
+    "Fibras",   "Cálcio",       "Ferro",     "Sódio",    "Custo Calculado"};
+
 // Name of an ingredient-line field in the sum-limit message.
 const char* sumName(int n)
 {
@@ -28,36 +33,16 @@ const char* sumName(int n)
         return "Peso cozido";
     case LineField::UnitCost:
         return "Custo Unitário";
-    case LineField::Cost:
-        return "Custo Calculado";
-    case 13:
-        return "Calorias";
-    case 14:
-        return "Carboidratos";
-    case 15:
-        return "Proteinas";
-    case 16:
-        return "Lipídios";
-    case 17:
-        return "Gordura Saturada";
-    case 18:
-        return "Colesterol";
-    case 19:
-        return "Fibras";
-    case 20:
-        return "Cálcio";
-    case 21:
-        return "Ferro";
-    case 22:
-        return "Sódio";
-    default:
-        return "";
+    default: {
+        const int k = recipeValueOfLineField(n);
+        return k < 0 ? "" : kSumNames[k];
+    }
     }
 }
 
 bool present(const IndexFields& f, int n)
 {
-    return !isBlankField(f[n], indexFieldMask(n));
+    return !isBlankField(f[n], fieldMask(RecordKind::Index, n));
 }
 
 Exact number(const IndexFields& f, int n)
@@ -67,33 +52,34 @@ Exact number(const IndexFields& f, int n)
 
 void empty(IndexFields& f, int n)
 {
-    f[n] = indexBlankField(n);
+    f[n] = blankField(RecordKind::Index, n);
 }
 
-void emptyRange(IndexFields& f, int first, int last)
-{
-    for (int n = first; n <= last; ++n)
-        empty(f, n);
-}
-
-// Fields first..first+10 := fields 3 to 13 x part / yield.
-void computeShares(IndexFields& f, int partField, int first)
+// The shares of the recipe values (per capita or per tablespoon, chosen by
+// share) := whole-recipe value x part / yield.
+void computeShares(IndexFields& f, int partField, int RecipeValueFields::*share)
 {
     if (!present(f, IdxField::Yield) || !number(f, IdxField::Yield).positive() || !present(f, partField))
         return;
     const Exact factor = number(f, partField) / number(f, IdxField::Yield);
-    for (int k = 0; k <= IdxField::Cost - IdxField::Energy; ++k) {
-        const int whole = IdxField::Energy + k;
-        if (present(f, whole))
-            f[first + k] = fieldText(number(f, whole) * factor, kAmountMask);
+    for (const RecipeValueFields& v : kRecipeValues) {
+        if (present(f, v.index))
+            f[v.*share] = fieldText(number(f, v.index) * factor, fieldMask(RecordKind::Index, v.*share));
         else
-            empty(f, first + k);
+            empty(f, v.*share);
     }
+}
+
+// Empties the shares chosen by share.
+void emptyShares(IndexFields& f, int RecipeValueFields::*share)
+{
+    for (const RecipeValueFields& v : kRecipeValues)
+        empty(f, v.*share);
 }
 
 void normalise(IndexFields& f, int n)
 {
-    f[n] = normaliseField(f[n], indexFieldMask(n));
+    f[n] = normaliseField(f[n], fieldMask(RecordKind::Index, n));
 }
 
 } // namespace
@@ -121,18 +107,19 @@ WindowTotals UpdateTotals(const RecordList& lines, RecordList& index, int curren
     WindowTotals totals;
     totals.gross = SumField(lines, LineField::Gross, messages);
     totals.net = SumField(lines, LineField::Net, messages);
-    for (int n = LineField::Energy; n <= LineField::Sodium; ++n)
-        SetRecordField(index, current, n - 10, fieldText(SumField(lines, n, messages), kAmountMask));
-    SetRecordField(index, current, IdxField::Cost,
-                   fieldText(SumField(lines, LineField::Cost, messages), kAmountMask));
+    // Energy to sodium, then the cost: the order of their limit messages.
+    for (const RecipeValueFields& v : kRecipeValues)
+        SetRecordField(index, current, v.index,
+                       fieldText(SumField(lines, v.line, messages), fieldMask(RecordKind::Index, v.index)));
     return totals;
 }
 
 std::string TotalsRow(const WindowTotals& totals, std::string_view indexLine)
 {
-    std::string row = CenterText(cp("Somatório"), 3) + "|" + fieldText(totals.net, kWeightMask) + "|";
-    for (int n = IdxField::Energy; n <= IdxField::Sodium; ++n) {
-        row += fieldAt(indexLine, n);
+    std::string row = CenterText(cp("Somatório"), 3) + "|" +
+                      fieldText(totals.net, fieldMask(RecordKind::Line, LineField::Net)) + "|";
+    for (std::size_t k = 0; k < kNutrientCount; ++k) {
+        row += fieldAt(indexLine, kRecipeValues[k].index);
         row += '|';
     }
     return row;
@@ -142,19 +129,20 @@ void ComputePortionYield(IndexFields& f)
 {
     const Exact portions = number(f, IdxField::Portions);
     if (present(f, IdxField::Portions) && present(f, IdxField::Yield) && portions.positive())
-        f[IdxField::PortionYield] = fieldText(number(f, IdxField::Yield) / portions, kWholeMask);
+        f[IdxField::PortionYield] = fieldText(number(f, IdxField::Yield) / portions,
+                                              fieldMask(RecordKind::Index, IdxField::PortionYield));
     else
         empty(f, IdxField::PortionYield);
 }
 
 void ComputePerCapita(IndexFields& f)
 {
-    computeShares(f, IdxField::PortionYield, IdxField::PerCapitaEnergy);
+    computeShares(f, IdxField::PortionYield, &RecipeValueFields::perCapita);
 }
 
 void ComputePerTablespoon(IndexFields& f)
 {
-    computeShares(f, IdxField::Tablespoon, IdxField::SpoonEnergy);
+    computeShares(f, IdxField::Tablespoon, &RecipeValueFields::perSpoon);
 }
 
 void leaveYield(IndexFields& f)
@@ -168,9 +156,9 @@ void leaveYield(IndexFields& f)
     }
     empty(f, IdxField::Portions);
     empty(f, IdxField::PortionYield);
-    emptyRange(f, IdxField::PerCapitaEnergy, IdxField::PerCapitaCost);
+    emptyShares(f, &RecipeValueFields::perCapita);
     empty(f, IdxField::Tablespoon);
-    emptyRange(f, IdxField::SpoonEnergy, IdxField::SpoonCost);
+    emptyShares(f, &RecipeValueFields::perSpoon);
 }
 
 bool leavePortions(IndexFields& f, MessageSink& messages)
@@ -178,7 +166,7 @@ bool leavePortions(IndexFields& f, MessageSink& messages)
     normalise(f, IdxField::Portions);
     if (!present(f, IdxField::Portions)) {
         empty(f, IdxField::PortionYield);
-        emptyRange(f, IdxField::PerCapitaEnergy, IdxField::PerCapitaCost);
+        emptyShares(f, &RecipeValueFields::perCapita);
         return true;
     }
     if (!number(f, IdxField::Portions).positive()) {
@@ -198,7 +186,7 @@ void leaveTablespoon(IndexFields& f)
         return;
     }
     empty(f, IdxField::Tablespoon);
-    emptyRange(f, IdxField::SpoonEnergy, IdxField::SpoonCost);
+    emptyShares(f, &RecipeValueFields::perSpoon);
 }
 
 } // namespace treluza

@@ -31,7 +31,7 @@ private:
 /** The fields of a record line: the texts before each "|". A line with fewer
  *  fields gives empty texts for the missing ones, a last field without its "|"
  *  is still read, and fields past the N-th are ignored. */
-template <int N> FieldTexts<N> SplitFields(std::string_view line)
+template <int N> FieldTexts<N> splitFields(std::string_view line)
 {
     FieldTexts<N> fields;
     for (int n = 1; n <= N && !line.empty(); ++n) {
@@ -42,7 +42,7 @@ template <int N> FieldTexts<N> SplitFields(std::string_view line)
     return fields;
 }
 
-/** Field n (1-based) of a record line with the reading rules of SplitFields:
+/** Field n (1-based) of a record line with the reading rules of splitFields:
  *  empty when the line has fewer fields. */
 inline std::string_view fieldAt(std::string_view line, int n)
 {

@@ -5,48 +5,11 @@
 
 namespace treluza {
 
-std::string_view ingredientFieldMask(int field)
-{
-    switch (field) {
-    case IngField::Name:
-        return kIngredientNameMask;
-    case IngField::Sodium:
-        return kSodiumMask;
-    case IngField::FC:
-    case IngField::FCC:
-        return kFactorMask;
-    case IngField::UnitCost:
-        return kUnitCostMask;
-    case IngField::QuoteDate:
-        return kQuoteDateMask;
-    default:
-        if (field >= IngField::Energy && field <= IngField::Iron)
-            return kNutrientMask;
-        return {};
-    }
-}
-
-int ingredientFieldWidth(int field)
-{
-    if (field == IngField::Group)
-        return kGroupNameWidth;
-    if (field == IngField::LastSource)
-        return kCostSourceWidth;
-    return static_cast<int>(ingredientFieldMask(field).size());
-}
-
-std::string ingredientBlankField(int field)
-{
-    if (field == IngField::Name)
-        return {};
-    return BlankTemplate(ingredientFieldMask(field));
-}
-
 IngredientFields blankIngredient(std::string_view name)
 {
     IngredientFields fields;
     for (int n = 1; n <= IngField::Count; ++n)
-        fields[n] = ingredientBlankField(n);
+        fields[n] = blankField(RecordKind::Ingredient, n);
     fields[IngField::Name] = std::string(name);
     return fields;
 }
@@ -60,7 +23,7 @@ std::string MakeLine(const IngredientFields& edits)
 
 IngredientFields readIngredient(std::string_view line)
 {
-    return SplitFields<IngField::Count>(line);
+    return splitFields<IngField::Count>(line);
 }
 
 std::array<std::string, 13> shownSources(const IngredientFields& record, bool editable,
@@ -72,7 +35,7 @@ std::array<std::string, 13> shownSources(const IngredientFields& record, bool ed
         const int value = kValueFields[i];
         if (editable)
             sources[i] = record[source];
-        else if (!isBlankField(record[value], ingredientFieldMask(value)))
+        else if (!isBlankField(record[value], fieldMask(RecordKind::Ingredient, value)))
             sources[i] = std::string(tableName);
     }
     return sources;

@@ -1,5 +1,6 @@
 #include "core/tables/ActiveTable.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/IniFile.h"
@@ -9,13 +10,6 @@
 namespace treluza {
 
 bool g_activeTableEditable = false;
-
-namespace {
-
-// Field of a registry line that holds the table's editable flag.
-constexpr int kFlagField = 3;
-
-} // namespace
 
 bool isEditableFlag(const std::string& field3)
 {
@@ -47,7 +41,7 @@ ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFil
     r.fixed = true;
     r.found = true;
     r.name = keys.at(k);
-    r.editable = isEditableFlag(FieldOf(kFlagField, records.at(k)));
+    r.editable = isEditableFlag(FieldOf(RegistryField::Flag, records.at(k)));
     return r;
 }
 
@@ -67,7 +61,7 @@ TableChoices loadTableChoices(const std::filesystem::path& base)
     TableChoices choices;
     for (int i = 0; i < keys.count(); ++i) {
         choices.names.push_back(keys.at(i));
-        choices.editable.push_back(isEditableFlag(FieldOf(kFlagField, records.at(i))));
+        choices.editable.push_back(isEditableFlag(FieldOf(RegistryField::Flag, records.at(i))));
     }
     return choices;
 }

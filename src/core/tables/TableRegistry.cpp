@@ -1,5 +1,6 @@
 #include "core/tables/TableRegistry.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
@@ -13,7 +14,7 @@ std::string makeTableLine(std::string_view name, std::string_view description)
 
 bool isEditableTableLine(std::string_view line)
 {
-    return FieldOf(kTableFlagField, line) == "1";
+    return FieldOf(RegistryField::Flag, line) == "1";
 }
 
 std::string consultationOnlyMessage(std::string_view name)

@@ -4,10 +4,6 @@
 
 namespace treluza {
 
-inline constexpr int kTableNameWidth = 20;
-inline constexpr int kTableDescriptionWidth = 65;
-inline constexpr int kTableFlagField = 3;
-
 /** A registry line: the 20-character name, the description and the flag "1". */
 std::string makeTableLine(std::string_view name, std::string_view description);
 

@@ -44,10 +44,9 @@ TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
     setClientSize(480, 118);
     const int top = buildButtonRow(60, 50);
 
-    const int width = groupNameWidth(kind);
     GruLabel = new QLabel(QStringLiteral("Nome do Grupo"), this);
     GruLabel->setGeometry(8, top + 8, 200, 16);
-    GruMaskEdit = new TMaskEdit(QString(width, u'c') + QStringLiteral(";1;_"), this);
+    GruMaskEdit = new TMaskEdit(qs(editMask(groupRecordKind(kind), GroupField::Name)), this);
     GruMaskEdit->setObjectName(QStringLiteral("GruMaskEdit"));
     GruMaskEdit->setGeometry(8, top + 26, kind == GroupKind::Ingredient ? 220 : 320, 26);
     installNameFilter(*GruMaskEdit);

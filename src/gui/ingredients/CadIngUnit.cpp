@@ -35,11 +35,6 @@ constexpr int kRowHeight = 50;
 constexpr int kCaptionHeight = 15;
 constexpr int kEditHeight = 22;
 
-QString maskOf(std::string_view mask)
-{
-    return qs(mask) + QStringLiteral(";1;_");
-}
-
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(' ') == std::string::npos;
@@ -99,7 +94,8 @@ void TCadIngForm::buildFields(int top)
     };
 
     IngLabel = caption(QStringLiteral("Ingrediente ( 100 gramas )"), 8, top + 3, 300);
-    IngMaskEdit = edit("IngMaskEdit", maskOf(kIngredientNameMask), 8, top + 3 + kCaptionHeight, 590);
+    IngMaskEdit = edit("IngMaskEdit", qs(editMask(RecordKind::Ingredient, IngField::Name)), 8,
+                       top + 3 + kCaptionHeight, 590);
     installNameFilter(*IngMaskEdit);
     AltNomBitBtn = new TBitBtn(QString(), glyph(QStringLiteral("altera")), this);
     AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
@@ -144,7 +140,8 @@ void TCadIngForm::buildFields(int top)
         const int y = rowsTop + static_cast<int>(column == 0 ? i : i - 7) * kRowHeight;
         caption(QString::fromUtf8(r.caption), x, y, 160);
         caption(QStringLiteral("Fonte do dado"), x + 160, y, 144, Qt::AlignRight);
-        *r.value = edit(r.valueName, maskOf(ingredientFieldMask(r.field)), x, y + kCaptionHeight, 74);
+        *r.value =
+            edit(r.valueName, qs(editMask(RecordKind::Ingredient, r.field)), x, y + kCaptionHeight, 74);
         (*r.value)->setFont(numbers);
         *r.source = edit(r.sourceName, QString(), x + 78, y + kCaptionHeight, 226);
     }
@@ -155,12 +152,14 @@ void TCadIngForm::buildFields(int top)
     caption(QStringLiteral("Custo ($/1kg)"), x, y, 90);
     caption(QStringLiteral("Data cotação"), x + 86, y, 80);
     caption(QStringLiteral("Fonte do dado"), x + 160, y, 144, Qt::AlignRight);
-    CusUniMaskEdit = edit("CusUniMaskEdit", maskOf(kUnitCostMask), x, y + kCaptionHeight, 82);
+    CusUniMaskEdit = edit("CusUniMaskEdit", qs(editMask(RecordKind::Ingredient, IngField::UnitCost)), x,
+                          y + kCaptionHeight, 82);
     CusUniMaskEdit->setFont(numbers);
-    DatCotMaskEdit = edit("DatCotMaskEdit", maskOf(kQuoteDateMask), x + 86, y + kCaptionHeight, 72);
+    DatCotMaskEdit = edit("DatCotMaskEdit", qs(editMask(RecordKind::Ingredient, IngField::QuoteDate)), x + 86,
+                          y + kCaptionHeight, 72);
     DatCotMaskEdit->setFont(numbers);
     CusFonMaskEdit = edit("CusFonMaskEdit", QString(), x + 162, y + kCaptionHeight, 142);
-    CusFonMaskEdit->setMaxLength(kCostSourceWidth);
+    CusFonMaskEdit->setMaxLength(fieldWidth(RecordKind::Ingredient, IngField::LastSource));
 
     y += kRowHeight;
     caption(QStringLiteral("Grupo"), x, y, 160);
@@ -615,7 +614,7 @@ void TCadIngForm::DatCotMaskEditExit(QWidget*)
 {
     const std::string text = DatCotMaskEdit->coreText();
     m_date.current = text;
-    if (text == BlankTemplate(kQuoteDateMask) || isValidQuoteDate(text))
+    if (text == blankField(RecordKind::Ingredient, IngField::QuoteDate) || isValidQuoteDate(text))
         return;
     tell(QStringLiteral("Data inválida!"));
     DatCotMaskEdit->setFocus();

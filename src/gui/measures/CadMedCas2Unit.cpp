@@ -1,6 +1,7 @@
 #include "gui/measures/CadMedCas2Unit.h"
 
 #include "core/measures/MeasureUsage.h"
+#include "core/records/RecordLayouts.h"
 #include "core/store/CriUnit.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
@@ -34,7 +35,7 @@ TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent) : TRegis
 
     MedCasLabel = new QLabel(QStringLiteral("Medida caseira"), this);
     MedCasLabel->setGeometry(8, top + 54, 200, 16);
-    MedCasMaskEdit = new TMaskEdit(QString::fromLatin1(kMeasureNameMask), this);
+    MedCasMaskEdit = new TMaskEdit(qs(editMask(RecordKind::Measure, MeasureField::Name)), this);
     MedCasMaskEdit->setObjectName(QStringLiteral("MedCasMaskEdit"));
     MedCasMaskEdit->setGeometry(8, top + 70, 220, 26);
     installNameFilter(*MedCasMaskEdit);
@@ -47,7 +48,7 @@ TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent) : TRegis
 
     QuaLabel = new QLabel(QStringLiteral("Quantidade (g/ml)"), this);
     QuaLabel->setGeometry(290, top + 54, 150, 16);
-    QuaMaskEdit = new TMaskEdit(QString::fromLatin1(kMeasureQuantityMask), this);
+    QuaMaskEdit = new TMaskEdit(qs(editMask(RecordKind::Measure, MeasureField::Quantity)), this);
     QuaMaskEdit->setObjectName(QStringLiteral("QuaMaskEdit"));
     QuaMaskEdit->setGeometry(290, top + 70, 110, 26);
     installDecimalBehaviour(*QuaMaskEdit);

@@ -1,5 +1,6 @@
 #include "gui/tables/CadTabUnit.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
 #include "core/tables/TableRegistry.h"
@@ -13,15 +14,6 @@
 
 namespace treluza {
 
-namespace {
-
-QString freeTextMask(int places)
-{
-    return QString(places, u'c') + QStringLiteral(";1;_");
-}
-
-} // namespace
-
 TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
 {
     setObjectName(QStringLiteral("CadTabForm"));
@@ -31,14 +23,14 @@ TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent) : TRegisterForm(
 
     TabLabel = new QLabel(QStringLiteral("Nome da tabela"), this);
     TabLabel->setGeometry(8, top + 6, 200, 16);
-    TabMaskEdit = new TMaskEdit(freeTextMask(kTableNameWidth), this);
+    TabMaskEdit = new TMaskEdit(qs(editMask(RecordKind::Registry, RegistryField::Name)), this);
     TabMaskEdit->setObjectName(QStringLiteral("TabMaskEdit"));
     TabMaskEdit->setGeometry(8, top + 22, 200, 24);
     installNameFilter(*TabMaskEdit);
 
     DesTabLabel = new QLabel(QStringLiteral("Descrição da tabela"), this);
     DesTabLabel->setGeometry(8, top + 48, 300, 16);
-    DesTabMaskEdit = new TMaskEdit(freeTextMask(kTableDescriptionWidth), this);
+    DesTabMaskEdit = new TMaskEdit(qs(editMask(RecordKind::Registry, RegistryField::Description)), this);
     DesTabMaskEdit->setObjectName(QStringLiteral("DesTabMaskEdit"));
     DesTabMaskEdit->setGeometry(8, top + 64, 463, 24);
     installNameFilter(*DesTabMaskEdit);

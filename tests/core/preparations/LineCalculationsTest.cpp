@@ -24,9 +24,9 @@ IngredientFields ingredient(const std::string& name, const std::vector<std::stri
 {
     IngredientFields f = blankIngredient(name60(name));
     for (std::size_t i = 0; i < nutrients.size(); ++i) {
-        const int field = kNutrientFields[i];
+        const int field = kRecipeValues[i].ingredient;
         if (!nutrients[i].empty())
-            f[field] = FitRight(nutrients[i], ingredientFieldWidth(field));
+            f[field] = FitRight(nutrients[i], fieldWidth(RecordKind::Ingredient, field));
     }
     f[IngField::FC] = fc;
     f[IngField::FCC] = fcc;

@@ -258,7 +258,8 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
         IngredientFields f = blankIngredient(name60(name));
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (!values[i].empty())
-                f[kNutrientFields[i]] = FitRight(values[i], ingredientFieldWidth(kNutrientFields[i]));
+                f[kRecipeValues[i].ingredient] =
+                    FitRight(values[i], fieldWidth(RecordKind::Ingredient, kRecipeValues[i].ingredient));
         }
         f[IngField::FC] = fc;
         f[IngField::FCC] = fcc;

@@ -15,24 +15,6 @@ using testing::line;
 using testing::name40;
 using testing::name60;
 
-TEST(IngredientRecord, FieldFormats)
-{
-    const int widths[] = {60, 7, 7, 7, 7, 7, 7, 7, 7, 7, 8, 0, 20, 6, 6,
-                          9,  8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 33};
-    for (int n = 1; n <= IngField::Count; ++n)
-        EXPECT_EQ(ingredientFieldWidth(n), widths[n - 1]) << "field " << n;
-    EXPECT_EQ(ingredientBlankField(IngField::Energy), "    ,  ");
-    EXPECT_EQ(ingredientBlankField(IngField::Sodium), "     ,  ");
-    EXPECT_EQ(ingredientBlankField(IngField::FCC), "   ,  ");
-    EXPECT_EQ(ingredientBlankField(IngField::UnitCost), "      ,  ");
-    EXPECT_EQ(ingredientBlankField(IngField::QuoteDate), "  /  /  ");
-    EXPECT_EQ(ingredientBlankField(IngField::Group), "");
-    EXPECT_EQ(ingredientBlankField(IngField::LastSource), "");
-    // Every value field has a source, in field order.
-    EXPECT_EQ(kValueFields.size(), std::size_t(IngField::LastSource - IngField::FirstSource + 1));
-    EXPECT_TRUE(std::is_sorted(kValueFields.begin(), kValueFields.end()));
-}
-
 TEST(IngredientRecord, NothingTypedIsStoredAsBlankTemplates)
 {
     const std::string name = name60("Arroz, tipo 1, cru");
@@ -66,7 +48,7 @@ TEST(IngredientRecord, ShortLinesReadMissingFieldsAsEmptyAndAreWrittenWhole)
 {
     std::string line = name60("Feij\xE3o") + "|";
     for (int n = 2; n <= 17; ++n)
-        line += ingredientBlankField(n) + "|";
+        line += blankField(RecordKind::Ingredient, n) + "|";
     const IngredientFields record = readIngredient(line);
     for (int n = IngField::FirstSource; n <= IngField::LastSource; ++n)
         EXPECT_EQ(record[n], "");

@@ -9,34 +9,6 @@
 namespace treluza {
 namespace {
 
-TEST(PreparationRecords, IndexFieldFormats)
-{
-    EXPECT_EQ(indexFieldWidth(IdxField::Name), 40);
-    EXPECT_EQ(indexFieldWidth(IdxField::Yield), 6);
-    for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
-        EXPECT_EQ(indexFieldMask(n), "999999,99") << n;
-    for (int n : {IdxField::Yield, IdxField::Portions, IdxField::PortionYield, IdxField::Tablespoon})
-        EXPECT_EQ(indexBlankField(n), "      ") << n;
-    for (int n = IdxField::PerCapitaEnergy; n <= IdxField::PerCapitaCost; ++n)
-        EXPECT_EQ(indexBlankField(n), "      ,  ") << n;
-    for (int n = IdxField::SpoonEnergy; n <= IdxField::SpoonCost; ++n)
-        EXPECT_EQ(indexBlankField(n), "      ,  ") << n;
-    EXPECT_EQ(indexBlankField(IdxField::Group), "");
-    EXPECT_EQ(indexBlankField(IdxField::Date), "  /  /    ");
-}
-
-TEST(PreparationRecords, LineFieldFormats)
-{
-    const int widths[] = {60, 8, 8, 8, 8, 6, 6, 9, 9, 8, 20, 6, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
-    for (int n = 1; n <= LineField::Count; ++n)
-        EXPECT_EQ(lineFieldWidth(n), widths[n - 1]) << "field " << n;
-    EXPECT_EQ(lineBlankField(LineField::Gross), "      , ");
-    EXPECT_EQ(lineBlankField(LineField::FC), "   ,  ");
-    EXPECT_EQ(lineBlankField(LineField::QuoteDate), "  /  /  ");
-    EXPECT_EQ(lineBlankField(LineField::Measure), "");
-    EXPECT_EQ(lineBlankField(LineField::Quantity), "   ,  ");
-}
-
 TEST(PreparationRecords, BlankLinesHaveEveryFieldAndTheGroupAndMeasureEmpty)
 {
     const std::string name = "P\xE3o/queijo" + std::string(30, ' ');

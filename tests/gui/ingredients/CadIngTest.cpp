@@ -362,7 +362,8 @@ private slots:
         QCOMPARE(index.size(), std::size_t(1));
         QCOMPARE(FieldOf(IdxField::Energy, index[0]), std::string("   120,00"));
         QCOMPARE(FieldOf(IdxField::PerCapitaEnergy, index[0]), std::string("    24,00"));
-        QCOMPARE(FieldOf(IdxField::SpoonEnergy, index[0]), indexBlankField(IdxField::SpoonEnergy));
+        QCOMPARE(FieldOf(IdxField::SpoonEnergy, index[0]),
+                 blankField(RecordKind::Index, IdxField::SpoonEnergy));
         const auto lines = loadLines(prepPath(f.base(), "Sopa"));
         QCOMPARE(FieldOf(LineField::Energy, lines[0]), std::string("   100,00"));
         QCOMPARE(FieldOf(LineField::Energy, lines[1]), std::string("    20,00"));
