@@ -3,6 +3,8 @@
 #include "core/preparations/PreparationWalk.h"
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
@@ -17,16 +19,20 @@ struct GroupRecords {
     KeyList keys{true};
 };
 
+// The records that name groups, read from disk or, given a transaction,
+// through it (so a carry sees what was staged before it).
 GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view table, GroupKind kind,
-                            ProgressSink& progress)
+                            ProgressSink& progress, const Transaction* changes = nullptr)
 {
     GroupRecords r;
+    r.path =
+        kind == GroupKind::Ingredient ? IngredientFilePath(base, table) : PreparationIndexPath(base, table);
+    const std::string bytes = changes ? changes->read(r.path) : readWholeFile(r.path);
     if (kind == GroupKind::Ingredient) {
-        r.path = IngredientFilePath(base, table);
-        LoadScrambledFile(r.path, r.records, r.keys, progress);
+        loadScrambledBytes(bytes, r.records, r.keys, progress);
     } else {
-        r.path = PreparationIndexPath(base, table);
-        LoadRecordFile(r.path, r.records, r.keys);
+        r.records.assign(splitLines(bytes));
+        rebuildKeyList(r.records, r.keys);
     }
     return r;
 }
@@ -53,9 +59,10 @@ std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::st
 }
 
 int carryGroupRename(const std::filesystem::path& base, std::string_view table, GroupKind kind,
-                     std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
+                     std::string_view oldPadded, std::string_view newPadded, Transaction& changes,
+                     ProgressSink& progress)
 {
-    GroupRecords r = loadGroupUsers(base, table, kind, progress);
+    GroupRecords r = loadGroupUsers(base, table, kind, progress, &changes);
     const int field = kind == GroupKind::Ingredient ? IngField::Group : IdxField::Group;
     int changed = 0;
     {
@@ -74,12 +81,18 @@ int carryGroupRename(const std::filesystem::path& base, std::string_view table, 
         r.records.setSorted(true);
     }
     if (changed > 0) {
-        if (kind == GroupKind::Ingredient)
-            SaveScrambledFile(r.path, r.records, progress);
-        else
-            SaveRecordFile(r.path, r.records);
+        changes.write(r.path, kind == GroupKind::Ingredient ? scrambledFileBytes(r.records, progress)
+                                                            : joinLines(r.records.lines()));
     }
     return changed;
+}
+
+int carryGroupRename(const std::filesystem::path& base, std::string_view table, GroupKind kind,
+                     std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
+{
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return carryGroupRename(base, table, kind, oldPadded, newPadded, changes, progress);
+    });
 }
 
 std::string groupInUseMessage(GroupKind kind, std::string_view paddedName)

@@ -9,6 +9,8 @@
 
 namespace treluza {
 
+class Transaction;
+
 /** Which of the two group files of a table. */
 enum class GroupKind { Ingredient, Preparation };
 
@@ -23,9 +25,15 @@ std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::st
 
 /** Writes the new group name into the group field of every record that holds
  *  the old padded name there (field 13 of an ingredient, field 39 of an index
- *  line; the first occurrence, case-sensitive) and saves the file (the
- *  ingredient file scrambled, the index plain) when anything changed. Returns
- *  the number of records changed. Throws FileReadError or FileWriteError. */
+ *  line; the first occurrence, case-sensitive) and stages the file (the
+ *  ingredient file scrambled, the index plain) in the transaction when
+ *  anything changed; the group register stages its own file in the same
+ *  transaction and commits. The records are read through the transaction.
+ *  Returns the number of records changed. Throws FileReadError. */
+int carryGroupRename(const std::filesystem::path& base, std::string_view table, GroupKind kind,
+                     std::string_view oldPadded, std::string_view newPadded, Transaction& changes,
+                     ProgressSink& progress);
+/** The same in a transaction of its own, committed at once (FileWriteError). */
 int carryGroupRename(const std::filesystem::path& base, std::string_view table, GroupKind kind,
                      std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress);
 

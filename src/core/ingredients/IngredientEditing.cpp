@@ -1,6 +1,7 @@
 #include "core/ingredients/IngredientEditing.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 
 #include <optional>
@@ -39,14 +40,6 @@ int daysInMonth(int month, int year)
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-void removeFile(const fs::path& path)
-{
-    std::error_code ec;
-    fs::remove(path, ec);
-    if (ec)
-        throw FileWriteError(path, ec.message());
-}
-
 } // namespace
 
 bool isValidQuoteDate(std::string_view text)
@@ -67,23 +60,39 @@ bool isValidQuoteDate(std::string_view text)
 }
 
 void moveMeasureFile(const fs::path& base, std::string_view table, std::string_view oldName,
-                     std::string_view newName)
+                     std::string_view newName, Transaction& changes)
 {
     const fs::path oldPath = MeasureFilePath(base, table, oldName, true);
-    const std::vector<std::string> lines = loadLines(oldPath);
+    const std::vector<std::string> lines = splitLines(changes.read(oldPath));
     if (!lines.empty())
-        SaveLines(MeasureFilePath(base, table, newName, true), lines);
-    removeFile(oldPath);
+        changes.write(MeasureFilePath(base, table, newName, true), joinLines(lines));
+    changes.remove(oldPath);
+}
+
+void moveMeasureFile(const fs::path& base, std::string_view table, std::string_view oldName,
+                     std::string_view newName)
+{
+    inTableTransaction(base, table, [&](Transaction& changes) {
+        moveMeasureFile(base, table, oldName, newName, changes);
+        return 0;
+    });
+}
+
+bool deleteMeasureFile(const fs::path& base, std::string_view table, std::string_view name,
+                       Transaction& changes)
+{
+    const fs::path path = MeasureFilePath(base, table, name, false);
+    std::error_code ec;
+    if (!changes.stages(path) && !fs::exists(path, ec))
+        return false;
+    changes.remove(path);
+    return true;
 }
 
 bool deleteMeasureFile(const fs::path& base, std::string_view table, std::string_view name)
 {
-    const fs::path path = MeasureFilePath(base, table, name, false);
-    std::error_code ec;
-    if (!fs::exists(path, ec))
-        return false;
-    removeFile(path);
-    return true;
+    return inTableTransaction(
+        base, table, [&](Transaction& changes) { return deleteMeasureFile(base, table, name, changes); });
 }
 
 } // namespace treluza

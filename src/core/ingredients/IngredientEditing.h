@@ -4,6 +4,8 @@
 
 namespace treluza {
 
+class Transaction;
+
 // Rules of the ingredient register that need no window: the check of the
 // quotation date and the household measure file that follows an ingredient's
 // name when the ingredient is renamed or deleted.
@@ -22,10 +24,17 @@ bool isValidQuoteDate(std::string_view text);
  *  UnusableNameError. */
 void moveMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
                      std::string_view newName);
+/** The same, staged in the transaction of a rename (the old file read through
+ *  it); the caller commits. */
+void moveMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                     std::string_view newName, Transaction& changes);
 
 /** Deletes the household measure file of an ingredient when there is one;
  *  returns whether a file was deleted. Throws FileWriteError when it cannot be
  *  deleted, UnusableNameError for a name that cannot name a file. */
 bool deleteMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view name);
+/** The same, staged in the transaction of a delete; the caller commits. */
+bool deleteMeasureFile(const std::filesystem::path& base, std::string_view table, std::string_view name,
+                       Transaction& changes);
 
 } // namespace treluza

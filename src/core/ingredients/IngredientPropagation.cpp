@@ -1,17 +1,15 @@
 #include "core/ingredients/IngredientPropagation.h"
 
 #include "core/preparations/PreparationTotals.h"
+#include "core/preparations/PreparationWalk.h"
 #include "core/records/FieldTexts.h"
 #include "core/records/PreparationRecords.h"
 #include "core/store/Collation.h"
 #include "core/store/DecimalField.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
-
-#include <exception>
-#include <functional>
-#include <optional>
 
 namespace treluza {
 
@@ -19,65 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Given a preparation's index line (which it may change) and the text of its
-// ingredient-line file, returns the new text of that file, or nothing when the
-// preparation is not concerned.
-using Visitor = std::function<std::optional<std::string>(std::string& indexLine, const std::string& text)>;
-
-int walkPreparations(const fs::path& base, std::string_view table, ProgressSink& progress,
-                     const Visitor& visit)
-{
-    const fs::path indexPath = PreparationIndexPath(base, table);
-    std::vector<std::string> index = loadLines(indexPath);
-    bool indexChanged = false;
-    int changed = 0;
-    std::exception_ptr failure;
-    {
-        ProgressScope scope(progress, static_cast<int>(index.size()));
-        for (std::size_t i = 0; i < index.size(); ++i) {
-            scope.position(static_cast<int>(i));
-            try {
-                fs::path path;
-                try {
-                    path = PreparationFilePath(base, table, keyOf(index[i]));
-                } catch (const UnusableNameError&) {
-                    continue; // a damaged index line names no file
-                }
-                const std::string text = readWholeFile(path);
-                std::string indexLine = index[i];
-                const std::optional<std::string> newText = visit(indexLine, text);
-                if (!newText)
-                    continue;
-                const bool fileChanged = *newText != text;
-                if (fileChanged)
-                    writeFileAtomic(path, *newText);
-                // Only now, with the lines on disk, does the index take the new totals.
-                if (indexLine != index[i]) {
-                    index[i] = std::move(indexLine);
-                    indexChanged = true;
-                } else if (!fileChanged) {
-                    continue;
-                }
-                ++changed;
-            } catch (...) {
-                failure = std::current_exception();
-                break;
-            }
-        }
-    }
-    if (indexChanged)
-        SaveLines(indexPath, index);
-    if (failure)
-        std::rethrow_exception(failure);
-    return changed;
-}
-
 // The ingredient lines of a file as its record list: sorted, unsorted switch
 // off afterwards so lines can be replaced in place (their keys do not change).
-RecordList sortedLines(const std::string& text)
+RecordList sortedLines(const std::vector<std::string>& fileLines)
 {
     RecordList lines;
-    lines.assign(splitLines(text));
+    lines.assign(fileLines);
     lines.setSorted(true);
     lines.setSorted(false);
     return lines;
@@ -136,85 +81,98 @@ const Exact kPer1000 = Exact::whole(1000);
 } // namespace
 
 int PropagateChange(const fs::path& base, std::string_view table, const IngredientChange& change,
+                    Transaction& changes, ProgressSink& progress)
+{
+    return rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
+        RecordList lines = sortedLines(prep.lines);
+        const int at = findIngredient(lines, change.name);
+        if (at < 0)
+            return;
+        std::string& indexLine = prep.indexLine;
+        const Shares shares(indexLine);
+        const Exact net = readNumber(fieldAt(lines[at], LineField::Net));
+        const Exact gross = readNumber(fieldAt(lines[at], LineField::Gross));
+        for (int k = 0; k < 10; ++k) {
+            const TrackedValue& value = change.nutrients[static_cast<std::size_t>(k)];
+            if (!value.changed())
+                continue;
+            const int field = LineField::Energy + k;
+            setLineField(lines, at, field, fieldText(readNumber(value.current) * net / kPer100, kAmountMask));
+            carryTotal(indexLine, lines, field, IdxField::Energy + k, shares);
+        }
+        if (change.date.changed())
+            setLineField(lines, at, LineField::QuoteDate, change.date.current);
+        if (change.unitCost.changed()) {
+            setLineField(lines, at, LineField::UnitCost, change.unitCost.current);
+            setLineField(lines, at, LineField::Cost,
+                         fieldText(readNumber(change.unitCost.current) * gross / kPer1000, kAmountMask));
+            carryTotal(indexLine, lines, LineField::Cost, IdxField::Cost, shares);
+        }
+        prep.lines = lines.lines();
+    });
+}
+
+int PropagateChange(const fs::path& base, std::string_view table, const IngredientChange& change,
                     ProgressSink& progress)
 {
-    return walkPreparations(
-        base, table, progress,
-        [&](std::string& indexLine, const std::string& text) -> std::optional<std::string> {
-            RecordList lines = sortedLines(text);
-            const int at = findIngredient(lines, change.name);
-            if (at < 0)
-                return std::nullopt;
-            const Shares shares(indexLine);
-            const Exact net = readNumber(fieldAt(lines[at], LineField::Net));
-            const Exact gross = readNumber(fieldAt(lines[at], LineField::Gross));
-            for (int k = 0; k < 10; ++k) {
-                const TrackedValue& value = change.nutrients[static_cast<std::size_t>(k)];
-                if (!value.changed())
-                    continue;
-                const int field = LineField::Energy + k;
-                setLineField(lines, at, field,
-                             fieldText(readNumber(value.current) * net / kPer100, kAmountMask));
-                carryTotal(indexLine, lines, field, IdxField::Energy + k, shares);
-            }
-            if (change.date.changed())
-                setLineField(lines, at, LineField::QuoteDate, change.date.current);
-            if (change.unitCost.changed()) {
-                setLineField(lines, at, LineField::UnitCost, change.unitCost.current);
-                setLineField(lines, at, LineField::Cost,
-                             fieldText(readNumber(change.unitCost.current) * gross / kPer1000, kAmountMask));
-                carryTotal(indexLine, lines, LineField::Cost, IdxField::Cost, shares);
-            }
-            return joinLines(lines.lines());
-        });
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return PropagateChange(base, table, change, changes, progress);
+    });
+}
+
+int PropagateDelete(const fs::path& base, std::string_view table, std::string_view name, Transaction& changes,
+                    ProgressSink& progress)
+{
+    return rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
+        RecordList lines = sortedLines(prep.lines);
+        const int at = findIngredient(lines, name);
+        if (at < 0)
+            return;
+        lines.remove(at);
+        const Shares shares(prep.indexLine);
+        for (int n = LineField::Energy; n <= LineField::Sodium; ++n)
+            carryTotal(prep.indexLine, lines, n, n - (LineField::Energy - IdxField::Energy), shares);
+        carryTotal(prep.indexLine, lines, LineField::Cost, IdxField::Cost, shares);
+        prep.lines = lines.lines();
+    });
 }
 
 int PropagateDelete(const fs::path& base, std::string_view table, std::string_view name,
                     ProgressSink& progress)
 {
-    return walkPreparations(
-        base, table, progress,
-        [&](std::string& indexLine, const std::string& text) -> std::optional<std::string> {
-            RecordList lines = sortedLines(text);
-            const int at = findIngredient(lines, name);
-            if (at < 0)
-                return std::nullopt;
-            lines.remove(at);
-            const Shares shares(indexLine);
-            for (int n = LineField::Energy; n <= LineField::Sodium; ++n)
-                carryTotal(indexLine, lines, n, n - (LineField::Energy - IdxField::Energy), shares);
-            carryTotal(indexLine, lines, LineField::Cost, IdxField::Cost, shares);
-            return joinLines(lines.lines());
-        });
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return PropagateDelete(base, table, name, changes, progress);
+    });
 }
 
 int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, ProgressSink& progress)
+                    std::string_view newName, Transaction& changes, ProgressSink& progress)
 {
     if (oldName.empty() || oldName == newName) {
         // Nothing can change; the walk still shows its progress.
         ProgressScope scope(progress, 0);
         return 0;
     }
-    return walkPreparations(base, table, progress,
-                            [&](std::string&, const std::string& text) -> std::optional<std::string> {
-                                std::vector<std::string> lines = splitLines(text);
-                                bool found = false;
-                                for (auto& line : lines) {
-                                    std::string name = keyOf(line);
-                                    if (line.find('|') == std::string::npos)
-                                        name = line;
-                                    const std::size_t at = name.find(oldName);
-                                    if (at == std::string::npos)
-                                        continue;
-                                    name.replace(at, oldName.size(), newName);
-                                    SetFieldOf(1, line, name);
-                                    found = true;
-                                }
-                                if (!found)
-                                    return std::nullopt;
-                                return joinLines(lines);
-                            });
+    return rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
+        for (auto& line : prep.lines) {
+            std::string name = keyOf(line);
+            if (line.find('|') == std::string::npos)
+                name = line;
+            const std::size_t at = name.find(oldName);
+            if (at == std::string::npos)
+                continue;
+            name.replace(at, oldName.size(), newName);
+            SetFieldOf(1, line, name);
+        }
+    });
+}
+
+int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
+                    std::string_view newName, ProgressSink& progress)
+{
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return propagateRename(base, table, oldName, newName, changes, progress);
+    });
 }
 
 } // namespace treluza

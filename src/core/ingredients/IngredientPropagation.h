@@ -8,17 +8,26 @@
 
 namespace treluza {
 
+class Transaction;
+
 // Carrying a change, a delete or a rename of an ingredient into the table's
 // preparations. Each walk reads the preparation index once and every
 // preparation's ingredient-line file once (building its path, which creates a
 // missing file empty), reports the preparation's position to the progress sink,
-// and writes only the files whose content changes: an ingredient-line file once,
-// and the index once at the end of the walk.
+// and changes only the files whose content changes: an ingredient-line file
+// once, and the index once at the end of the walk.
 //
-// Failures are thrown (FileReadError, FileWriteError). A preparation whose
-// ingredient-line file could not be written keeps its index line as it was, the
-// walk stops there, and the index is still written for the preparations already
-// done, so every preparation on disk has totals that match its lines.
+// Each carry comes in two forms. The one given a transaction stages its files
+// in it (reading through it, so carries staged one after the other see each
+// other) and leaves the commit to the caller, who adds its own files, such as
+// the ingredient file, to the same change. The other runs in a transaction of
+// its own and commits it. Either way every preparation on disk keeps totals
+// that match its lines: the change is made whole or not at all (or completes
+// when the table's journal is replayed).
+//
+// Failures are thrown: FileReadError (nothing is staged beyond what was),
+// FileWriteError from a commit (see Transaction::commit), UnusableNameError for
+// a table name that cannot name a folder.
 
 /** A value of the ingredient register compared by the carry-over: its text when
  *  the record was shown and its text when its edit was last left. */
@@ -43,6 +52,8 @@ struct IngredientChange {
  *  cost and its derived values. FC, FCC, group and sources are not carried.
  *  Returns the number of preparations whose files were written. */
 int PropagateChange(const std::filesystem::path& base, std::string_view table, const IngredientChange& change,
+                    Transaction& changes, ProgressSink& progress);
+int PropagateChange(const std::filesystem::path& base, std::string_view table, const IngredientChange& change,
                     ProgressSink& progress);
 
 /** Removes a deleted ingredient's line from every preparation that holds it and
@@ -50,12 +61,16 @@ int PropagateChange(const std::filesystem::path& base, std::string_view table, c
  *  per-capita and per-tablespoon values from the remaining lines. Returns the
  *  number of preparations written. */
 int PropagateDelete(const std::filesystem::path& base, std::string_view table, std::string_view name,
+                    Transaction& changes, ProgressSink& progress);
+int PropagateDelete(const std::filesystem::path& base, std::string_view table, std::string_view name,
                     ProgressSink& progress);
 
 /** Carries a rename into every preparation: in field 1 of each ingredient line
  *  the first occurrence of the old 60-character name (letter case counts) is
  *  replaced by the new one; lines keep their place in the file. Returns the
  *  number of preparation files written. */
+int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                    std::string_view newName, Transaction& changes, ProgressSink& progress);
 int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
                     std::string_view newName, ProgressSink& progress);
 

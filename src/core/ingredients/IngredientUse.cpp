@@ -10,7 +10,7 @@ std::vector<std::string> ScanIngredientUse(const std::filesystem::path& base, st
                                            std::string_view ingredient, ProgressSink& progress)
 {
     std::vector<std::string> users;
-    walkPreparations(base, table, progress, [&](WalkedPreparation& prep) {
+    walkPreparations(base, table, progress, [&](const WalkedPreparation& prep) {
         if (ingredient.empty())
             return;
         for (const std::string& line : prep.lines) {

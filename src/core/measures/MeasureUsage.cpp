@@ -3,6 +3,7 @@
 #include "core/preparations/PreparationWalk.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
 
@@ -24,7 +25,7 @@ std::vector<std::string> scanMeasureUse(const std::filesystem::path& base, std::
                                         MeasureOperation operation, ProgressSink& progress)
 {
     std::vector<std::string> found;
-    walkPreparations(base, table, progress, [&](WalkedPreparation& prep) {
+    walkPreparations(base, table, progress, [&](const WalkedPreparation& prep) {
         for (const auto& line : prep.lines) {
             if (!holds(line, paddedMeasure))
                 continue;
@@ -39,21 +40,25 @@ std::vector<std::string> scanMeasureUse(const std::filesystem::path& base, std::
 }
 
 int carryMeasureRename(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
-                       std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
+                       std::string_view oldPadded, std::string_view newPadded, Transaction& changes,
+                       ProgressSink& progress)
 {
     int changed = 0;
-    walkPreparations(base, table, progress, [&](WalkedPreparation& prep) {
-        bool fileChanged = false;
+    rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
         for (auto& line : prep.lines) {
-            if (holds(line, ingredient) && replaceInField(line, kLineMeasureField, oldPadded, newPadded)) {
-                fileChanged = true;
+            if (holds(line, ingredient) && replaceInField(line, kLineMeasureField, oldPadded, newPadded))
                 ++changed;
-            }
         }
-        if (fileChanged)
-            SaveLines(prep.file, prep.lines);
     });
     return changed;
+}
+
+int carryMeasureRename(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
+                       std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress)
+{
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return carryMeasureRename(base, table, ingredient, oldPadded, newPadded, changes, progress);
+    });
 }
 
 std::string measureInUseMessage(MeasureOperation operation, std::string_view paddedMeasure)

@@ -8,6 +8,8 @@
 
 namespace treluza {
 
+class Transaction;
+
 /** What the measure is about to undergo; a change is blocked only by lines of
  *  the same ingredient, a delete by any line. */
 enum class MeasureOperation { Change, Delete };
@@ -23,8 +25,13 @@ std::vector<std::string> scanMeasureUse(const std::filesystem::path& base, std::
 /** Writes the new measure name into field 11 of every ingredient line of this
  *  ingredient (a line that holds the ingredient name) in every preparation,
  *  replacing the first occurrence of the old padded name (case-sensitive);
- *  lines keep their place and only changed files are written. Returns the
- *  number of lines changed. Throws FileReadError or FileWriteError. */
+ *  lines keep their place and only changed files are staged in the
+ *  transaction, where the measure register stages its own measure file before
+ *  it commits. Returns the number of lines changed. Throws FileReadError. */
+int carryMeasureRename(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
+                       std::string_view oldPadded, std::string_view newPadded, Transaction& changes,
+                       ProgressSink& progress);
+/** The same in a transaction of its own, committed at once (FileWriteError). */
 int carryMeasureRename(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
                        std::string_view oldPadded, std::string_view newPadded, ProgressSink& progress);
 

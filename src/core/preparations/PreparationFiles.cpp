@@ -1,10 +1,10 @@
 #include "core/preparations/PreparationFiles.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 
 #include <functional>
-#include <optional>
 
 namespace treluza {
 
@@ -14,24 +14,6 @@ namespace {
 
 using PathBuilder = std::function<fs::path(const fs::path&, std::string_view, std::string_view)>;
 
-// Remembers the first failure of a sequence of steps that all run.
-class FirstFailure {
-public:
-    void note(const fs::path& path, const std::error_code& ec)
-    {
-        if (ec && !m_error)
-            m_error.emplace(path, ec.message());
-    }
-    void raise() const
-    {
-        if (m_error)
-            throw *m_error;
-    }
-
-private:
-    std::optional<FileWriteError> m_error;
-};
-
 } // namespace
 
 void savePreparationIndex(const fs::path& base, std::string_view table, const RecordList& index)
@@ -39,17 +21,31 @@ void savePreparationIndex(const fs::path& base, std::string_view table, const Re
     SaveRecordFile(PreparationIndexPath(base, table), index);
 }
 
+void stagePreparationIndex(const fs::path& base, std::string_view table, const RecordList& index,
+                           Transaction& changes)
+{
+    changes.write(PreparationIndexPath(base, table), joinLines(index.lines()));
+}
+
 int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      const IndexFields& fields)
+                      const IndexFields& fields, Transaction& changes)
 {
     const int position = index.add(MakeLine(fields));
     keys.add(fields[IdxField::Name]);
-    savePreparationIndex(base, table, index);
+    stagePreparationIndex(base, table, index, changes);
     return position;
 }
 
+int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
+                      const IndexFields& fields)
+{
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return createPreparation(base, table, index, keys, fields, changes);
+    });
+}
+
 int renamePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      int position, const IndexFields& fields)
+                      int position, const IndexFields& fields, Transaction& changes)
 {
     const std::string& newName = fields[IdxField::Name];
     if (keys.find(newName) >= 0)
@@ -59,53 +55,72 @@ int renamePreparation(const fs::path& base, std::string_view table, RecordList& 
     keys.remove(position);
     index.add(MakeLine(fields));
     const int moved = keys.add(newName);
-    savePreparationIndex(base, table, index);
-    movePreparationFiles(base, table, oldName, newName);
+    stagePreparationIndex(base, table, index, changes);
+    movePreparationFiles(base, table, oldName, newName, changes);
     return moved;
+}
+
+int renamePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
+                      int position, const IndexFields& fields)
+{
+    return inTableTransaction(base, table, [&](Transaction& changes) {
+        return renamePreparation(base, table, index, keys, position, fields, changes);
+    });
+}
+
+void movePreparationFiles(const fs::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, Transaction& changes)
+{
+    const PathBuilder builders[] = {PreparationFilePath, MethodFilePath, LabelFilePath};
+    for (const auto& build : builders) {
+        const fs::path from = build(base, table, oldName);
+        const fs::path to = build(base, table, newName);
+        changes.move(from, to);
+    }
 }
 
 void movePreparationFiles(const fs::path& base, std::string_view table, std::string_view oldName,
                           std::string_view newName)
 {
-    const PathBuilder builders[] = {PreparationFilePath, MethodFilePath, LabelFilePath};
-    FirstFailure failure;
-    for (const auto& build : builders) {
-        const fs::path from = build(base, table, oldName);
-        const fs::path to = build(base, table, newName);
-        if (from == to)
-            continue;
-        std::error_code ec;
-        fs::remove(to, ec);
-        failure.note(to, ec);
-        if (ec)
-            continue;
-        fs::rename(from, to, ec);
-        failure.note(from, ec);
-    }
-    failure.raise();
+    inTableTransaction(base, table, [&](Transaction& changes) {
+        movePreparationFiles(base, table, oldName, newName, changes);
+        return 0;
+    });
+}
+
+void deletePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
+                       int position, Transaction& changes)
+{
+    const std::string name = keyOf(index.at(position));
+    index.remove(position);
+    keys.remove(position);
+    stagePreparationIndex(base, table, index, changes);
+    deletePreparationFiles(base, table, name, changes);
 }
 
 void deletePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
                        int position)
 {
-    const std::string name = keyOf(index.at(position));
-    index.remove(position);
-    keys.remove(position);
-    savePreparationIndex(base, table, index);
-    deletePreparationFiles(base, table, name);
+    inTableTransaction(base, table, [&](Transaction& changes) {
+        deletePreparation(base, table, index, keys, position, changes);
+        return 0;
+    });
+}
+
+void deletePreparationFiles(const fs::path& base, std::string_view table, std::string_view name,
+                            Transaction& changes)
+{
+    const PathBuilder builders[] = {MethodFilePath, PreparationFilePath, LabelFilePath};
+    for (const auto& build : builders)
+        changes.remove(build(base, table, name));
 }
 
 void deletePreparationFiles(const fs::path& base, std::string_view table, std::string_view name)
 {
-    const PathBuilder builders[] = {MethodFilePath, PreparationFilePath, LabelFilePath};
-    FirstFailure failure;
-    for (const auto& build : builders) {
-        const fs::path path = build(base, table, name);
-        std::error_code ec;
-        fs::remove(path, ec);
-        failure.note(path, ec);
-    }
-    failure.raise();
+    inTableTransaction(base, table, [&](Transaction& changes) {
+        deletePreparationFiles(base, table, name, changes);
+        return 0;
+    });
 }
 
 } // namespace treluza

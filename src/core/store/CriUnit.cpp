@@ -217,7 +217,12 @@ std::string UnscrambleLine(std::size_t lineIndex, std::string_view text)
 void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
                        ProgressSink& progress)
 {
-    std::vector<std::string> lines = loadLines(path);
+    loadScrambledBytes(readWholeFile(path), list, keys, progress);
+}
+
+void loadScrambledBytes(std::string_view bytes, RecordList& list, KeyList& keys, ProgressSink& progress)
+{
+    std::vector<std::string> lines = splitLines(bytes);
     {
         ProgressScope bar(progress, 100);
         const std::size_t count = lines.size();
@@ -233,34 +238,32 @@ void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyL
     rebuildKeyList(list, keys);
 }
 
-void SaveScrambledFile(const std::filesystem::path& path, RecordList& list, ProgressSink& progress)
+std::string scrambledFileBytes(const RecordList& list, ProgressSink& progress)
 {
     // The list itself is never scrambled: the file's bytes are built beside it,
     // so the list stays plain whatever happens to the write.
     std::string bytes;
-    {
-        ProgressScope bar(progress, 100);
-        const std::size_t count = static_cast<std::size_t>(list.count());
-        std::size_t total = 0;
-        for (const auto& line : list.lines())
-            total += line.size() + 2;
-        bytes.reserve(total);
-        for (std::size_t i = 0; i < count; ++i) {
-            bar.position(percent(i, count, 50));
-            const std::size_t at = bytes.size();
-            bytes += list.lines()[i];
-            translateInPlace(i, bytes.data() + at, list.lines()[i].size(), forwardRow());
-            bytes += "\r\n";
-        }
-        try {
-            writeFileAtomic(path, bytes);
-        } catch (...) {
-            list.setSorted(true);
-            throw;
-        }
-        bar.position(100);
+    ProgressScope bar(progress, 100);
+    const std::size_t count = static_cast<std::size_t>(list.count());
+    std::size_t total = 0;
+    for (const auto& line : list.lines())
+        total += line.size() + 2;
+    bytes.reserve(total);
+    for (std::size_t i = 0; i < count; ++i) {
+        bar.position(percent(i, count, 100));
+        const std::size_t at = bytes.size();
+        bytes += list.lines()[i];
+        translateInPlace(i, bytes.data() + at, list.lines()[i].size(), forwardRow());
+        bytes += "\r\n";
     }
+    return bytes;
+}
+
+void SaveScrambledFile(const std::filesystem::path& path, RecordList& list, ProgressSink& progress)
+{
+    // The file holds the lines in sorted order, each scrambled by its place.
     list.setSorted(true);
+    writeFileAtomic(path, scrambledFileBytes(list, progress));
 }
 
 } // namespace treluza

@@ -27,6 +27,14 @@ std::string UnscrambleLine(std::size_t lineIndex, std::string_view text);
 void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
                        ProgressSink& progress);
 
+/** Loads the bytes of a scrambled file as LoadScrambledFile does. */
+void loadScrambledBytes(std::string_view bytes, RecordList& list, KeyList& keys, ProgressSink& progress);
+
+/** The bytes SaveScrambledFile writes for the list (its lines in their
+ *  current order, each scrambled by its place, each followed by CR LF),
+ *  without writing them: a transaction stages them with other files. */
+std::string scrambledFileBytes(const RecordList& list, ProgressSink& progress);
+
 /** Writes the list scrambled, each line by its place in the file, replacing the
  *  file atomically; the list ends sorted and plain whether or not the write
  *  succeeded. Throws FileWriteError (the file is then untouched). */

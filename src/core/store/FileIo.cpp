@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,12 +12,12 @@ namespace treluza {
 namespace fs = std::filesystem;
 
 FileReadError::FileReadError(const fs::path& path, const std::string& reason)
-    : std::runtime_error("cannot read " + path.string() + ": " + reason), m_path(path)
+    : StoreError("cannot read " + path.string() + ": " + reason), m_path(path)
 {
 }
 
 FileWriteError::FileWriteError(const fs::path& path, const std::string& reason)
-    : std::runtime_error("cannot write " + path.string() + ": " + reason), m_path(path)
+    : StoreError("cannot write " + path.string() + ": " + reason), m_path(path)
 {
 }
 
@@ -46,6 +45,17 @@ std::string readWholeFile(const fs::path& path)
 
 namespace {
 
+// The full-disk seam: which change fails, and how many were attempted.
+int g_failAt = 0;
+int g_changes = 0;
+
+// Counts a change; true when this one is to fail.
+bool injectedFailure()
+{
+    ++g_changes;
+    return g_failAt > 0 && g_changes == g_failAt;
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     const char* p = bytes.data();
@@ -63,32 +73,70 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-std::string tempSuffix()
+fs::path folderOf(const fs::path& path)
 {
-    static std::mt19937_64 rng{std::random_device{}()};
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string s = ".tmp-";
-    for (int i = 0; i < 10; ++i)
-        s += digits[rng() % 36];
-    return s;
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 
 } // namespace
 
+void injectWriteFailure(int nth)
+{
+    g_failAt = nth;
+    g_changes = 0;
+}
+
+int writesSinceInjection()
+{
+    return g_changes;
+}
+
+fs::path temporaryPathFor(const fs::path& path)
+{
+    fs::path temp = path;
+    temp += ".tmp";
+    return temp;
+}
+
+bool isTemporaryName(const std::string& fileName)
+{
+    constexpr std::string_view kSuffix = ".tmp";
+    if (fileName.size() > kSuffix.size() && fileName.ends_with(kSuffix))
+        return true;
+    // name.tmp-xxxxxxxxxx
+    constexpr std::size_t kRandom = 10;
+    const std::size_t mark = fileName.rfind(".tmp-");
+    if (mark == std::string::npos || mark == 0 || fileName.size() != mark + 5 + kRandom)
+        return false;
+    for (std::size_t i = mark + 5; i < fileName.size(); ++i) {
+        const char c = fileName[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z')))
+            return false;
+    }
+    return true;
+}
+
+void syncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 void writeFileAtomic(const fs::path& path, std::string_view bytes)
 {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::error_code ec;
     if (fs::is_directory(path, ec))
         throw FileWriteError(path, "is a folder");
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-        temp = folder / (path.filename().string() + tempSuffix());
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
+    const bool fail = injectedFailure();
+    // One fixed temporary per target: whatever an interrupted write left there
+    // is removed first, so crashes never pile copies up.
+    const fs::path temp = temporaryPathFor(path);
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT && errno != EISDIR && errno != EPERM)
+        throw FileWriteError(path, std::strerror(errno));
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         throw FileWriteError(path, std::strerror(errno));
 
@@ -97,18 +145,47 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes)
     if (::stat(path.c_str(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);
 
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int savedErrno = errno;
+    bool written = false;
+    int error = 0;
+    if (fail) {
+        writeAll(fd, bytes.substr(0, bytes.size() / 2));
+        error = ENOSPC;
+    } else {
+        written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+        error = errno;
+    }
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
+        if (written)
+            error = errno;
         ::unlink(temp.c_str());
-        throw FileWriteError(path, std::strerror(written ? errno : savedErrno));
+        throw FileWriteError(path, std::strerror(error));
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int e = errno;
         ::unlink(temp.c_str());
         throw FileWriteError(path, std::strerror(e));
     }
+    syncFolder(folderOf(path));
+}
+
+bool removeFile(const fs::path& path)
+{
+    std::error_code ec;
+    const bool isFolder = fs::is_directory(path, ec);
+    if (!isFolder && !fs::exists(fs::symlink_status(path, ec)))
+        return false;
+    if (injectedFailure())
+        throw FileWriteError(path, std::strerror(EIO));
+    if (isFolder)
+        throw FileWriteError(path, "is a folder");
+    if (::unlink(path.c_str()) != 0) {
+        if (errno == ENOENT)
+            return false;
+        throw FileWriteError(path, std::strerror(errno));
+    }
+    syncFolder(folderOf(path));
+    return true;
 }
 
 std::vector<std::string> splitLines(std::string_view text)

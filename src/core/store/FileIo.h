@@ -1,40 +1,52 @@
 #pragma once
+#include "core/store/StoreError.h"
+
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace treluza {
 
-/** A file could not be read. */
-class FileReadError : public std::runtime_error {
-public:
-    FileReadError(const std::filesystem::path& path, const std::string& reason);
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-/** A file could not be written; the file on disk is as it was before. */
-class FileWriteError : public std::runtime_error {
-public:
-    FileWriteError(const std::filesystem::path& path, const std::string& reason);
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 /** The whole content of a file. Throws FileReadError. */
 std::string readWholeFile(const std::filesystem::path& path);
 
-/** Replaces the file with the given bytes: they go to a temporary file in the
- *  same folder, which is flushed to disk and then renamed over the old file, so
- *  a crash or a full disk leaves the old file or the new one, never half of one.
- *  Throws FileWriteError; the old file is then untouched. */
+/** Replaces the file with the given bytes: they go to the target's temporary
+ *  file (temporaryPathFor), which is flushed to disk and then renamed over the
+ *  old file, and the folder is synced so that the rename itself survives a
+ *  power cut. A crash or a full disk leaves the old file or the new one, never
+ *  half of one, and at most the one temporary file, which the next write of the
+ *  same target replaces. The old file's permissions are kept. Throws
+ *  FileWriteError; the old file is then untouched and the temporary removed. */
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+/** Deletes a file and syncs its folder. Returns false when there was no file.
+ *  Throws FileWriteError when it cannot be deleted (a folder in its place
+ *  included). */
+bool removeFile(const std::filesystem::path& path);
+
+/** Flushes a folder's entries (creations, renames, deletes) to disk; best
+ *  effort, failures are ignored. */
+void syncFolder(const std::filesystem::path& folder);
+
+/** The one temporary file a write of path goes through: the same name with
+ *  ".tmp" added, in the same folder. */
+std::filesystem::path temporaryPathFor(const std::filesystem::path& path);
+
+/** Whether a file name is a temporary left by an interrupted write: a name
+ *  ending in ".tmp", or the ".tmp-" and ten letters or digits that earlier
+ *  versions used. No data file has such a name. */
+bool isTemporaryName(const std::string& fileName);
+
+/** Test seam for full disks: the n-th change of a file through this layer from
+ *  now on (a write of writeFileAtomic or a delete of removeFile; 1 is the next
+ *  one) fails as a full disk does, after writing part of its temporary file.
+ *  0 switches the failure off. Also restarts the count of writesSinceInjection. */
+void injectWriteFailure(int nth);
+
+/** The number of file changes attempted through this layer since the last
+ *  injectWriteFailure call (the failing one included). */
+int writesSinceInjection();
 
 /** Splits text into lines: a line ends at CR, at LF or at CR LF, a NUL byte ends
  *  the text, and the last line needs no break. */

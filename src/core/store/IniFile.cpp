@@ -93,7 +93,9 @@ std::string dropLastChar(std::string text)
 IniFile::IniFile(std::filesystem::path path) : m_path(std::move(path))
 {
     std::error_code ec;
-    if (!std::filesystem::exists(m_path, ec)) {
+    // Something at the path that cannot be read (a link to nowhere included)
+    // is a failure to read, not a missing file.
+    if (!std::filesystem::exists(std::filesystem::symlink_status(m_path, ec))) {
         if (m_path.has_parent_path())
             std::filesystem::create_directories(m_path.parent_path(), ec);
         std::ofstream create(m_path, std::ios::binary);
@@ -102,9 +104,20 @@ IniFile::IniFile(std::filesystem::path path) : m_path(std::move(path))
     try {
         m_lines = loadLines(m_path);
     } catch (const FileReadError&) {
-        // An unreadable file reads as empty: every key gives its default.
+        // An unreadable file reads as empty (every key gives its default), and
+        // no write may replace it.
         m_lines.clear();
+        m_readFailed = true;
     }
+    m_saved = m_lines;
+}
+
+IniFile IniFile::fromBytes(std::string_view bytes)
+{
+    IniFile ini;
+    ini.m_lines = splitLines(bytes);
+    ini.m_saved = ini.m_lines;
+    return ini;
 }
 
 int IniFile::findSection(std::string_view section) const
@@ -160,9 +173,9 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
+void IniFile::setString(std::string_view section, std::string_view key, std::string_view value)
 {
-    std::vector<std::string> lines = m_lines;
+    std::vector<std::string>& lines = m_lines;
     // A line break inside a value would start a line of its own in the file.
     std::string clean(value.substr(0, value.find('\0')));
     for (char& c : clean) {
@@ -191,8 +204,42 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         }
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
     }
-    SaveLines(m_path, lines);
-    m_lines = std::move(lines);
+}
+
+void IniFile::setBool(std::string_view section, std::string_view key, bool value)
+{
+    setString(section, key, value ? "1" : "0");
+}
+
+void IniFile::setInteger(std::string_view section, std::string_view key, int value)
+{
+    setString(section, key, std::to_string(value));
+}
+
+std::string IniFile::bytes() const
+{
+    return joinLines(m_lines);
+}
+
+void IniFile::save()
+{
+    try {
+        if (m_readFailed)
+            throw FileWriteError(m_path, "the file could not be read, so it is not replaced");
+        if (m_path.empty())
+            throw FileWriteError(m_path, "a configuration in memory has no file");
+        writeFileAtomic(m_path, bytes());
+    } catch (const FileWriteError&) {
+        m_lines = m_saved;
+        throw;
+    }
+    m_saved = m_lines;
+}
+
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
+{
+    setString(section, key, value);
+    save();
 }
 
 void IniFile::writeBool(std::string_view section, std::string_view key, bool value)

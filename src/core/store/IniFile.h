@@ -13,11 +13,25 @@ namespace treluza {
  *  not a number yields the reader's default. The file is Windows-1252 with
  *  CR LF; lines it does not know (other sections, other keys, comments) are
  *  kept when it is rewritten. A missing file is created empty when opened.
+ *
+ *  A file that exists but cannot be read reads as empty (every key gives its
+ *  default), and the failure is remembered: every write to it then throws
+ *  FileWriteError and changes nothing, so a real file is never replaced by one
+ *  made of a few keys.
+ *
  *  Every write replaces the whole file atomically and throws FileWriteError on
- *  failure (the file and this object keep the old value). */
+ *  failure (the file and this object keep the old values). Several keys can be
+ *  written in one replacement: set them with the set functions, then save. */
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path path);
+
+    /** A configuration held in memory only, read from the bytes of a file; it
+     *  has no path, and saving it throws FileWriteError. */
+    static IniFile fromBytes(std::string_view bytes);
+
+    /** Whether the file existed but could not be read. */
+    bool readFailed() const { return m_readFailed; }
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -27,16 +41,37 @@ public:
     int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
     bool hasKey(std::string_view section, std::string_view key) const;
 
+    /** Sets a key in memory; reads see it at once, the file only after save.
+     *  CR, LF and what follows a NUL cannot reach the file: a line break
+     *  becomes a blank, a NUL ends the value. */
+    void setString(std::string_view section, std::string_view key, std::string_view value);
+    void setBool(std::string_view section, std::string_view key, bool value);
+    void setInteger(std::string_view section, std::string_view key, int value);
+
+    /** Writes every key set since the last save in one replacement of the
+     *  file. Throws FileWriteError (also when the file could not be read);
+     *  the file is then untouched and this object forgets what was set. */
+    void save();
+    /** Whether keys were set since the last save. */
+    bool pending() const { return m_lines != m_saved; }
+
+    /** The bytes save writes: every line followed by CR LF. */
+    std::string bytes() const;
+
+    /** setString and save: one key, one replacement. */
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeBool(std::string_view section, std::string_view key, bool value);
     void writeInteger(std::string_view section, std::string_view key, int value);
 
 private:
+    IniFile() = default;
     int findSection(std::string_view section) const;
     int findKey(int sectionLine, std::string_view key) const;
 
     std::filesystem::path m_path;
     std::vector<std::string> m_lines;
+    std::vector<std::string> m_saved; // the lines as the file holds them
+    bool m_readFailed = false;
 };
 
 /** Reads an integer text as the configuration file does: optional sign, then

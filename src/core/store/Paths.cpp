@@ -11,7 +11,7 @@ namespace treluza {
 namespace fs = std::filesystem;
 
 UnusableNameError::UnusableNameError(const std::string& name)
-    : std::invalid_argument("unusable name: \"" + toUtf8(name) + "\"")
+    : StoreError("unusable name: \"" + toUtf8(name) + "\"")
 {
 }
 

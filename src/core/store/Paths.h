@@ -1,18 +1,11 @@
 #pragma once
+#include "core/store/StoreError.h"
+
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace treluza {
-
-/** A table, preparation or ingredient name that cannot name a file or folder:
- *  its stem is empty or made only of dots and blanks (it would name the data
- *  root or leave it), it is too long for a file name, or it holds a NUL. */
-class UnusableNameError : public std::invalid_argument {
-public:
-    explicit UnusableNameError(const std::string& name);
-};
 
 /** The folder name of a table: trailing blanks removed, every "/" turned into
  *  "_". (The separator after it is the platform's and is added by the builders.) */

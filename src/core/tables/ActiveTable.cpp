@@ -36,7 +36,7 @@ ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFil
         return r;
     }
     const int k = keys.find(r.configName);
-    if (k < 0)
+    if (k < 0 || !isUsableName(keys.at(k)))
         return r;
     r.fixed = true;
     r.found = true;
@@ -60,6 +60,9 @@ TableChoices loadTableChoices(const std::filesystem::path& base)
     LoadRecordFile(TableRegistryPath(base), records, keys);
     TableChoices choices;
     for (int i = 0; i < keys.count(); ++i) {
+        // A damaged registry line whose name cannot name a folder is no table.
+        if (!isUsableName(keys.at(i)))
+            continue;
         choices.names.push_back(keys.at(i));
         choices.editable.push_back(isEditableFlag(FieldOf(RegistryField::Flag, records.at(i))));
     }

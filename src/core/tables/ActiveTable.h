@@ -29,7 +29,7 @@ struct ActiveTableReading {
 
 /** Reads the fixed table from the configuration file and looks it up in the
  *  registry of the base folder (ignoring case). A registry that cannot be read
- *  reads as empty. */
+ *  reads as empty; a name that cannot name a folder is not found. */
 ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFile,
                                           const std::filesystem::path& base);
 
@@ -43,7 +43,9 @@ struct TableChoices {
     std::vector<bool> editable;
 };
 
-/** Throws FileReadError when the registry cannot be read. */
+/** Names that cannot name a folder (a damaged line: empty, only dots and
+ *  blanks, a NUL, too long) are left out. Throws FileReadError when the
+ *  registry cannot be read. */
 TableChoices loadTableChoices(const std::filesystem::path& base);
 
 /** The registry flag of a table that may be changed. */

@@ -1,6 +1,7 @@
 #include "gui/app/NutUnit.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/tables/ActiveTable.h"
 #include "gui/dialogs/LisUnit.h"
@@ -80,6 +81,13 @@ TTreluzaV4Form::TTreluzaV4Form(FormContext& context, QWidget* parent) : TForm(pa
 
     setClientSize(3 * kButtonWidth - 1, 3 * kButtonHeight);
     ensureDataRoot(m_context.baseFolder);
+    // Changes a crash interrupted are completed before any file is read.
+    try {
+        replayJournals(m_context.baseFolder);
+    } catch (const StoreError&) {
+        // A journal that cannot be applied stays for the next start; the
+        // registers report the files they then cannot read or write.
+    }
 }
 
 QToolButton* TTreluzaV4Form::makeButton(const QString& name, const QString& caption, const QString& picture,

@@ -2,14 +2,13 @@
 
 #include "core/records/PreparationRecords.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 
 #include "support/RecipeLines.h"
 #include "support/RecordingSinks.h"
 #include "support/TempFolder.h"
-
-#include "support/RecipeLines.h"
 
 #include <gtest/gtest.h>
 
@@ -214,7 +213,7 @@ TEST_F(IngredientPropagation, RenameReplacesTheExactNameAndKeepsLinesInPlace)
     EXPECT_EQ(propagateRename(base(), "Tab", "", name60("X"), m_progress), 0);
 }
 
-TEST_F(IngredientPropagation, AFailedPreparationStopsTheWalkAndKeepsTheIndexTrue)
+TEST_F(IngredientPropagation, AFailedPreparationChangesNothing)
 {
     addPreparation("Arroz doce", "  1000", "      ", "      ",
                    {line("Leite", {{3, "   100,0"}, {13, "    60,00"}})});
@@ -226,16 +225,38 @@ TEST_F(IngredientPropagation, AFailedPreparationStopsTheWalkAndKeepsTheIndexTrue
     const fs::path bolo = linesPath("Bolo");
     fs::remove(bolo);
     fs::create_directory(bolo);
+    const std::string index = readWholeFile(indexPath());
+    const std::string arroz = readWholeFile(linesPath("Arroz doce"));
     IngredientChange c = change("Leite");
     c.nutrients[0] = {"  60,00", "  70,00"};
     EXPECT_THROW(PropagateChange(base(), "Tab", c, m_progress), FileReadError);
     EXPECT_EQ(m_progress.calls.back(), "end");
+    EXPECT_EQ(readWholeFile(linesPath("Arroz doce")), arroz);
+    EXPECT_EQ(readWholeFile(indexPath()), index);
+}
 
-    // The first preparation is done, lines and index; the last one untouched.
-    EXPECT_EQ(fieldAt(loadLines(linesPath("Arroz doce"))[0], LineField::Energy), "    70,00");
-    EXPECT_EQ(indexField(0, IdxField::Energy), "    70,00");
-    EXPECT_EQ(fieldAt(loadLines(linesPath("Creme"))[0], LineField::Energy), "    60,00");
-    EXPECT_EQ(indexField(2, IdxField::Energy), "      ,  ");
+// A register puts its own file in the carry's transaction; carries staged one
+// after the other read what the earlier ones staged, and nothing reaches the
+// disk before the commit.
+TEST_F(IngredientPropagation, CarriesStagedInOneTransactionSeeEachOther)
+{
+    addPreparation("Sopa", "   500", "   100", "      ",
+                   {line("Cenoura", {{2, "    60,0"}, {3, "    50,0"}, {13, "    50,00"}})});
+    const std::string before = readWholeFile(linesPath("Sopa"));
+    Transaction changes = Transaction::forTable(base(), "Tab");
+    changes.write(base() / "Dados" / "Tab" / "Ingrediente" / "ArqIng.dad", "arquivo do cadastro");
+    EXPECT_EQ(propagateRename(base(), "Tab", name60("Cenoura"), name60("Nabo"), changes, m_progress), 1);
+    IngredientChange c = change("Nabo");
+    c.nutrients[0] = {"  100,00", "  200,00"};
+    EXPECT_EQ(PropagateChange(base(), "Tab", c, changes, m_progress), 1);
+    EXPECT_EQ(readWholeFile(linesPath("Sopa")), before);
+
+    changes.commit();
+    EXPECT_EQ(
+        loadLines(linesPath("Sopa")),
+        (std::vector<std::string>{line("Nabo", {{2, "    60,0"}, {3, "    50,0"}, {13, "   100,00"}})}));
+    EXPECT_EQ(indexField(0, IdxField::Energy), "   100,00");
+    EXPECT_EQ(readWholeFile(base() / "Dados" / "Tab" / "Ingrediente" / "ArqIng.dad"), "arquivo do cadastro");
 }
 
 TEST_F(IngredientPropagation, DamagedFilesDoNotStopTheWalk)

@@ -131,15 +131,15 @@ TEST_F(PreparationFiles, FailuresAreThrownAndKeepTheListsAndFiles)
     EXPECT_TRUE(fs::exists(tableFolder() / "Treluza" / "Arroz.dad")) << "no file is moved";
 }
 
-TEST_F(PreparationFiles, AFailedMoveDoesNotStopTheOthers)
+TEST_F(PreparationFiles, AMoveThatCannotBeMadeMovesNothing)
 {
     SaveLines(PreparationFilePath(base(), "Tab", "Sopa"), {"a|"});
     SaveLines(LabelFilePath(base(), "Tab", "Sopa"), {"r"});
     // The method text cannot take the new name: a folder with content holds it.
     fs::create_directories(tableFolder() / "Receita" / "Caldo.rec" / "x");
     EXPECT_THROW(movePreparationFiles(base(), "Tab", "Sopa", "Caldo"), FileWriteError);
-    EXPECT_EQ(loadLines(tableFolder() / "Treluza" / "Caldo.dad"), (std::vector<std::string>{"a|"}));
-    EXPECT_EQ(loadLines(tableFolder() / "Etiqueta" / "Caldo.eti"), (std::vector<std::string>{"r"}));
+    EXPECT_EQ(loadLines(tableFolder() / "Treluza" / "Sopa.dad"), (std::vector<std::string>{"a|"}));
+    EXPECT_EQ(loadLines(tableFolder() / "Etiqueta" / "Sopa.eti"), (std::vector<std::string>{"r"}));
     EXPECT_TRUE(fs::exists(tableFolder() / "Receita" / "Sopa.rec"));
 }
 

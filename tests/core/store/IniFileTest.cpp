@@ -79,6 +79,50 @@ TEST(IniFile, FailedWriteKeepsOldValue)
     EXPECT_EQ(ini.readString(kSecTechnician, kKeyNomTec, ""), "Ana");
 }
 
+TEST(IniFile, AFileThatCouldNotBeReadIsNeverReplaced)
+{
+    TempFolder dir;
+    // A link to itself exists but cannot be read, even by root.
+    const auto path = dir.path() / "c.ini";
+    std::filesystem::create_symlink("c.ini", path);
+    IniFile ini(path);
+    EXPECT_TRUE(ini.readFailed());
+    EXPECT_EQ(ini.readString(kSecTechnician, kKeyNomTec, "x"), "x");
+    EXPECT_THROW(ini.writeString(kSecTechnician, kKeyNomTec, "Ana"), FileWriteError);
+    ini.setBool(kSecFixTable, kKeyFixTab, true);
+    EXPECT_THROW(ini.save(), FileWriteError);
+    EXPECT_FALSE(ini.readBool(kSecFixTable, kKeyFixTab, false)) << "the memory follows the file";
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_FALSE(IniFile(dir.path() / "novo.ini").readFailed());
+}
+
+TEST(IniFile, SeveralKeysAreWrittenInOneReplacement)
+{
+    TempFolder dir;
+    const auto path = dir.write("c.ini", "[Fixa Tabela]\r\nFixTab=0\r\n");
+    IniFile ini(path);
+    ini.setBool(kSecFixTable, kKeyFixTab, true);
+    ini.setString(kSecFixTable, kKeyNomTab, "T1|");
+    ini.setInteger(kSecTechnician, kKeyResImp, 600);
+    EXPECT_TRUE(ini.pending());
+    EXPECT_EQ(ini.readInteger(kSecTechnician, kKeyResImp, 0), 600);
+    EXPECT_EQ(readWholeFile(path), "[Fixa Tabela]\r\nFixTab=0\r\n") << "nothing written before save";
+
+    injectWriteFailure(1); // a full disk
+    EXPECT_THROW(ini.save(), FileWriteError);
+    EXPECT_EQ(readWholeFile(path), "[Fixa Tabela]\r\nFixTab=0\r\n");
+    EXPECT_FALSE(ini.readBool(kSecFixTable, kKeyFixTab, true));
+    EXPECT_FALSE(ini.pending());
+
+    injectWriteFailure(0);
+    ini.setBool(kSecFixTable, kKeyFixTab, true);
+    ini.setString(kSecFixTable, kKeyNomTab, "T1|");
+    ini.save();
+    EXPECT_EQ(writesSinceInjection(), 1);
+    EXPECT_EQ(readWholeFile(path), "[Fixa Tabela]\r\nFixTab=1\r\nNomTab=T1|\r\n");
+    EXPECT_EQ(IniFile::fromBytes(ini.bytes()).readString(kSecFixTable, kKeyNomTab, ""), "T1|");
+}
+
 TEST(IniFile, Integers)
 {
     int v = 0;

@@ -1,0 +1,35 @@
+// FieldOf and SetFieldOf on any line: the field set reads back, and the
+// fields before it that the line already had are left as they were.
+#include "FuzzInput.h"
+
+#include "core/store/RecordList.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace treluza;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::Input in(data, size);
+    const int n = static_cast<int>(in.byte() % 48) - 2;
+    std::string value(in.part());
+    const std::string original(in.rest());
+    value.erase(std::remove_if(value.begin(), value.end(), [](char c) { return c == '|'; }), value.end());
+
+    for (int k = -1; k < 50; ++k)
+        FieldOf(k, original);
+    keyOf(original);
+    std::string line = original;
+    SetFieldOf(n, line, value);
+    if (n >= 1) {
+        if (FieldOf(n, line) != value)
+            std::abort();
+        const int bars = static_cast<int>(std::count(original.begin(), original.end(), '|'));
+        for (int k = 1; k < n && k <= bars; ++k) {
+            if (FieldOf(k, line) != FieldOf(k, original))
+                std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,51 @@
+// Changes the fault table over and over until it is killed: each round saves
+// the copy table's ingredient file alone, carries a change of Leite into every
+// preparation together with the ingredient file in one transaction, and
+// renames the extra preparation with its three files in another.
+//   fault_child <base folder> <preparations> <ingredients> [rounds]
+// Writes one byte to its output after each round.
+#include "FaultTable.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    using namespace treluza;
+    if (argc < 4) {
+        std::cerr << "usage: fault_child <base> <preparations> <ingredients> [rounds]\n";
+        return 2;
+    }
+    const fault::FaultTable table(argv[1], std::atoi(argv[2]), std::atoi(argv[3]));
+    const long rounds = argc > 4 ? std::atol(argv[4]) : -1;
+    try {
+        // What the start of the program does first.
+        replayJournals(table.base());
+        const std::optional<long> start = table.generationOnDisk();
+        if (!start) {
+            std::cerr << "fault_child: no generation on disk\n";
+            return 3;
+        }
+        long g = *start;
+        RecordList index(true);
+        KeyList keys(true);
+        LoadRecordFile(PreparationIndexPath(table.base(), fault::kTable), index, keys);
+        int parity = keys.find(fault::FaultTable::extraName(0)) >= 0 ? 0 : 1;
+        NullProgress none;
+        for (long round = 0; rounds < 0 || round < rounds; ++round) {
+            writeFileAtomic(table.copyFile(), table.copyBytes(g + 1));
+            table.carry(g, none);
+            table.renameExtra(parity);
+            parity = 1 - parity;
+            ++g;
+            const char done = '.';
+            if (::write(STDOUT_FILENO, &done, 1) != 1)
+                return 4;
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "fault_child: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
