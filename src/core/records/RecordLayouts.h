@@ -108,13 +108,13 @@ constexpr int Count = 3;
 
 // The masks of the numeric and date fields (the part of an edit mask before
 // ";"): "9" places take a digit or stay blank, "," and "/" are kept.
-inline constexpr std::string_view kNutrientMask = "9999,99";  // ingredient values per 100 g
-inline constexpr std::string_view kSodiumMask = "99999,99";   // ingredient sodium per 100 g
-inline constexpr std::string_view kFactorMask = "999,99";     // FC and FCC
-inline constexpr std::string_view kQuantityMask = "999,99";   // number of household measures
-inline constexpr std::string_view kAmountMask = "999999,99";  // money, line values and recipe values
-inline constexpr std::string_view kWeightMask = "999999,9";   // weights, weight of one measure
-inline constexpr std::string_view kWholeMask = "999999";      // yield, portions, tablespoon weight
+inline constexpr std::string_view kNutrientMask = "9999,99"; // ingredient values per 100 g
+inline constexpr std::string_view kSodiumMask = "99999,99";  // ingredient sodium per 100 g
+inline constexpr std::string_view kFactorMask = "999,99";    // FC and FCC
+inline constexpr std::string_view kQuantityMask = "999,99";  // number of household measures
+inline constexpr std::string_view kAmountMask = "999999,99"; // money, line values and recipe values
+inline constexpr std::string_view kWeightMask = "999999,9";  // weights, weight of one measure
+inline constexpr std::string_view kWholeMask = "999999";     // yield, portions, tablespoon weight
 inline constexpr std::string_view kShortDateMask = "99/99/99";
 inline constexpr std::string_view kLongDateMask = "99/99/9999";
 
@@ -183,12 +183,10 @@ int recipeValueOfIngredientField(int a);
 
 /** The thirteen value fields of an ingredient, in the order of their source
  *  fields (IngField::FirstSource to IngField::LastSource). */
-inline constexpr std::array<int, 13> kValueFields = {IngField::Energy,      IngField::Carbohydrate,
-                                                     IngField::Protein,     IngField::TotalFat,
-                                                     IngField::SaturatedFat, IngField::Cholesterol,
-                                                     IngField::Fibre,       IngField::Calcium,
-                                                     IngField::Iron,        IngField::Sodium,
-                                                     IngField::FC,          IngField::FCC,
-                                                     IngField::UnitCost};
+inline constexpr std::array<int, 13> kValueFields = {
+    IngField::Energy,       IngField::Carbohydrate, IngField::Protein, IngField::TotalFat,
+    IngField::SaturatedFat, IngField::Cholesterol,  IngField::Fibre,   IngField::Calcium,
+    IngField::Iron,         IngField::Sodium,       IngField::FC,      IngField::FCC,
+    IngField::UnitCost};
 
 } // namespace treluza

@@ -19,19 +19,22 @@ struct SharedField {
 TEST(RecordLayouts, FieldsThatHoldTheSameTextHaveTheSameWidthAndMask)
 {
     const SharedField shared[] = {
-        {"ingredient key in a line", RecordKind::Ingredient, IngField::Name, RecordKind::Line, LineField::Name},
+        {"ingredient key in a line", RecordKind::Ingredient, IngField::Name, RecordKind::Line,
+         LineField::Name},
         {"ingredient group key", RecordKind::IngredientGroup, GroupField::Name, RecordKind::Ingredient,
          IngField::Group},
         {"preparation group key", RecordKind::PreparationGroup, GroupField::Name, RecordKind::Index,
          IdxField::Group},
-        {"measure key in a line", RecordKind::Measure, MeasureField::Name, RecordKind::Line, LineField::Measure},
+        {"measure key in a line", RecordKind::Measure, MeasureField::Name, RecordKind::Line,
+         LineField::Measure},
         {"FC copied into a line", RecordKind::Ingredient, IngField::FC, RecordKind::Line, LineField::FC},
         {"FCC copied into a line", RecordKind::Ingredient, IngField::FCC, RecordKind::Line, LineField::FCC},
         {"unit cost copied into a line", RecordKind::Ingredient, IngField::UnitCost, RecordKind::Line,
          LineField::UnitCost},
         {"quotation date copied into a line", RecordKind::Ingredient, IngField::QuoteDate, RecordKind::Line,
          LineField::QuoteDate},
-        {"weight of one measure", RecordKind::Measure, MeasureField::Quantity, RecordKind::Line, LineField::Net},
+        {"weight of one measure", RecordKind::Measure, MeasureField::Quantity, RecordKind::Line,
+         LineField::Net},
     };
     for (const auto& f : shared) {
         EXPECT_EQ(fieldWidth(f.kindA, f.fieldA), fieldWidth(f.kindB, f.fieldB)) << f.what;
