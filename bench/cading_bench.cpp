@@ -71,9 +71,9 @@ void openWindow(benchmark::State& state, bool withProgress)
     TConForm con;
     context.conForm = withProgress ? &con : nullptr;
     TCadIngForm form(context);
-    g_activeTableEditable = true;
+    context.activeTableEditable = true;
     for (auto _ : state) {
-        form.HandOver(kTable);
+        form.handOver(kTable);
         form.setOpenFlag(true);
         form.show();
         // The offscreen platform activates a window only when asked.

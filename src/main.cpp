@@ -61,16 +61,10 @@ int main(int argc, char** argv)
     menu.plugWindow(MenuButton::Help, &aju);
     menu.plugWindow(MenuButton::Tables, &cadTab);
     menu.plugWindow(MenuButton::Config, &cfgNut);
-    menu.plugWindow(MenuButton::IngredientGroups, &cadGruIng,
-                    [&](const std::string& table) { cadGruIng.tableName = table; });
-    menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre,
-                    [&](const std::string& table) { cadGruPre.tableName = table; });
-    menu.plugWindow(MenuButton::Ingredients, &cadIng,
-                    [&](const std::string& table) { cadIng.HandOver(table); });
-    menu.plugWindow(MenuButton::Measures, &cadMedCas2, [&](const std::string& table) {
-        cadMedCas2.tableName = table;
-        cadMedCas2.setMode(RegisterMode::Empty);
-    });
+    menu.plugWindow(MenuButton::IngredientGroups, &cadGruIng, &cadGruIng);
+    menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre, &cadGruPre);
+    menu.plugWindow(MenuButton::Ingredients, &cadIng, &cadIng);
+    menu.plugWindow(MenuButton::Measures, &cadMedCas2, &cadMedCas2);
 
     menu.ReadActiveTable();
     menu.show();

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/Names.h"
 // The table that the fault tests change over and over, and the exact bytes of
 // each of its files at every generation, so that a test can tell whether a
 // file holds its old or its new content.
@@ -31,11 +32,7 @@ namespace treluza::fault {
 inline constexpr const char* kTable = "Falha";
 inline constexpr const char* kCopy = "Copia";
 
-inline std::string padTo(std::string s, std::size_t width)
-{
-    s.resize(std::max(s.size(), width), ' ');
-    return s;
-}
+using testing::pad;
 
 /** The energy of Leite at generation g, as the ingredient register's edit holds it. */
 inline std::string energy(long g)
@@ -72,9 +69,9 @@ public:
     {
         char text[48];
         std::snprintf(text, sizeof text, "Preparacao %03d", i);
-        return padTo(text, 40);
+        return pad(text, 40);
     }
-    static std::string extraName(int parity) { return padTo(parity ? "Extra B" : "Extra A", 40); }
+    static std::string extraName(int parity) { return pad(parity ? "Extra B" : "Extra A", 40); }
 
     /** Relative paths (from the table folder) of every data file, by generation and parity. */
     std::map<std::string, std::string> files(long g, int parity) const
@@ -134,7 +131,7 @@ public:
         KeyList keys;
         NullProgress none;
         LoadScrambledFile(IngredientFilePath(m_base, kTable), list, keys, none);
-        const int at = keys.find(padTo("Leite", 60));
+        const int at = keys.find(pad("Leite", 60));
         if (at < 0)
             return std::nullopt;
         return generationOf(fieldAt(list[at], IngField::Energy));
@@ -147,7 +144,7 @@ public:
         KeyList keys;
         NullProgress none;
         LoadScrambledFile(copyFile(), list, keys, none);
-        const int at = keys.find(padTo("Contador", 60));
+        const int at = keys.find(pad("Contador", 60));
         if (at < 0)
             return std::nullopt;
         return generationOf(fieldAt(list[at], IngField::Energy));
@@ -160,7 +157,7 @@ public:
         Transaction changes = Transaction::forTable(m_base, kTable);
         changes.write(IngredientFilePath(m_base, kTable), ingredientBytes(g + 1));
         IngredientChange c;
-        c.name = padTo("Leite", 60);
+        c.name = pad("Leite", 60);
         for (auto& n : c.nutrients)
             n.shown = n.current = "    ,  ";
         c.nutrients[0] = {energy(g), energy(g + 1)};
@@ -187,11 +184,11 @@ public:
     {
         char weight[48];
         std::snprintf(weight, sizeof weight, "%6d,0", 100 + 25 * (i % 6));
-        LineFields leite = blankLine(padTo("Leite", 60));
+        LineFields leite = blankLine(pad("Leite", 60));
         leite[LineField::Gross] = leite[LineField::Net] = weight;
         leite[LineField::Energy] =
             fieldText(readNumber(energy(g)) * readNumber(weight) / Exact::whole(100), kAmountMask);
-        LineFields sal = blankLine(padTo("Sal", 60));
+        LineFields sal = blankLine(pad("Sal", 60));
         sal[LineField::Energy] = "     5,00";
         RecordList lines(true);
         lines.add(MakeLine(leite));
@@ -211,7 +208,7 @@ private:
 
     static std::string ingredientLine(const std::string& name, const std::string& energyText)
     {
-        IngredientFields f = blankIngredient(padTo(name, 60));
+        IngredientFields f = blankIngredient(pad(name, 60));
         f[IngField::Energy] = energyText;
         return MakeLine(f);
     }
@@ -229,7 +226,7 @@ private:
 
     static RecordList extraLines()
     {
-        LineFields sal = blankLine(padTo("Sal", 60));
+        LineFields sal = blankLine(pad("Sal", 60));
         sal[LineField::Energy] = "     5,00";
         RecordList lines(true);
         lines.add(MakeLine(sal));

@@ -8,6 +8,7 @@
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
+#include "support/Names.h"
 
 #include <filesystem>
 #include <string>
@@ -16,12 +17,7 @@
 
 namespace treluza::test {
 
-/** A Windows-1252 name from a UTF-8 literal, padded with blanks to width. */
-inline std::string padded(const char* utf8, std::size_t width)
-{
-    std::string s = cp(utf8);
-    return s.size() >= width ? s : s + std::string(width - s.size(), ' ');
-}
+using testing::padded;
 
 class TableFixture {
 public:

@@ -1,6 +1,7 @@
 #include "core/store/RegisterData.h"
 
 #include "core/store/Collation.h"
+#include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
 
 #include <algorithm>
@@ -10,15 +11,35 @@ namespace treluza {
 void RegisterData::load(const std::filesystem::path& path)
 {
     m_path = path;
+    m_scrambled = false;
     LoadRecordFile(path, m_records, m_keys);
     m_current = 0;
 }
 
-void RegisterData::save() const
+void RegisterData::loadScrambled(const std::filesystem::path& path, ProgressSink& progress)
+{
+    m_path = path;
+    m_scrambled = true;
+    LoadScrambledFile(path, m_records, m_keys, progress);
+    m_current = 0;
+}
+
+std::string RegisterData::fileBytes(ProgressSink& progress) const
+{
+    return m_scrambled ? scrambledFileBytes(m_records, progress) : joinLines(m_records.lines());
+}
+
+void RegisterData::save(ProgressSink& progress) const
 {
     if (m_path.empty())
         throw FileWriteError(m_path, "no file was loaded");
-    SaveRecordFile(m_path, m_records);
+    writeFileAtomic(m_path, fileBytes(progress));
+}
+
+void RegisterData::save() const
+{
+    NullProgress none;
+    save(none);
 }
 
 void RegisterData::release()

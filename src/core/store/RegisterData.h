@@ -1,5 +1,6 @@
 #pragma once
 #include "core/store/RecordList.h"
+#include "core/store/Sinks.h"
 
 #include <filesystem>
 #include <string>
@@ -17,10 +18,16 @@ enum class RegisterMode { Empty = 0, Inserting = 1, Deleting = 2, Changing = 3, 
  *  (load) to its "Retorna" (release). */
 class RegisterData {
 public:
-    /** Loads a plain record file and remembers its path; current index 0. */
+    /** Loads a record file and remembers its path and whether it is
+     *  scrambled; current index 0. Throws FileReadError. */
     void load(const std::filesystem::path& path);
-    /** Writes the record list, whole, to the remembered path. Throws FileWriteError. */
+    void loadScrambled(const std::filesystem::path& path, ProgressSink& progress);
+    /** Writes the record list, whole, to the remembered path, scrambled when it
+     *  was loaded so. Throws FileWriteError. */
+    void save(ProgressSink& progress) const;
     void save() const;
+    /** The bytes save() would write. */
+    std::string fileBytes(ProgressSink& progress) const;
     /** Empties both lists and forgets the path. */
     void release();
 
@@ -58,6 +65,7 @@ public:
 
 private:
     std::filesystem::path m_path;
+    bool m_scrambled = false;
     RecordList m_records{true};
     KeyList m_keys{true};
     int m_current = 0;

@@ -9,8 +9,6 @@
 
 namespace treluza {
 
-bool g_activeTableEditable = false;
-
 bool isEditableFlag(const std::string& field3)
 {
     return field3 == "1";

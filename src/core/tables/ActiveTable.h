@@ -5,12 +5,6 @@
 
 namespace treluza {
 
-/** Whether the active table may be changed: field 3 of its registry line is
- *  exactly "1". Set whenever a table is resolved (a fixed table found in the
- *  registry, or a table picked); the ingredient register and the ingredient
- *  browser read it. Tables that may not be changed are open for consultation. */
-extern bool g_activeTableEditable;
-
 /** What the configuration says about the active table, checked against the
  *  registry. */
 struct ActiveTableReading {

@@ -25,6 +25,7 @@ constexpr int kButtonHeight = 140;
 TTreluzaV4Form::TTreluzaV4Form(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
     setObjectName(QStringLiteral("TreluzaV4Form"));
+    setEnterPressesButtons(true);
     setModal(false);
     setWindowTitle(QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"));
     setBorderIcons(BorderIcons::MinimizeClose);
@@ -128,11 +129,11 @@ QToolButton* TTreluzaV4Form::buttonFor(MenuButton button) const
     return nullptr;
 }
 
-void TTreluzaV4Form::plugWindow(MenuButton button, TForm* form, HandOver handOver)
+void TTreluzaV4Form::plugWindow(MenuButton button, TForm* form, TableWindow* tableWindow)
 {
     Plug& plug = m_plugs[static_cast<std::size_t>(button)];
     plug.form = form;
-    plug.handOver = std::move(handOver);
+    plug.tableWindow = tableWindow;
     buttonFor(button)->setEnabled(form != nullptr);
 }
 
@@ -148,7 +149,7 @@ void TTreluzaV4Form::ReadActiveTable()
     m_tableName = r.name;
     setWindowTitle(qs(mainMenuCaption(r.configFixed, r.configName)));
     if (r.found)
-        g_activeTableEditable = r.editable;
+        m_context.activeTableEditable = r.editable;
 }
 
 bool TTreluzaV4Form::PickActiveTable()
@@ -169,7 +170,7 @@ bool TTreluzaV4Form::PickActiveTable()
     if (k < 0 || k >= static_cast<int>(choices.names.size()))
         return false;
     m_tableName = choices.names[static_cast<std::size_t>(k)];
-    g_activeTableEditable = choices.editable[static_cast<std::size_t>(k)];
+    m_context.activeTableEditable = choices.editable[static_cast<std::size_t>(k)];
     return true;
 }
 
@@ -184,8 +185,8 @@ void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
         (need == TableNeed::Fixed && !m_fixed) || (need == TableNeed::Named && !isUsableName(m_tableName));
     if (ask && !PickActiveTable())
         return;
-    if (plug.handOver)
-        plug.handOver(m_tableName);
+    if (plug.tableWindow)
+        plug.tableWindow->handOver(m_tableName);
     plug.form->openModal();
     // The menu becomes the active window again: the configuration may have
     // changed the fixed table, and a pick is not remembered.

@@ -2,12 +2,12 @@
 // The main menu: nine picture buttons, each opening one window modally, and
 // the active table.
 //
-// How to plug a window in: plugWindow(button, form, handOver) enables the
+// How to plug a window in: plugWindow(button, form, tableWindow) enables the
 // button and makes it open form. Before the window opens the menu resolves
 // the table as the button needs (the ingredient, household measure and
 // preparation buttons ask for a table with the table picker when none is
 // fixed, the group buttons only when no table is named at all, and nothing
-// opens when none is picked), then calls handOver with the
+// opens when none is picked), then calls tableWindow->handOver() with the
 // active table's name (Windows-1252, as in the registry) so that the opener
 // sets the window's fields (table name, register mode Empty), then sets the
 // window's open flag and shows it modally. After it closes the active table
@@ -23,6 +23,7 @@ class QToolButton;
 namespace treluza {
 
 struct FormContext;
+class TableWindow;
 
 enum class MenuButton {
     Help,              // "Ajuda"
@@ -38,11 +39,9 @@ enum class MenuButton {
 class TTreluzaV4Form : public TForm {
     Q_OBJECT
 public:
-    using HandOver = std::function<void(const std::string& tableName)>;
-
     explicit TTreluzaV4Form(FormContext& context, QWidget* parent = nullptr);
 
-    void plugWindow(MenuButton button, TForm* form, HandOver handOver = {});
+    void plugWindow(MenuButton button, TForm* form, TableWindow* tableWindow = nullptr);
 
     /** Reads the fixed table from the configuration and checks it against the
      *  registry; sets the caption and, when the table is found, the editable
@@ -81,7 +80,7 @@ protected:
 private:
     struct Plug {
         TForm* form = nullptr;
-        HandOver handOver;
+        TableWindow* tableWindow = nullptr;
     };
 
     QToolButton* buttonFor(MenuButton button) const;

@@ -21,6 +21,7 @@ QString pageBreakMarker()
 TAjuForm::TAjuForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
     setObjectName(QStringLiteral("AjuForm"));
+    setEnterPressesButtons(true);
     setWindowTitle(QStringLiteral("TELA AJUDA - TRELUZA 4.0"));
     setBorderIcons(BorderIcons::Close);
     setAutoFillBackground(true);

@@ -23,6 +23,7 @@ constexpr int kItemHeight = 16;
 TIteVerForm::TIteVerForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
     setObjectName(QStringLiteral("IteVerForm"));
+    setEnterPressesButtons(true);
     setWindowTitle(QStringLiteral("ATENÇÃO"));
     setBorderIcons(BorderIcons::Close);
     QFont font(QStringLiteral("Arial"));

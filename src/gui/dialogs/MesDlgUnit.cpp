@@ -46,6 +46,7 @@ QImage messagePicture()
 TMesDlgForm::TMesDlgForm(QWidget* parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("MesDlgForm"));
+    setEnterPressesButtons(true);
     setWindowTitle(QStringLiteral("TRELUZA"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -85,7 +86,7 @@ TMesDlgForm::TMesDlgForm(QWidget* parent) : TForm(parent)
     setClientSize(595, kPictureHeight);
 }
 
-void TMesDlgForm::prepare(const QString& text, MessageKind kind)
+void TMesDlgForm::prepare(const QString& text, MessageKind kind, Answer defaultAnswer)
 {
     MenLabel->setText(text);
     MenLabel->adjustSize();
@@ -99,12 +100,13 @@ void TMesDlgForm::prepare(const QString& text, MessageKind kind)
     MenLabel->move(left, kLabelTop);
 
     SimBitBtn->setDefault(false);
+    NaoBitBtn->setDefault(false);
     OkBitBtn->setDefault(false);
     if (kind == MessageKind::Question) {
         OkBitBtn->hide();
         SimBitBtn->show();
         NaoBitBtn->show();
-        SimBitBtn->setDefault(true);
+        (defaultAnswer == Answer::No ? NaoBitBtn : SimBitBtn)->setDefault(true);
         SimBitBtn->move(roundHalfUp(w / 2.0 - 3.0 * kButtonWidth / 2.0), kButtonTop);
         NaoBitBtn->move(roundHalfUp(w / 2.0 + kButtonWidth / 2.0), kButtonTop);
     } else {
@@ -122,9 +124,9 @@ void TMesDlgForm::prepare(const QString& text, MessageKind kind)
     }
 }
 
-Answer TMesDlgForm::showMessage(const QString& text, MessageKind kind)
+Answer TMesDlgForm::showMessage(const QString& text, MessageKind kind, Answer defaultAnswer)
 {
-    prepare(text, kind);
+    prepare(text, kind, defaultAnswer);
     const int result = openModal();
     if (result == static_cast<int>(Answer::Yes))
         return Answer::Yes;
@@ -136,10 +138,10 @@ Answer TMesDlgForm::showMessage(const QString& text, MessageKind kind)
 void TMesDlgForm::FormActivate()
 {
     // Enter presses the default button, which holds the focus.
-    if (OkBitBtn->isVisible())
-        OkBitBtn->setFocus();
-    else
-        SimBitBtn->setFocus();
+    for (TBitBtn* b : {OkBitBtn, SimBitBtn, NaoBitBtn}) {
+        if (b->isVisible() && b->isDefault())
+            b->setFocus();
+    }
 }
 
 void installMessageDialog(TMesDlgForm* form)
@@ -148,7 +150,9 @@ void installMessageDialog(TMesDlgForm* form)
         setMessageDialog({});
         return;
     }
-    setMessageDialog([form](const QString& text, MessageKind kind) { return form->showMessage(text, kind); });
+    setMessageDialog([form](const QString& text, MessageKind kind, Answer defaultAnswer) {
+        return form->showMessage(text, kind, defaultAnswer);
+    });
 }
 
 } // namespace treluza

@@ -19,11 +19,12 @@ class TMesDlgForm : public TForm {
 public:
     explicit TMesDlgForm(QWidget* parent = nullptr);
 
-    /** Lays the dialog out for the text and kind and shows it modally. */
-    Answer showMessage(const QString& text, MessageKind kind);
+    /** Lays the dialog out for the text and kind and shows it modally; a
+     *  question's default button is the one of defaultAnswer. */
+    Answer showMessage(const QString& text, MessageKind kind, Answer defaultAnswer = Answer::Yes);
 
-    /** Lays the dialog out without showing it (ShowMessage does this first). */
-    void prepare(const QString& text, MessageKind kind);
+    /** Lays the dialog out without showing it (showMessage does this first). */
+    void prepare(const QString& text, MessageKind kind, Answer defaultAnswer = Answer::Yes);
 
     QLabel* DesImage;
     QLabel* MenLabel;

@@ -67,13 +67,12 @@ void TCadGruForm::FormActivate()
 {
     setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(tableName)));
     setMode(RegisterMode::Empty);
-    try {
-        m_data.load(m_kind == GroupKind::Ingredient
-                        ? IngredientGroupFilePath(m_context.baseFolder, tableName)
-                        : PreparationGroupFilePath(m_context.baseFolder, tableName));
-    } catch (const std::exception&) {
-        m_data.release();
-    }
+    if (!loadRegisterFile([this] {
+            return m_kind == GroupKind::Ingredient
+                       ? IngredientGroupFilePath(m_context.baseFolder, tableName)
+                       : PreparationGroupFilePath(m_context.baseFolder, tableName);
+        }))
+        return;
     ClearFields();
     ApplyMode();
 }
@@ -96,8 +95,8 @@ void TCadGruForm::ClearFields()
 void TCadGruForm::ApplyMode()
 {
     applyCommonMode();
-    AltNomBitBtn->setEnabled(m_mode == RegisterMode::Showing);
-    if (m_mode == RegisterMode::Inserting)
+    AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
+    if (mode() == RegisterMode::Inserting)
         GraBitBtn->setFocus();
 }
 
@@ -119,9 +118,20 @@ void TCadGruForm::AltNomBitBtnClick()
     renameCurrent(QString::fromUtf8(texts(m_kind).renameCaption), QStringLiteral("Nome do grupo já existe!"));
 }
 
-void TCadGruForm::carryRename(const std::string& oldKey, const std::string& newKey)
+void TCadGruForm::handOver(const std::string& table)
 {
-    carryGroupRename(m_context.baseFolder, tableName, m_kind, oldKey, newKey, progress());
+    tableName = table;
+    setMode(RegisterMode::Empty);
+}
+
+Transaction TCadGruForm::newTransaction()
+{
+    return Transaction::forTable(m_context.baseFolder, tableName);
+}
+
+void TCadGruForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
+{
+    carryGroupRename(m_context.baseFolder, tableName, m_kind, oldKey, newKey, changes, progress());
 }
 
 } // namespace treluza

@@ -10,12 +10,13 @@ namespace treluza {
 
 /** The group register shared by the ingredient groups and the preparation
  *  groups of the active table; the two windows differ only in their kind. */
-class TCadGruForm : public TRegisterForm {
+class TCadGruForm : public TRegisterForm, public TableWindow {
     Q_OBJECT
 public:
     TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent = nullptr);
 
-    /** The opener's hand-over: the active table's name. */
+    /** The opener's hand-over: the active table's name; mode Empty. */
+    void handOver(const std::string& table) override;
     std::string tableName;
 
     QLabel* GruLabel = nullptr;
@@ -35,7 +36,8 @@ protected:
     void ApplyMode() override;
     bool beforeDelete() override;
     QString listCaption() const override;
-    void carryRename(const std::string& oldKey, const std::string& newKey) override;
+    Transaction newTransaction() override;
+    void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
     GroupKind m_kind;

@@ -3,15 +3,9 @@
 #include "core/ingredients/IngredientEditing.h"
 #include "core/records/IngredientRecord.h"
 #include "core/store/Collation.h"
-#include "core/store/CriUnit.h"
-#include "core/store/FileIo.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
-#include "core/tables/ActiveTable.h"
 #include "core/tables/TableRegistry.h"
-#include "gui/dialogs/AltNomUnit.h"
-#include "gui/dialogs/ConUnit.h"
-#include "gui/dialogs/IteVerUnit.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
 #include "gui/widgets/MaskEdit.h"
@@ -20,11 +14,8 @@
 #include "gui/widgets/QtText.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-
-#include <algorithm>
 
 namespace treluza {
 
@@ -34,11 +25,6 @@ constexpr int kColumnWidth = 320;
 constexpr int kRowHeight = 50;
 constexpr int kCaptionHeight = 15;
 constexpr int kEditHeight = 22;
-
-bool isBlank(const std::string& text)
-{
-    return text.find_first_not_of(' ') == std::string::npos;
-}
 
 QFont valueFont()
 {
@@ -58,18 +44,21 @@ TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(
     font.setPointSize(8);
     setFont(font);
     setClientSize(640, 435);
+    setTracksUnsaved(true);
     const int top = buildButtonRow(80, 35);
-    buildFields(top);
-
-    connect(GraBitBtn, &TBitBtn::clicked, this, &TCadIngForm::GraBitBtnClick);
-    connect(NovBitBtn, &TBitBtn::clicked, this, &TCadIngForm::NovBitBtnClick);
-    connect(ExcBitBtn, &TBitBtn::clicked, this, &TCadIngForm::ExcBitBtnClick);
-    connect(AntBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AntBitBtnClick);
-    connect(ProBitBtn, &TBitBtn::clicked, this, &TCadIngForm::ProBitBtnClick);
-    connect(AjuBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AjuBitBtnClick);
-    connect(RetBitBtn, &TBitBtn::clicked, this, &TCadIngForm::RetBitBtnClick);
-    // "&Lista" opens the ingredient browser; the window has none yet, so the
-    // button stays off in every mode (see ApplyMode).
+    buildValueRows(top);
+    buildCostAndGroup(top);
+    m_valueEdits = {kalMaskEdit, CHOMaskEdit, PTNMaskEdit,   LipMaskEdit, SATMaskEdit,
+                    COLMaskEdit, FibMaskEdit, CalMaskEdit,   FerMaskEdit, SODMaskEdit,
+                    FCMaskEdit,  FCCMaskEdit, CusUniMaskEdit};
+    m_sourceEdits = {KALFonMaskEdit, CHOFonMaskEdit, PTNFonMaskEdit, LipFonMaskEdit, SatFonMaskEdit,
+                     ColFonMaskEdit, FibFonMaskEdit, CalFonMaskEdit, FerFonMaskEdit, SodFonMaskEdit,
+                     FCFonMaskEdit,  FCCFonMaskEdit, CusFonMaskEdit};
+    connectEdits();
+    setTabOrderOfFields();
+    connectButtons();
+    // "&Lista" opens the ingredient browser, which this window does not have
+    // yet: the button stays off in every mode (see ApplyMode).
     LisBitBtn->setEnabled(false);
     connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AltNomBitBtnClick);
     connect(LimNomGruBitBtn, &TBitBtn::clicked, this, &TCadIngForm::LimNomGruBitBtnClick);
@@ -77,22 +66,24 @@ TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(
     connect(DatCotMaskEdit, &TMaskEdit::Exit, this, &TCadIngForm::DatCotMaskEditExit);
 }
 
-void TCadIngForm::buildFields(int top)
+QLabel* TCadIngForm::caption(const QString& text, int x, int y, int width, Qt::Alignment align)
 {
-    const auto caption = [this](const QString& text, int x, int y, int width,
-                                Qt::Alignment align = Qt::AlignLeft) {
-        auto* label = new QLabel(text, this);
-        label->setGeometry(x, y, width, kCaptionHeight);
-        label->setAlignment(align | Qt::AlignVCenter);
-        return label;
-    };
-    const auto edit = [this](const char* name, const QString& mask, int x, int y, int width) {
-        auto* e = new TMaskEdit(mask, this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(x, y, width, kEditHeight);
-        return e;
-    };
+    auto* label = new QLabel(text, this);
+    label->setGeometry(x, y, width, kCaptionHeight);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
 
+TMaskEdit* TCadIngForm::edit(const char* name, const QString& mask, int x, int y, int width)
+{
+    auto* e = new TMaskEdit(mask, this);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(x, y, width, kEditHeight);
+    return e;
+}
+
+void TCadIngForm::buildValueRows(int top)
+{
     IngLabel = caption(QStringLiteral("Ingrediente ( 100 gramas )"), 8, top + 3, 300);
     IngMaskEdit = edit("IngMaskEdit", qs(editMask(RecordKind::Ingredient, IngField::Name)), 8,
                        top + 3 + kCaptionHeight, 590);
@@ -145,7 +136,12 @@ void TCadIngForm::buildFields(int top)
         (*r.value)->setFont(numbers);
         *r.source = edit(r.sourceName, QString(), x + 78, y + kCaptionHeight, 226);
     }
+}
 
+void TCadIngForm::buildCostAndGroup(int top)
+{
+    const QFont numbers = valueFont();
+    const int rowsTop = top + 49;
     // The unit cost with its date and source.
     const int x = kColumnWidth + 8;
     int y = rowsTop + 5 * kRowHeight;
@@ -173,33 +169,30 @@ void TCadIngForm::buildFields(int top)
     LimNomGruBitBtn->setGeometry(x + 234, y + kCaptionHeight, 26, kEditHeight + 2);
     if (LimNomGruBitBtn->icon().isNull())
         LimNomGruBitBtn->setText(QStringLiteral("X"));
+}
 
-    m_valueEdits = {kalMaskEdit, CHOMaskEdit, PTNMaskEdit,   LipMaskEdit, SATMaskEdit,
-                    COLMaskEdit, FibMaskEdit, CalMaskEdit,   FerMaskEdit, SODMaskEdit,
-                    FCMaskEdit,  FCCMaskEdit, CusUniMaskEdit};
-    m_sourceEdits = {KALFonMaskEdit, CHOFonMaskEdit, PTNFonMaskEdit, LipFonMaskEdit, SatFonMaskEdit,
-                     ColFonMaskEdit, FibFonMaskEdit, CalFonMaskEdit, FerFonMaskEdit, SodFonMaskEdit,
-                     FCFonMaskEdit,  FCCFonMaskEdit, CusFonMaskEdit};
-
+void TCadIngForm::connectEdits()
+{
     // The decimal behaviour first, so that the window's own exit handlers see
     // the normalised text.
     for (std::size_t i = 0; i < m_valueEdits.size(); ++i) {
         TMaskEdit* e = m_valueEdits[i];
         installDecimalBehaviour(*e);
-        connect(e, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
-        if (i < m_nutrients.size())
-            connect(e, &TMaskEdit::Exit, this,
-                    [this, e, i](QWidget*) { m_nutrients[i].current = e->coreText(); });
+        connect(e, &TMaskEdit::Change, this, [this] { markUnsaved(); });
+        const int field = kValueFields[i];
+        connect(e, &TMaskEdit::Exit, this,
+                [this, e, field](QWidget*) { m_values.setCurrent(field, e->coreText()); });
     }
-    connect(CusUniMaskEdit, &TMaskEdit::Exit, this,
-            [this](QWidget*) { m_unitCost.current = CusUniMaskEdit->coreText(); });
-    connect(DatCotMaskEdit, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
+    connect(DatCotMaskEdit, &TMaskEdit::Change, this, [this] { markUnsaved(); });
     for (TMaskEdit* e : m_sourceEdits) {
         installNameFilter(*e);
-        connect(e, &TMaskEdit::Change, this, [this] { m_unsaved = true; });
+        connect(e, &TMaskEdit::Change, this, [this] { markUnsaved(); });
     }
-    connect(NomGruComboBox, &QComboBox::currentIndexChanged, this, [this] { m_unsaved = true; });
+    connect(NomGruComboBox, &QComboBox::currentIndexChanged, this, [this] { markUnsaved(); });
+}
 
+void TCadIngForm::setTabOrderOfFields()
+{
     // The order Enter and Tab follow.
     std::vector<QWidget*> order = {AltNomBitBtn, IngMaskEdit};
     for (std::size_t i = 0; i < 12; ++i) {
@@ -214,43 +207,23 @@ void TCadIngForm::buildFields(int top)
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TCadIngForm::HandOver(const std::string& table)
+void TCadIngForm::handOver(const std::string& table)
 {
     tableName = table;
     setMode(RegisterMode::Empty);
 }
 
-ProgressSink& TCadIngForm::progress()
-{
-    return m_context.progress();
-}
-
 void TCadIngForm::FormActivate()
 {
-    m_unsaved = false;
-    m_fileChanged = false;
-    m_loaded = false;
-    m_editable = g_activeTableEditable;
+    clearUnsaved();
+    m_editable = m_context.activeTableEditable;
     setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(tableName)));
     setMode(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
-    m_data.release();
-    try {
-        m_filePath = IngredientFilePath(m_context.baseFolder, tableName);
-        LoadScrambledFile(m_filePath, m_data.records(), m_data.keys(), progress());
-    } catch (const std::exception&) {
-        // A file that cannot be read must not be replaced by what this window
-        // would write on leaving: the window closes without a record.
-        m_data.release();
-        tell(QStringLiteral("Não foi possível ler o arquivo ") + QString::fromStdString(m_filePath.string()) +
-             QStringLiteral(" !"));
-        accept();
+    if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, tableName); }, true))
         return;
-    }
-    m_loaded = true;
-    m_data.setCurrent(0);
     loadGroups();
-    if (m_mode == RegisterMode::Empty)
+    if (mode() == RegisterMode::Empty)
         ClearFields();
     else
         ShowCurrent();
@@ -265,7 +238,7 @@ void TCadIngForm::loadGroups()
         KeyList keys(true);
         LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, tableName), records, keys);
         m_groups = keys.lines();
-    } catch (const std::exception&) {
+    } catch (const StoreError&) {
         // Without a readable group file the ingredients are shown without groups.
     }
     const QSignalBlocker block(NomGruComboBox);
@@ -275,8 +248,14 @@ void TCadIngForm::loadGroups()
     NomGruComboBox->setCurrentIndex(-1);
 }
 
-std::string TCadIngForm::MakeLine()
+IngredientFields TCadIngForm::editFields()
 {
+    // A value edit not left yet (a mnemonic pressed in it) is normalised as
+    // leaving it would.
+    for (TMaskEdit* e : m_valueEdits) {
+        if (QApplication::focusWidget() == e)
+            normaliseDecimalEdit(*e);
+    }
     IngredientFields f;
     f[IngField::Name] = IngMaskEdit->coreText();
     for (std::size_t i = 0; i < m_valueEdits.size(); ++i)
@@ -287,6 +266,13 @@ std::string TCadIngForm::MakeLine()
     f[IngField::QuoteDate] = DatCotMaskEdit->coreText();
     for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)
         f[IngField::FirstSource + static_cast<int>(i)] = m_sourceEdits[i]->coreText();
+    return f;
+}
+
+std::string TCadIngForm::MakeLine()
+{
+    const IngredientFields f = editFields();
+    m_values.takeCurrent(f);
     return treluza::MakeLine(f);
 }
 
@@ -313,9 +299,8 @@ void TCadIngForm::ShowCurrent()
     const auto sources = shownSources(f, m_editable, TrimTrailingSpaces(tableName));
     for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)
         m_sourceEdits[i]->setCoreText(sources[i]);
-    takeCurrentValues();
-    markStored();
-    m_unsaved = false;
+    m_values.show(f);
+    clearUnsaved();
 }
 
 void TCadIngForm::ClearFields()
@@ -327,9 +312,8 @@ void TCadIngForm::ClearFields()
     for (TMaskEdit* e : m_sourceEdits)
         e->clearText();
     NomGruComboBox->setCurrentIndex(-1);
-    takeCurrentValues();
-    markStored();
-    m_unsaved = false;
+    m_values.show(editFields());
+    clearUnsaved();
 }
 
 void TCadIngForm::EnableValueFields(bool on)
@@ -348,13 +332,12 @@ void TCadIngForm::ApplyMode()
 {
     if (!m_editable)
         setMode(RegisterMode::Consulting);
-    const RegisterMode mode = m_mode;
-    if (mode == RegisterMode::Deleting || mode == RegisterMode::Changing)
+    if (mode() == RegisterMode::Deleting || mode() == RegisterMode::Changing)
         return;
-    const bool empty = mode == RegisterMode::Empty;
-    const bool inserting = mode == RegisterMode::Inserting;
-    const bool showing = mode == RegisterMode::Showing;
-    const bool consulting = mode == RegisterMode::Consulting;
+    const bool empty = mode() == RegisterMode::Empty;
+    const bool inserting = mode() == RegisterMode::Inserting;
+    const bool showing = mode() == RegisterMode::Showing;
+    const bool consulting = mode() == RegisterMode::Consulting;
     if (empty)
         ClearFields();
     EnableValueFields(inserting || showing);
@@ -374,6 +357,11 @@ void TCadIngForm::ApplyMode()
         kalMaskEdit->setFocus();
 }
 
+QString TCadIngForm::listCaption() const
+{
+    return QStringLiteral("LISTA DE INGREDIENTES");
+}
+
 bool TCadIngForm::acceptNewKey(const std::string& key)
 {
     // The name also names the ingredient's measure file.
@@ -383,237 +371,127 @@ bool TCadIngForm::acceptNewKey(const std::string& key)
     return false;
 }
 
-QString TCadIngForm::listCaption() const
-{
-    return QStringLiteral("LISTA DE INGREDIENTES");
-}
-
-void TCadIngForm::saveFile()
-{
-    SaveScrambledFile(m_filePath, m_data.records(), progress());
-}
-
-bool TCadIngForm::writeIngredientFile()
-{
-    try {
-        saveFile();
-        m_fileChanged = false;
-        return true;
-    } catch (const std::exception&) {
-        tell(QStringLiteral("Erro durante a alteração!"));
-        return false;
-    }
-}
-
-void TCadIngForm::normaliseFocusedEdit()
-{
-    for (TMaskEdit* e : m_valueEdits) {
-        if (QApplication::focusWidget() == e)
-            normaliseDecimalEdit(*e);
-    }
-}
-
-void TCadIngForm::takeCurrentValues()
-{
-    for (std::size_t i = 0; i < m_nutrients.size(); ++i)
-        m_nutrients[i].current = m_valueEdits[i]->coreText();
-    m_unitCost.current = CusUniMaskEdit->coreText();
-    m_date.current = DatCotMaskEdit->coreText();
-}
-
-void TCadIngForm::markStored()
-{
-    for (TrackedValue& v : m_nutrients)
-        v.shown = v.current;
-    m_unitCost.shown = m_unitCost.current;
-    m_date.shown = m_date.current;
-}
-
-IngredientChange TCadIngForm::trackedChange() const
-{
-    IngredientChange change;
-    change.name = IngMaskEdit->coreText();
-    change.nutrients = m_nutrients;
-    change.unitCost = m_unitCost;
-    change.date = m_date;
-    return change;
-}
-
-bool TCadIngForm::storeChange()
-{
-    normaliseFocusedEdit();
-    takeCurrentValues();
-    try {
-        m_data.replaceCurrent(MakeLine());
-        m_fileChanged = true;
-        PropagateChange(m_context.baseFolder, tableName, trackedChange(), progress());
-    } catch (const std::exception&) {
-        tell(QStringLiteral("Erro durante a alteração!"));
-        return false;
-    }
-    markStored();
-    return true;
-}
-
 void TCadIngForm::refuseConsultationOnly()
 {
     tellCore(consultationOnlyMessage(tableName));
     setMode(RegisterMode::Showing);
 }
 
-void TCadIngForm::AskToSave()
+bool TCadIngForm::refusedForConsultation()
 {
-    if (!m_unsaved)
-        return;
-    const bool canStore =
-        m_editable && (m_mode == RegisterMode::Inserting || m_mode == RegisterMode::Showing);
-    if (canStore && ask(QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"))) {
-        if (m_mode == RegisterMode::Inserting) {
-            normaliseFocusedEdit();
-            takeCurrentValues();
-            m_data.insert(MakeLine());
-            m_fileChanged = true;
-            markStored();
-        } else {
-            storeChange();
-        }
-    }
-    m_unsaved = false;
-}
-
-void TCadIngForm::NovBitBtnClick()
-{
-    AskToSave();
-    ClearFields();
-    setMode(RegisterMode::Empty);
-    ApplyMode();
-}
-
-void TCadIngForm::GraBitBtnClick()
-{
-    if (m_mode == RegisterMode::Showing)
-        setMode(RegisterMode::Changing);
-    if (m_mode == RegisterMode::Inserting) {
-        if (!m_editable) {
-            refuseConsultationOnly();
-            ApplyMode();
-            return;
-        }
-        if (!ask(QStringLiteral("Confirma inclusão?"))) {
-            kalMaskEdit->setFocus();
-            return;
-        }
-        normaliseFocusedEdit();
-        takeCurrentValues();
-        m_data.insert(MakeLine());
-        m_fileChanged = true;
-        markStored();
-        m_unsaved = false;
-        setMode(RegisterMode::Showing);
-        ApplyMode();
-    } else if (m_mode == RegisterMode::Changing) {
-        if (!warnBeforeTouching())
-            return;
-        if (!ask(QStringLiteral("Confirma alteração?"))) {
-            ShowCurrent();
-            kalMaskEdit->setFocus();
-            setMode(RegisterMode::Showing);
-            return;
-        }
-        storeChange();
-        m_unsaved = false;
-        setMode(RegisterMode::Showing);
-        ApplyMode();
-    } else {
-        logicError();
-    }
-}
-
-bool TCadIngForm::warnBeforeTouching()
-{
-    if (!m_editable) {
-        refuseConsultationOnly();
-        ApplyMode();
+    if (m_editable)
         return false;
-    }
+    refuseConsultationOnly();
+    ApplyMode();
+    return true;
+}
+
+bool TCadIngForm::beforeInsert()
+{
+    return !refusedForConsultation();
+}
+
+bool TCadIngForm::beforeChange()
+{
+    if (refusedForConsultation())
+        return false;
+    // The warning only informs; the question follows whatever it found.
     if (m_context.iteVerForm)
         m_context.iteVerForm->ScanIngredientUse(tableName, IngMaskEdit->coreText());
     return true;
 }
 
-void TCadIngForm::ExcBitBtnClick()
+bool TCadIngForm::beforeDelete()
 {
-    if (m_mode == RegisterMode::Showing)
-        setMode(RegisterMode::Deleting);
-    if (m_mode != RegisterMode::Deleting) {
-        logicError();
+    return beforeChange();
+}
+
+void TCadIngForm::insertDeclined()
+{
+    kalMaskEdit->setFocus();
+}
+
+void TCadIngForm::changeDeclined()
+{
+    if (!m_editable)
         return;
-    }
-    if (!warnBeforeTouching())
-        return;
+    ShowCurrent();
+    kalMaskEdit->setFocus();
+}
+
+TRegisterForm::StoreReports TCadIngForm::storeReports() const
+{
+    return {false, RegisterMode::Showing, false};
+}
+
+bool TCadIngForm::canStore() const
+{
+    return m_editable && TRegisterForm::canStore();
+}
+
+Transaction TCadIngForm::newTransaction()
+{
+    return Transaction::forTable(m_context.baseFolder, tableName);
+}
+
+void TCadIngForm::commitInsert(const std::string& line)
+{
+    m_data.insert(line);
+    Transaction changes = newTransaction();
+    stageOwnFile(changes);
+    changes.commit();
+    m_values.markStored();
+}
+
+void TCadIngForm::commitChange(const std::string& line)
+{
+    m_data.replaceCurrent(line);
+    Transaction changes = newTransaction();
+    stageOwnFile(changes);
+    PropagateChange(m_context.baseFolder, tableName, m_values.change(IngMaskEdit->coreText()), changes,
+                    progress());
+    changes.commit();
+    m_values.markStored();
+}
+
+void TCadIngForm::commitDelete()
+{
     const std::string name = IngMaskEdit->coreText();
-    if (!ask(QStringLiteral("Confirma exclusão?"))) {
-        setMode(RegisterMode::Showing);
-        ApplyMode();
-        return;
-    }
-    try {
-        m_data.removeCurrent();
-        m_fileChanged = true;
-        PropagateDelete(m_context.baseFolder, tableName, name, progress());
-        deleteMeasureFile(m_context.baseFolder, tableName, name);
-    } catch (const std::exception&) {
-        tell(QStringLiteral("Erro durante exclusão!"));
-    }
-    m_unsaved = false;
-    setMode(RegisterMode::Empty);
-    ApplyMode();
+    m_data.removeCurrent();
+    Transaction changes = newTransaction();
+    stageOwnFile(changes);
+    PropagateDelete(m_context.baseFolder, tableName, name, changes, progress());
+    deleteMeasureFile(m_context.baseFolder, tableName, name, changes);
+    changes.commit();
 }
 
-void TCadIngForm::AntBitBtnClick()
+bool TCadIngForm::acceptRenamedKey(const std::string& key)
 {
-    AskToSave();
-    TRegisterForm::AntBitBtnClick();
+    // The name also names the ingredient's measure file.
+    if (isUsableName(key))
+        return true;
+    tell(QStringLiteral("Código inválido!"));
+    return false;
 }
 
-void TCadIngForm::ProBitBtnClick()
+void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
-    AskToSave();
-    TRegisterForm::ProBitBtnClick();
+    moveMeasureFile(m_context.baseFolder, tableName, oldKey, newKey, changes);
+    propagateRename(m_context.baseFolder, tableName, oldKey, newKey, changes, progress());
+    // Values stored with the rename reach the preparations like a change.
+    if (m_values.changed())
+        PropagateChange(m_context.baseFolder, tableName, m_values.change(newKey), changes, progress());
 }
 
-void TCadIngForm::RetBitBtnClick()
+void TCadIngForm::afterRename(const std::string&, const std::string&)
 {
-    if (m_editable && m_loaded) {
-        AskToSave();
-        // A file that could not be written keeps the window open with the
-        // changes in memory, so that leaving can be tried again.
-        if (m_fileChanged && !writeIngredientFile())
-            return;
-    }
-    m_data.release();
-    m_loaded = false;
-    IngMaskEdit->setEnabled(true);
-    IngMaskEdit->setFocus();
-    accept();
-}
-
-void TCadIngForm::closeEvent(QCloseEvent* e)
-{
-    TRegisterForm::closeEvent(e);
-    if (!e->isAccepted() || !m_loaded)
-        return;
-    // Closed by a logic error: the changes the user confirmed are kept.
-    if (m_editable && m_fileChanged)
-        writeIngredientFile();
-    m_data.release();
-    m_loaded = false;
+    m_values.markStored();
 }
 
 void TCadIngForm::DatCotMaskEditExit(QWidget*)
 {
     const std::string text = DatCotMaskEdit->coreText();
-    m_date.current = text;
+    m_values.setCurrent(IngField::QuoteDate, text);
     if (text == blankField(RecordKind::Ingredient, IngField::QuoteDate) || isValidQuoteDate(text))
         return;
     tell(QStringLiteral("Data inválida!"));
@@ -626,67 +504,16 @@ void TCadIngForm::LimNomGruBitBtnClick()
         return;
     if (NomGruComboBox->currentIndex() >= 0) {
         NomGruComboBox->setCurrentIndex(-1);
-        m_unsaved = true;
+        markUnsaved();
     }
 }
 
 void TCadIngForm::AltNomBitBtnClick()
 {
-    if (m_mode != RegisterMode::Showing || !m_editable || !m_context.altNomForm)
+    if (!m_editable || !m_context.altNomForm)
         return;
-    const std::string oldName = IngMaskEdit->coreText();
-    const std::optional<std::string> asked = m_context.altNomForm->askNewName(
-        QStringLiteral("Altera nome do ingrediente"), IngMaskEdit->editMask(), oldName);
-    if (!asked)
-        return;
-    const std::string newName = *asked;
-    // A blank name could never be looked up again, and the name also names the
-    // measure file.
-    if (isBlank(newName) || !isUsableName(newName)) {
-        tell(QStringLiteral("Código inválido!"));
-        return;
-    }
-    if (m_data.keys().find(newName) >= 0) {
-        tell(QStringLiteral("Já existe um ingrediente com o novo nome!"));
-        return;
-    }
-    normaliseFocusedEdit();
-    takeCurrentValues();
-    IngMaskEdit->setCoreText(newName);
-    // The line is built from the edits: other edits not yet stored go in too.
-    m_data.renameCurrent(newName, MakeLine());
-    m_fileChanged = true;
-    m_unsaved = false;
-    // The steps do not depend on one another: one that fails does not keep the
-    // others from bringing the measures and the preparations in step with the
-    // record list (an ingredient file not written is written on leaving).
-    bool failed = false;
-    const auto step = [&failed](const auto& action) {
-        try {
-            action();
-        } catch (const std::exception&) {
-            failed = true;
-        }
-    };
-    step([this] {
-        saveFile();
-        m_fileChanged = false;
-    });
-    step([&] { moveMeasureFile(m_context.baseFolder, tableName, oldName, newName); });
-    step([&] { propagateRename(m_context.baseFolder, tableName, oldName, newName, progress()); });
-    // Values stored with the rename reach the preparations like a change.
-    step([this] {
-        const IngredientChange change = trackedChange();
-        const bool valuesChanged = change.unitCost.changed() || change.date.changed() ||
-                                   std::any_of(change.nutrients.begin(), change.nutrients.end(),
-                                               [](const TrackedValue& v) { return v.changed(); });
-        if (valuesChanged)
-            PropagateChange(m_context.baseFolder, tableName, change, progress());
-        markStored();
-    });
-    if (failed)
-        tell(QStringLiteral("Erro durante a alteração!"));
-    m_data.lookup(newName);
+    renameCurrent(QStringLiteral("Altera nome do ingrediente"),
+                  QStringLiteral("Já existe um ingrediente com o novo nome!"));
 }
 
 } // namespace treluza

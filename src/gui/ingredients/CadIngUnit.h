@@ -1,21 +1,22 @@
 #pragma once
 // TCadIngForm: the register of the active table's ingredients.
 //
-// How to open it: HandOver(tableName) with the active table's name as the
+// How to open it: handOver(tableName) with the active table's name as the
 // registry spells it, then openModal(). Whether the table may be changed is
-// read from g_activeTableEditable when the window activates; a table open only
-// for consultation is shown record by record and nothing can be written.
+// read from the context's activeTableEditable when the window activates; a
+// table open only for consultation is shown record by record (mode
+// Consulting) and nothing can be written.
 //
-// Unlike the other registers, confirmed inserts, changes and deletes change
-// the record list in memory only; the ingredient file is written when the
-// window is left with "&Retorna", right after a rename, and when the window is
-// closed by a logic error. Every stored change of a nutrient, the unit cost or
-// its date is carried at once into the preparations that use the ingredient.
-#include "core/ingredients/IngredientPropagation.h"
+// Every confirmed insert, change, delete and rename writes the ingredient
+// file at once, in one transaction with what it carries into the table's
+// other files: the ingredient's lines and the totals of every preparation
+// that uses it, and its household measure file. A store that fails changes no
+// file and leaves the record list as the files hold it; the edits stay on
+// screen, unsaved.
+#include "core/ingredients/ValueTracking.h"
 #include "gui/widgets/RegisterForm.h"
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,13 @@ class QLabel;
 
 namespace treluza {
 
-class TCadIngForm : public TRegisterForm {
+class TCadIngForm : public TRegisterForm, public TableWindow {
     Q_OBJECT
 public:
     explicit TCadIngForm(FormContext& context, QWidget* parent = nullptr);
 
     /** The opener's hand-over: the active table's name and register mode Empty. */
-    void HandOver(const std::string& table);
+    void handOver(const std::string& table) override;
     std::string tableName;
 
     QLabel* IngLabel = nullptr;
@@ -74,78 +75,60 @@ public:
     const std::array<TMaskEdit*, 13>& sourceEdits() const { return m_sourceEdits; }
 
     bool editable() const { return m_editable; }
-    /** Edits changed since the record was shown, cleared or stored. */
-    bool unsaved() const { return m_unsaved; }
-    /** The record list differs from the ingredient file. */
-    bool fileChanged() const { return m_fileChanged; }
-    const std::filesystem::path& filePath() const { return m_filePath; }
 
     void IngMaskEditExit(QWidget* next) { keyEditExit(next); }
     void DatCotMaskEditExit(QWidget* next);
-    void NovBitBtnClick();
-    void GraBitBtnClick();
-    void ExcBitBtnClick();
-    void AntBitBtnClick();
-    void ProBitBtnClick();
-    void RetBitBtnClick();
     void AltNomBitBtnClick();
     void LimNomGruBitBtnClick();
 
-    /** Offers to store edits not yet stored, before they are dropped. */
-    void AskToSave();
-
 protected:
     void FormActivate() override;
-    void closeEvent(QCloseEvent* e) override;
 
     TMaskEdit* keyEdit() override { return IngMaskEdit; }
     std::string MakeLine() override;
     void ShowCurrent() override;
     void ClearFields() override;
     void ApplyMode() override;
-    void saveFile() override;
-    bool acceptNewKey(const std::string& key) override;
     QString listCaption() const override;
 
+    bool acceptNewKey(const std::string& key) override;
+    bool beforeInsert() override;
+    bool beforeChange() override;
+    bool beforeDelete() override;
+    void insertDeclined() override;
+    void changeDeclined() override;
+    void commitInsert(const std::string& line) override;
+    void commitChange(const std::string& line) override;
+    void commitDelete() override;
+    StoreReports storeReports() const override;
+    bool canStore() const override;
+    Transaction newTransaction() override;
+    bool acceptRenamedKey(const std::string& key) override;
+    void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
+    void afterRename(const std::string& oldKey, const std::string& newKey) override;
+
 private:
-    /** Before a change (kind 3) or delete (kind 2): refuses a table open for
-     *  consultation only (false), otherwise shows the preparations that use the
-     *  ingredient, if any (true). */
-    bool warnBeforeTouching();
-    void buildFields(int top);
+    QLabel* caption(const QString& text, int x, int y, int width, Qt::Alignment align = Qt::AlignLeft);
+    TMaskEdit* edit(const char* name, const QString& mask, int x, int y, int width);
+    void buildValueRows(int top);
+    void buildCostAndGroup(int top);
+    void connectEdits();
+    void setTabOrderOfFields();
+
     void EnableValueFields(bool on);
     void loadGroups();
-    ProgressSink& progress();
-
-    /** The store of a change from "&Grava" or the save question: replaces the
-     *  current record and carries the changed values into the preparations;
-     *  false (after the failure message) when a step failed. */
-    bool storeChange();
-    /** Normalises the focused value edit, which a store may find not left yet. */
-    void normaliseFocusedEdit();
-    /** Takes the texts of the tracked edits as their current values. */
-    void takeCurrentValues();
-    /** The shown values become the current ones: the record as stored. */
-    void markStored();
-    IngredientChange trackedChange() const;
-    /** The consultation-only refusal of a write: message, then mode Showing. */
+    /** The texts of the edits as the fields of a record. */
+    IngredientFields editFields();
+    /** The consultation-only refusal: message, then mode Showing. */
     void refuseConsultationOnly();
-    /** Writes the record list to the ingredient file; false (after the failure
-     *  message) when it could not be written. */
-    bool writeIngredientFile();
+    /** In a table open only for consultation: refuses (true) after the message. */
+    bool refusedForConsultation();
 
     std::array<TMaskEdit*, 13> m_valueEdits{};
     std::array<TMaskEdit*, 13> m_sourceEdits{};
     std::vector<std::string> m_groups;
-    std::filesystem::path m_filePath;
-    /** Shown and current texts of the ten nutrients, the unit cost and the date. */
-    std::array<TrackedValue, 10> m_nutrients;
-    TrackedValue m_unitCost;
-    TrackedValue m_date;
+    IngredientValueTracker m_values;
     bool m_editable = true;
-    bool m_unsaved = false;
-    bool m_fileChanged = false;
-    bool m_loaded = false;
 };
 
 } // namespace treluza

@@ -71,6 +71,12 @@ TCadMedCas2Form::~TCadMedCas2Form()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+void TCadMedCas2Form::handOver(const std::string& table)
+{
+    tableName = table;
+    setMode(RegisterMode::Empty);
+}
+
 void TCadMedCas2Form::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(tableName));
@@ -78,8 +84,10 @@ void TCadMedCas2Form::FormActivate()
     KeyList keys;
     try {
         LoadScrambledFile(IngredientFilePath(m_context.baseFolder, tableName), records, keys, progress());
-    } catch (const std::exception&) {
-        keys.clear();
+    } catch (const StoreError& e) {
+        tellStoreError(e);
+        close();
+        return;
     }
     {
         const QSignalBlocker quiet(NomIngComboBox);
@@ -93,21 +101,18 @@ void TCadMedCas2Form::FormActivate()
         close();
         return;
     }
-    loadMeasures();
+    if (!loadMeasures())
+        return;
     setMode(RegisterMode::Empty);
     ClearFields();
     ApplyMode();
 }
 
-void TCadMedCas2Form::loadMeasures()
+bool TCadMedCas2Form::loadMeasures()
 {
-    m_data.release();
     m_ingredient = cs(NomIngComboBox->currentText());
-    try {
-        m_data.load(MeasureFilePath(m_context.baseFolder, tableName, m_ingredient, true));
-    } catch (const std::exception&) {
-        m_data.release();
-    }
+    return loadRegisterFile(
+        [this] { return MeasureFilePath(m_context.baseFolder, tableName, m_ingredient, true); });
 }
 
 std::string TCadMedCas2Form::MakeLine()
@@ -129,11 +134,15 @@ void TCadMedCas2Form::ClearFields()
 
 void TCadMedCas2Form::ApplyMode()
 {
+    // While an ingredient is being chosen in the combo the focus stays there.
+    const bool choosing = QApplication::focusWidget() == NomIngComboBox;
     applyCommonMode();
-    QuaMaskEdit->setEnabled(m_mode != RegisterMode::Empty);
-    AltNomBitBtn->setEnabled(m_mode == RegisterMode::Showing);
-    if (m_mode != RegisterMode::Empty)
+    QuaMaskEdit->setEnabled(mode() != RegisterMode::Empty);
+    AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
+    if (mode() != RegisterMode::Empty)
         QuaMaskEdit->setFocus();
+    if (choosing)
+        NomIngComboBox->setFocus();
 }
 
 bool TCadMedCas2Form::isFreeTarget(QWidget* next) const
@@ -143,7 +152,13 @@ bool TCadMedCas2Form::isFreeTarget(QWidget* next) const
 
 void TCadMedCas2Form::NomIngComboBoxChange()
 {
+    // Any change of ingredient, by mouse or keyboard, shows the new
+    // ingredient's measures at once: nothing can act on the previous one.
     ClearFields();
+    if (!isVisible() || !loadMeasures())
+        return;
+    setMode(RegisterMode::Empty);
+    ApplyMode();
 }
 
 void TCadMedCas2Form::onFocusChanged(QWidget* old, QWidget* now)
@@ -154,7 +169,8 @@ void TCadMedCas2Form::onFocusChanged(QWidget* old, QWidget* now)
 
 void TCadMedCas2Form::NomIngComboBoxExit(QWidget* next)
 {
-    loadMeasures();
+    if (cs(NomIngComboBox->currentText()) != m_ingredient && !loadMeasures())
+        return;
     if (next == LisBitBtn)
         return;
     setMode(RegisterMode::Empty);
@@ -175,10 +191,7 @@ bool TCadMedCas2Form::measureFree(bool forDelete, const QString& failure)
 
 bool TCadMedCas2Form::beforeChange()
 {
-    if (measureFree(false, QStringLiteral("Erro durante a alteração!")))
-        return true;
-    setMode(RegisterMode::Showing);
-    return false;
+    return measureFree(false, QStringLiteral("Erro durante a alteração!"));
 }
 
 bool TCadMedCas2Form::beforeDelete()
@@ -192,12 +205,9 @@ QString TCadMedCas2Form::listCaption() const
            QStringLiteral(" - (g/ml)");
 }
 
-QStringList TCadMedCas2Form::listItems() const
+QString TCadMedCas2Form::listItem(int record) const
 {
-    QStringList items;
-    for (const auto& line : m_data.records().lines())
-        items << qs(line);
-    return items;
+    return qs(m_data.records()[record]);
 }
 
 void TCadMedCas2Form::AltNomBitBtnClick()
@@ -206,9 +216,14 @@ void TCadMedCas2Form::AltNomBitBtnClick()
                   QStringLiteral("Nome da medida caseira já existe!"));
 }
 
-void TCadMedCas2Form::carryRename(const std::string& oldKey, const std::string& newKey)
+Transaction TCadMedCas2Form::newTransaction()
 {
-    carryMeasureRename(m_context.baseFolder, tableName, m_ingredient, oldKey, newKey, progress());
+    return Transaction::forTable(m_context.baseFolder, tableName);
+}
+
+void TCadMedCas2Form::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
+{
+    carryMeasureRename(m_context.baseFolder, tableName, m_ingredient, oldKey, newKey, changes, progress());
 }
 
 } // namespace treluza

@@ -9,13 +9,14 @@ class QLabel;
 namespace treluza {
 
 /** The household measures of each ingredient of the active table. */
-class TCadMedCas2Form : public TRegisterForm {
+class TCadMedCas2Form : public TRegisterForm, public TableWindow {
     Q_OBJECT
 public:
     explicit TCadMedCas2Form(FormContext& context, QWidget* parent = nullptr);
     ~TCadMedCas2Form() override;
 
-    /** The opener's hand-over: the active table's name. */
+    /** The opener's hand-over: the active table's name; mode Empty. */
+    void handOver(const std::string& table) override;
     std::string tableName;
 
     QLabel* NomIngLabel = nullptr;
@@ -46,12 +47,14 @@ protected:
     bool beforeChange() override;
     bool beforeDelete() override;
     QString listCaption() const override;
-    QStringList listItems() const override;
-    void carryRename(const std::string& oldKey, const std::string& newKey) override;
+    QString listItem(int record) const override;
+    Transaction newTransaction() override;
+    void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
-    /** Loads the measure file of the ingredient in the combo (created when missing). */
-    void loadMeasures();
+    /** Loads the measure file of the ingredient in the combo (created when
+     *  missing); false when it could not be read (the window then closes). */
+    bool loadMeasures();
     /** The usage scan: false (after the warning) when a preparation uses the measure. */
     bool measureFree(bool forDelete, const QString& failure);
     void onFocusChanged(QWidget* old, QWidget* now);

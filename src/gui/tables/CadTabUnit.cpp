@@ -46,11 +46,8 @@ void TCadTabForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRA NOME PARA NOVA TABELA DE INGREDIENTES"));
     setMode(RegisterMode::Empty);
-    try {
-        m_data.load(TableRegistryPath(m_context.baseFolder));
-    } catch (const std::exception&) {
-        m_data.release();
-    }
+    if (!loadRegisterFile([this] { return TableRegistryPath(m_context.baseFolder); }))
+        return;
     ClearFields();
     ApplyMode();
 }
@@ -82,7 +79,7 @@ void TCadTabForm::ApplyMode()
 {
     applyCommonMode();
     const bool open =
-        m_mode == RegisterMode::Inserting || (m_mode == RegisterMode::Showing && currentEditable());
+        mode() == RegisterMode::Inserting || (mode() == RegisterMode::Showing && currentEditable());
     DesTabMaskEdit->setEnabled(open);
     if (open)
         DesTabMaskEdit->setFocus();
@@ -128,7 +125,14 @@ void TCadTabForm::insertDeclined()
 
 void TCadTabForm::changeDeclined()
 {
+    ShowCurrent();
     DesTabMaskEdit->setFocus();
+}
+
+bool TCadTabForm::listed(int record) const
+{
+    // A damaged line whose name cannot name a folder is no table.
+    return isUsableName(m_data.keys()[record]);
 }
 
 void TCadTabForm::afterBrowse()

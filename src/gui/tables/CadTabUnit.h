@@ -31,6 +31,7 @@ protected:
     void changeDeclined() override;
     void afterBrowse() override;
     QString listCaption() const override;
+    bool listed(int record) const override;
 
 private:
     bool currentEditable() const;

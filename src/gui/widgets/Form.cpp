@@ -87,14 +87,13 @@ void TForm::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         QWidget* focused = QApplication::focusWidget();
-        auto* button = qobject_cast<QAbstractButton*>(focused);
-        if (button && !qobject_cast<QPushButton*>(button) && !qobject_cast<QToolButton*>(button))
-            button = nullptr; // check boxes and radio buttons move on like fields
-        if (button && button->window() == this && button->isEnabled()) {
+        QAbstractButton* button = qobject_cast<QPushButton*>(focused);
+        if (!button)
+            button = qobject_cast<QToolButton*>(focused);
+        if (m_enterPressesButtons && button && button->window() == this && button->isEnabled())
             button->click();
-        } else {
+        else
             focusNextControl();
-        }
         e->accept();
         return;
     }

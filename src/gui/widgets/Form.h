@@ -13,10 +13,12 @@
 //  * windowActivated() runs every time the window becomes the active window
 //    again (after each of its own dialogs closes); windowDeactivated() when it
 //    loses that place.
-//  * Enter is swallowed by the form: on a focused button it clicks the button,
-//    anywhere else it moves the focus to the next control in tab order.
+//  * Enter is swallowed by the form and moves the focus to the next control in
+//    tab order, on a focused button too (Space clicks a focused button).
+//    A window whose buttons answer Enter (the main menu, the message dialog,
+//    whose default button holds the focus) calls setEnterPressesButtons(true).
 //    Escape does nothing. Push buttons never become default by taking the
-//    focus; a window that wants a default button marks it with setDefault().
+//    focus.
 //  * A window without a close box (the default) cannot be closed by the
 //    window manager; code closes it with close(), done() or a button's modal
 //    result (TBitBtn::setModalResult).
@@ -44,6 +46,9 @@ public:
     void setClientSize(int width, int height);
 
     void setBorderIcons(BorderIcons icons);
+
+    /** Enter on a focused button clicks it instead of moving on. */
+    void setEnterPressesButtons(bool on) { m_enterPressesButtons = on; }
     BorderIcons borderIcons() const { return m_borderIcons; }
 
 protected:
@@ -66,6 +71,7 @@ private:
     bool m_openFlag = false;
     bool m_activationPending = false;
     BorderIcons m_borderIcons = BorderIcons::None;
+    bool m_enterPressesButtons = false;
 };
 
 } // namespace treluza

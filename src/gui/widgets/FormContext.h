@@ -63,6 +63,14 @@ public:
     virtual bool ScanIngredientUse(std::string_view table, std::string_view ingredient) = 0;
 };
 
+/** A window that works on the active table: the opener hands it the table's
+ *  name (as the registry spells it) before showing it. */
+class TableWindow {
+public:
+    virtual ~TableWindow() = default;
+    virtual void handOver(const std::string& table) = 0;
+};
+
 struct FormContext {
     /** The base folder; the data root "Dados" is under it. */
     std::filesystem::path baseFolder;

@@ -14,20 +14,20 @@ MessageHandler& TestHandler()
     return handler;
 }
 
-MessageHandler& DialogHandler()
+MessageDialog& DialogHandler()
 {
-    static MessageHandler dialog;
+    static MessageDialog dialog;
     return dialog;
 }
 
 } // namespace
 
-Answer ShowMessageDialog(const QString& text, MessageKind kind)
+Answer ShowMessageDialog(const QString& text, MessageKind kind, Answer defaultAnswer)
 {
     if (TestHandler())
         return TestHandler()(text, kind);
     if (DialogHandler())
-        return DialogHandler()(text, kind);
+        return DialogHandler()(text, kind, defaultAnswer);
     throw std::logic_error("no message dialog installed for: " + text.toStdString());
 }
 
@@ -41,14 +41,24 @@ void tellCore(std::string_view cp1252Text)
     tell(qs(cp1252Text));
 }
 
-bool ask(const QString& text)
+bool ask(const QString& text, Answer defaultAnswer)
 {
-    return ShowMessageDialog(text, MessageKind::Question) == Answer::Yes;
+    return ShowMessageDialog(text, MessageKind::Question, defaultAnswer) == Answer::Yes;
 }
 
 void tellUnreadable(const QString& path)
 {
     tell(QStringLiteral("Não foi possível ler o arquivo ") + path + QStringLiteral(" !"));
+}
+
+void tellStoreError(const StoreError& error)
+{
+    if (const auto* read = dynamic_cast<const FileReadError*>(&error))
+        tellUnreadable(QString::fromStdString(read->path().string()));
+    else if (const auto* write = dynamic_cast<const FileWriteError*>(&error))
+        tellUnreadable(QString::fromStdString(write->path().string()));
+    else
+        tell(QStringLiteral("Código inválido!")); // a name that cannot name a file
 }
 
 MessageHandler setMessageHandler(MessageHandler handler)
@@ -58,7 +68,7 @@ MessageHandler setMessageHandler(MessageHandler handler)
     return old;
 }
 
-void setMessageDialog(MessageHandler dialog)
+void setMessageDialog(MessageDialog dialog)
 {
     DialogHandler() = std::move(dialog);
 }

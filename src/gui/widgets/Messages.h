@@ -14,6 +14,7 @@
 //    empty handler gives the dialog back. Showing a message with neither is a
 //    programming error (std::logic_error).
 #include "core/store/Sinks.h"
+#include "core/store/StoreError.h"
 
 #include <QString>
 
@@ -23,24 +24,32 @@
 namespace treluza {
 
 using MessageHandler = std::function<Answer(const QString& text, MessageKind kind)>;
+/** The program's dialog also gets the answer a question's default button gives. */
+using MessageDialog = std::function<Answer(const QString& text, MessageKind kind, Answer defaultAnswer)>;
 
-Answer ShowMessageDialog(const QString& text, MessageKind kind);
+/** Shows a message or asks a question; a question's default button (the one
+ *  Enter presses) is "&SIM" unless defaultAnswer is Answer::No. */
+Answer ShowMessageDialog(const QString& text, MessageKind kind, Answer defaultAnswer = Answer::Yes);
 
 /** A message with "&OK". */
 void tell(const QString& text);
 /** A message of Windows-1252 core text. */
 void tellCore(std::string_view cp1252Text);
 /** A yes/no question; true for yes. */
-bool ask(const QString& text);
+bool ask(const QString& text, Answer defaultAnswer = Answer::Yes);
 
 /** "Não foi possível ler o arquivo <path> !" */
 void tellUnreadable(const QString& path);
+
+/** Tells what a failed read prevented ("Não foi possível ler o arquivo <path>
+ *  !"), or "Código inválido!" for a name that cannot name a file. */
+void tellStoreError(const StoreError& error);
 
 /** Installs the handler of a test; returns the one it replaces. */
 MessageHandler setMessageHandler(MessageHandler handler);
 
 /** Installs the program's message dialog (shown when no test handler is set). */
-void setMessageDialog(MessageHandler dialog);
+void setMessageDialog(MessageDialog dialog);
 
 /** The message sink of the windows: core messages go to ShowMessageDialog. */
 class DialogMessageSink final : public MessageSink {

@@ -1,6 +1,8 @@
 #include "gui/widgets/RegisterForm.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
+#include "core/store/RecordList.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
@@ -104,12 +106,31 @@ bool TRegisterForm::acceptNewKey(const std::string&)
     return true;
 }
 
-QStringList TRegisterForm::listItems() const
+bool TRegisterForm::acceptRenamedKey(const std::string&)
 {
-    QStringList items;
-    for (const auto& key : m_data.keys().lines())
-        items << qs(key);
-    return items;
+    return true;
+}
+
+QString TRegisterForm::listItem(int record) const
+{
+    return qs(m_data.keys()[record]);
+}
+
+bool TRegisterForm::loadRegisterFile(const std::function<std::filesystem::path()>& path, bool scrambled)
+{
+    m_data.release();
+    try {
+        if (scrambled)
+            m_data.loadScrambled(path(), progress());
+        else
+            m_data.load(path());
+        return true;
+    } catch (const StoreError& e) {
+        m_data.release();
+        tellStoreError(e);
+        close();
+        return false;
+    }
 }
 
 void TRegisterForm::applyCommonMode()
@@ -126,6 +147,7 @@ void TRegisterForm::applyCommonMode()
     AntBitBtn->setEnabled(showing);
     ProBitBtn->setEnabled(showing);
     LisBitBtn->setEnabled(!inserting);
+    AjuBitBtn->setEnabled(true);
     RetBitBtn->setEnabled(true);
     if (empty)
         keyEdit()->setFocus();
@@ -137,7 +159,7 @@ bool TRegisterForm::checkUnused(const std::function<std::vector<std::string>()>&
     std::vector<std::string> users;
     try {
         users = scan();
-    } catch (const std::exception&) {
+    } catch (const StoreError&) {
         tell(failure);
         return false;
     }
@@ -145,11 +167,6 @@ bool TRegisterForm::checkUnused(const std::function<std::vector<std::string>()>&
         return true;
     m_context.iteVerForm->showUsage(message, users);
     return false;
-}
-
-ProgressSink& TRegisterForm::progress()
-{
-    return m_context.progress();
 }
 
 void TRegisterForm::logicError()
@@ -170,8 +187,12 @@ void TRegisterForm::keyEditExit(QWidget* next)
         if (found) {
             ShowCurrent();
             m_mode = RegisterMode::Showing;
+            clearUnsaved();
         } else if (acceptNewKey(key)) {
             m_mode = RegisterMode::Inserting;
+            // A new record counts as unsaved at once.
+            if (m_tracksUnsaved)
+                markUnsaved();
         } else {
             keyEdit()->setFocus();
             return;
@@ -190,9 +211,89 @@ void TRegisterForm::keyEditExit(QWidget* next)
 
 void TRegisterForm::NovBitBtnClick()
 {
+    AskToSave();
     ClearFields();
+    clearUnsaved();
     m_mode = RegisterMode::Empty;
     ApplyMode();
+}
+
+void TRegisterForm::commitInsert(const std::string& line)
+{
+    m_data.insert(line);
+    saveFile();
+}
+
+void TRegisterForm::commitChange(const std::string& line)
+{
+    m_data.replaceCurrent(line);
+    saveFile();
+}
+
+void TRegisterForm::commitDelete()
+{
+    m_data.removeCurrent();
+    saveFile();
+}
+
+bool TRegisterForm::storeInsert()
+{
+    const StoreReports reports = storeReports();
+    const RegisterData before = m_data;
+    try {
+        commitInsert(MakeLine());
+    } catch (const StoreError&) {
+        if (!reports.keepFailedStores)
+            m_data = before;
+        tell(QStringLiteral("Erro durante inclusão!"));
+        return false;
+    }
+    clearUnsaved();
+    if (reports.successMessages)
+        tell(QStringLiteral("Inclusão efetuada com sucesso!"));
+    return true;
+}
+
+bool TRegisterForm::storeChange()
+{
+    const StoreReports reports = storeReports();
+    const RegisterData before = m_data;
+    try {
+        commitChange(MakeLine());
+    } catch (const StoreError&) {
+        if (!reports.keepFailedStores)
+            m_data = before;
+        tell(QStringLiteral("Erro durante a alteração!"));
+        return false;
+    }
+    clearUnsaved();
+    if (reports.successMessages)
+        tell(QStringLiteral("Alteração efetuada com sucesso!"));
+    return true;
+}
+
+bool TRegisterForm::canStore() const
+{
+    return m_mode == RegisterMode::Inserting || m_mode == RegisterMode::Showing;
+}
+
+bool TRegisterForm::storeSilently()
+{
+    if (m_mode == RegisterMode::Inserting)
+        return storeInsert();
+    return storeChange();
+}
+
+bool TRegisterForm::AskToSave()
+{
+    if (!m_unsaved)
+        return true;
+    bool stored = true;
+    if (canStore() && ask(QStringLiteral("Os dados não foram gravados! Deseja gravá-los?")))
+        stored = storeSilently();
+    if (stored)
+        clearUnsaved();
+    return stored;
 }
 
 void TRegisterForm::GraBitBtnClick()
@@ -200,35 +301,31 @@ void TRegisterForm::GraBitBtnClick()
     if (m_mode == RegisterMode::Showing)
         m_mode = RegisterMode::Changing;
     if (m_mode == RegisterMode::Inserting) {
+        if (!beforeInsert())
+            return;
         if (!ask(QStringLiteral("Confirma inclusão?"))) {
             insertDeclined();
             return;
         }
-        try {
-            m_data.insert(MakeLine());
-            saveFile();
-            tell(QStringLiteral("Inclusão efetuada com sucesso!"));
-        } catch (const std::exception&) {
-            tell(QStringLiteral("Erro durante inclusão!"));
-        }
-        m_mode = RegisterMode::Empty;
+        const bool stored = storeInsert();
+        if (stored || storeReports().keepFailedStores)
+            m_mode = storeReports().modeAfterStore;
         ApplyMode();
     } else if (m_mode == RegisterMode::Changing) {
-        if (!beforeChange())
+        if (!beforeChange()) {
+            changeDeclined();
+            if (m_mode == RegisterMode::Changing)
+                m_mode = RegisterMode::Showing;
             return;
+        }
         if (!ask(QStringLiteral("Confirma alteração?"))) {
             m_mode = RegisterMode::Showing;
             changeDeclined();
             return;
         }
-        try {
-            m_data.replaceCurrent(MakeLine());
-            saveFile();
-            tell(QStringLiteral("Alteração efetuada com sucesso!"));
-        } catch (const std::exception&) {
-            tell(QStringLiteral("Erro durante a alteração!"));
-        }
-        m_mode = RegisterMode::Empty;
+        const bool stored = storeChange();
+        m_mode =
+            stored || storeReports().keepFailedStores ? storeReports().modeAfterStore : RegisterMode::Showing;
         ApplyMode();
     } else {
         logicError();
@@ -244,16 +341,26 @@ void TRegisterForm::ExcBitBtnClick()
         return;
     }
     if (!beforeDelete()) {
-        m_mode = RegisterMode::Showing;
+        if (m_mode == RegisterMode::Deleting)
+            m_mode = RegisterMode::Showing;
     } else if (ask(QStringLiteral("Confirma exclusão?"))) {
+        const StoreReports reports = storeReports();
+        const RegisterData before = m_data;
         try {
-            m_data.removeCurrent();
-            saveFile();
-            tell(QStringLiteral("Exclusão efetuada com sucesso!"));
-        } catch (const std::exception&) {
+            commitDelete();
+            clearUnsaved();
+            if (reports.successMessages)
+                tell(QStringLiteral("Exclusão efetuada com sucesso!"));
+            m_mode = RegisterMode::Empty;
+        } catch (const StoreError&) {
             tell(QStringLiteral("Erro durante exclusão!"));
+            if (reports.keepFailedStores) {
+                m_mode = RegisterMode::Empty;
+            } else {
+                m_data = before;
+                m_mode = RegisterMode::Showing;
+            }
         }
-        m_mode = RegisterMode::Empty;
     } else {
         m_mode = RegisterMode::Showing;
     }
@@ -262,6 +369,8 @@ void TRegisterForm::ExcBitBtnClick()
 
 void TRegisterForm::AntBitBtnClick()
 {
+    if (!AskToSave())
+        return;
     ProBitBtn->setEnabled(true);
     if (m_data.current() < 1) {
         AntBitBtn->setEnabled(false);
@@ -269,15 +378,19 @@ void TRegisterForm::AntBitBtnClick()
     }
     m_data.setCurrent(std::min(m_data.current(), m_data.count()) - 1);
     ShowCurrent();
+    clearUnsaved();
     afterBrowse();
 }
 
 void TRegisterForm::ProBitBtnClick()
 {
+    if (!AskToSave())
+        return;
     AntBitBtn->setEnabled(true);
     if (m_data.current() < m_data.count() - 1) {
         m_data.setCurrent(m_data.current() + 1);
         ShowCurrent();
+        clearUnsaved();
         afterBrowse();
     } else {
         ProBitBtn->setEnabled(false);
@@ -286,14 +399,33 @@ void TRegisterForm::ProBitBtnClick()
 
 void TRegisterForm::LisBitBtnClick()
 {
+    if (!AskToSave())
+        return;
     if (m_data.empty()) {
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return;
     }
-    const int selected = std::clamp(m_data.current(), 0, m_data.count() - 1);
-    const int picked = m_context.lisForm->pick(listCaption(), listItems(), selected);
-    m_data.setCurrent(picked >= 0 && picked < m_data.count() ? picked : selected);
+    // The picker shows the listed records; its answer is mapped back.
+    std::vector<int> records;
+    QStringList items;
+    int selected = 0;
+    for (int i = 0; i < m_data.count(); ++i) {
+        if (!listed(i))
+            continue;
+        if (i <= m_data.current())
+            selected = static_cast<int>(records.size());
+        records.push_back(i);
+        items << listItem(i);
+    }
+    if (records.empty()) {
+        tell(QStringLiteral("Não existem registros no arquivo!"));
+        return;
+    }
+    const int picked = m_context.lisForm->pick(listCaption(), items, selected);
+    m_data.setCurrent(records[static_cast<std::size_t>(
+        picked >= 0 && picked < static_cast<int>(records.size()) ? picked : selected)]);
     ShowCurrent();
+    clearUnsaved();
     m_mode = RegisterMode::Showing;
     ApplyMode();
 }
@@ -306,7 +438,14 @@ void TRegisterForm::AjuBitBtnClick()
 
 void TRegisterForm::RetBitBtnClick()
 {
+    // What the user typed is never dropped silently: a store that failed on
+    // the way out leaves the choice of leaving without it.
+    if (!AskToSave() && !ask(QStringLiteral("Deseja sair sem gravar as alterações?"), Answer::No))
+        return;
+    if (!beforeLeave())
+        return;
     m_data.release();
+    clearUnsaved();
     keyEdit()->setEnabled(true);
     keyEdit()->setFocus();
     accept();
@@ -327,22 +466,53 @@ bool TRegisterForm::renameCurrent(const QString& caption, const QString& existsM
         tell(QStringLiteral("Código inválido!"));
         return false;
     }
+    if (!acceptRenamedKey(newKey))
+        return false;
     if (m_data.keys().find(newKey) >= 0) {
         tell(existsMessage);
         return false;
     }
-    keyEdit()->setCoreText(newKey);
+    // A register without unsaved edits renames what is stored; the others
+    // store their edits with the new name, as a save would.
+    std::string line = m_data.records()[m_data.current()];
+    if (m_tracksUnsaved) {
+        keyEdit()->setCoreText(newKey);
+        line = MakeLine();
+    } else {
+        SetFieldOf(1, line, newKey);
+    }
+    const RegisterData before = m_data;
     try {
-        m_data.renameCurrent(newKey, MakeLine());
-        saveFile();
-        carryRename(oldKey, newKey);
-    } catch (const std::exception&) {
+        m_data.renameCurrent(newKey, line);
+        Transaction changes = newTransaction();
+        stageOwnFile(changes);
+        carryRename(oldKey, newKey, changes);
+        changes.commit();
+    } catch (const StoreError&) {
+        // Nothing changed on disk: the record keeps its old name everywhere.
+        m_data = before;
+        keyEdit()->setCoreText(oldKey);
         tell(QStringLiteral("Erro durante a alteração!"));
+        return false;
     }
     m_data.lookup(newKey);
+    if (!m_tracksUnsaved)
+        ShowCurrent();
+    clearUnsaved();
+    afterRename(oldKey, newKey);
     return true;
 }
 
-void TRegisterForm::carryRename(const std::string&, const std::string&) {}
+Transaction TRegisterForm::newTransaction()
+{
+    return Transaction(m_data.path().parent_path());
+}
+
+void TRegisterForm::stageOwnFile(Transaction& changes)
+{
+    changes.write(m_data.path(), m_data.fileBytes(progress()));
+}
+
+void TRegisterForm::carryRename(const std::string&, const std::string&, Transaction&) {}
 
 } // namespace treluza

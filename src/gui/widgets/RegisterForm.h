@@ -2,17 +2,29 @@
 // TRegisterForm: the register cycle every register window shares.
 //
 // How to use it: derive the register from TRegisterForm, call
-// buildButtonRow() in the constructor, then build the fields and implement
-// the hooks: keyEdit() (the name field), MakeLine(), ShowCurrent(),
-// ClearFields(), ApplyMode(). Connect the buttons with connectButtons() and
-// the name field's Exit to keyEditExit(). The base then runs, with the
-// system's messages: the exit of the name field (lookup, Empty -> Showing or
+// buildButtonRow() in the constructor, then build the fields, connect the
+// name field's Exit to keyEditExit() and call connectButtons(). Implement
+// keyEdit() (the name field), MakeLine(), ShowCurrent(), ClearFields(),
+// ApplyMode() and listCaption(). The base then runs, with the system's
+// messages: the exit of the name field (lookup, Empty -> Showing or
 // Inserting, "Código inválido!"), "&Novo", "&Grava" (insert or change with
 // their confirmations and failure messages), "&Exclui", "&Anterior",
 // "&Próximo", "&Lista", "A&juda", "&Retorna", the rename through the rename
-// dialog, and "Erro de lógica!" for a request in a mode where it cannot
-// happen. A register adds its own checks through beforeChange(),
-// beforeDelete() and the other virtual hooks.
+// dialog (renameCurrent()), and "Erro de lógica!" for a request in a mode
+// where it cannot happen.
+//
+// What differs between registers goes through the virtual hooks below:
+// checks before a store (beforeInsert(), beforeChange(), beforeDelete()), what
+// a store writes (commitInsert(), commitChange(), commitDelete(),
+// carryRename()), what a declined question leaves (insertDeclined(),
+// changeDeclined()), whether stores are reported and where the mode goes
+// after them (storeReports()), and what leaving the window takes
+// (beforeLeave()). A register that tracks unsaved edits calls
+// setTracksUnsaved(true) and markUnsaved() from its edits' change events;
+// the base then asks "Os dados não foram gravados! Deseja gravá-los?"
+// (AskToSave) before "&Novo", "&Anterior", "&Próximo", "&Lista" and
+// "&Retorna".
+#include "core/store/Journal.h"
 #include "core/store/RegisterData.h"
 #include "core/store/Sinks.h"
 #include "gui/widgets/Form.h"
@@ -45,9 +57,10 @@ public:
     TBitBtn* RetBitBtn = nullptr;
 
     RegisterMode mode() const { return m_mode; }
-    /** The register mode; openers hand over mode Empty. */
-    void setMode(RegisterMode mode) { m_mode = mode; }
     const RegisterData& data() const { return m_data; }
+    /** Edits changed since the record was shown, cleared or stored (registers
+     *  that track them). */
+    bool unsaved() const { return m_unsaved; }
 
     /** The shared handlers (public so that tests and openers can reach them). */
     void keyEditExit(QWidget* next);
@@ -60,12 +73,22 @@ public:
     void AjuBitBtnClick();
     void RetBitBtnClick();
 
+    /** Offers to store edits not yet stored, before they are dropped; false
+     *  when the user wanted them stored and the store failed (the edits are
+     *  kept and still unsaved). */
+    bool AskToSave();
+
 protected:
     /** Makes the eight buttons in a row at the top, each width x height;
      *  returns the y below them. */
     int buildButtonRow(int width, int height);
     /** Connects the eight buttons to their handlers. */
     void connectButtons();
+
+    void setMode(RegisterMode mode) { m_mode = mode; }
+    void setTracksUnsaved(bool on) { m_tracksUnsaved = on; }
+    void markUnsaved() { m_unsaved = true; }
+    void clearUnsaved() { m_unsaved = false; }
 
     virtual TMaskEdit* keyEdit() = 0;
     /** The record line of the fields. */
@@ -74,27 +97,73 @@ protected:
     virtual void ClearFields() = 0;
     /** Enables the controls and places the focus for the current mode. */
     virtual void ApplyMode() = 0;
+    virtual QString listCaption() const = 0;
+    /** Whether the list picker offers a record, and the line it shows for it
+     *  (its key unless overridden). */
+    virtual bool listed(int /*record*/) const { return true; }
+    virtual QString listItem(int record) const;
 
     /** Writes the record list to the file. */
-    virtual void saveFile() { m_data.save(); }
+    void saveFile() { m_data.save(progress()); }
     /** Whether leaving a blank name towards next needs no message. */
     virtual bool isFreeTarget(QWidget* next) const;
     /** A new name typed in mode Empty: false refuses it (with a message of the
      *  register's own) and keeps the focus on the name. */
     virtual bool acceptNewKey(const std::string& key);
-    /** Checks before "Confirma alteração?"; false stops the change (the hook
-     *  sets the mode and applies it). */
+    /** Checks before a question; false stops the store (the hook shows why and
+     *  leaves the mode it wants, Showing unless it says otherwise). */
+    virtual bool beforeInsert() { return true; }
     virtual bool beforeChange() { return true; }
-    /** Checks before "Confirma exclusão?"; false stops the delete and returns
-     *  to mode Showing. */
     virtual bool beforeDelete() { return true; }
+    /** A declined "Confirma inclusão?": the mode stays Inserting. */
     virtual void insertDeclined() {}
-    virtual void changeDeclined() {}
+    /** A declined or refused change: by default the stored record is shown
+     *  again, so the edits never hold what the file does not. */
+    virtual void changeDeclined() { ShowCurrent(); }
+
+    /** What a confirmed insert, change or delete does to the record list and
+     *  the files; throws (a StoreError) when a write fails. By default the
+     *  record list changes and the whole file is written. */
+    virtual void commitInsert(const std::string& line);
+    virtual void commitChange(const std::string& line);
+    virtual void commitDelete();
+
+    /** Whether stores show their success message; the mode after a
+     *  confirmed insert or change (Empty for the small registers); and whether
+     *  the record list keeps a store whose write failed (the small registers
+     *  write it with their next save) or goes back to what the files hold (a
+     *  register whose store also changes other files, which must stay in step
+     *  with it; its edits stay on screen, unsaved). */
+    struct StoreReports {
+        bool successMessages = true;
+        RegisterMode modeAfterStore = RegisterMode::Empty;
+        bool keepFailedStores = true;
+    };
+    virtual StoreReports storeReports() const { return {}; }
+
+    /** Whether AskToSave may store in the current mode. */
+    virtual bool canStore() const;
+
+    /** Runs before "&Retorna" closes the window (after AskToSave); false keeps
+     *  the window open. */
+    virtual bool beforeLeave() { return true; }
+
+    /** The transaction that holds a rename: by default in the folder of the
+     *  register's file; registers whose renames reach other files of the
+     *  table use the table's folder. */
+    virtual Transaction newTransaction();
+    /** Stages the register's own file as the record list holds it. */
+    virtual void stageOwnFile(Transaction& changes);
+    /** Stages what a rename carries into the files that name the key. The
+     *  record list already holds the new line. */
+    virtual void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes);
+    /** Runs after a rename was written. */
+    virtual void afterRename(const std::string& /*oldKey*/, const std::string& /*newKey*/) {}
+    /** A new name the register cannot use: false refuses it (after its message). */
+    virtual bool acceptRenamedKey(const std::string& key);
+
     /** Runs after "&Anterior" or "&Próximo" showed another record. */
     virtual void afterBrowse() {}
-    virtual QString listCaption() const = 0;
-    /** The lines the list picker offers: the key list unless overridden. */
-    virtual QStringList listItems() const;
 
     /** The part of ApplyMode every register shares: in mode Empty the fields
      *  are cleared and only the name field is open; "&Grava" works while
@@ -109,23 +178,43 @@ protected:
     bool checkUnused(const std::function<std::vector<std::string>()>& scan, const std::string& message,
                      const QString& failure);
 
+    /** Loads the register's file (built by path, which may throw for a name
+     *  that cannot name a file); when it cannot be read, says so and closes
+     *  the window (nothing that could overwrite the file stays open) and
+     *  returns false. */
+    bool loadRegisterFile(const std::function<std::filesystem::path()>& path, bool scrambled = false);
+
     /** The progress window for long file work (a silent sink when there is none). */
-    ProgressSink& progress();
+    ProgressSink& progress() { return m_context.progress(); }
 
     /** Shows "Erro de lógica!" and closes the window. */
     void logicError();
 
-    /** The rename of the current record through the rename dialog: refuses a
-     *  blank name and a name the key list holds (existsMessage), then replaces
-     *  the record, saves the file and calls CarryRename with the old and new
-     *  key texts. Returns whether the record was renamed. */
+    /** The rename of the current record through the rename dialog (mode
+     *  Showing): refuses a blank name, a name acceptRenamedKey() refuses and
+     *  a name the key list holds (existsMessage); then replaces the record,
+     *  writes the file and carries the rename in one step. A register that
+     *  tracks unsaved edits stores its edits with the new name; the others
+     *  store the stored record under the new name and show it. When a step
+     *  fails the record list is as before, "Erro durante a alteração!" is
+     *  shown and false returned. */
     bool renameCurrent(const QString& caption, const QString& existsMessage);
-    /** Carries a rename into the files that name the key; throws on failure. */
-    virtual void carryRename(const std::string& oldKey, const std::string& newKey);
+
+    /** Stores the record without the confirmation questions (AskToSave and
+     *  the silent writes before opening another window); reports as a
+     *  confirmed store does. Returns whether it was stored. */
+    bool storeSilently();
 
     FormContext& m_context;
     RegisterData m_data;
+
+private:
+    bool storeInsert();
+    bool storeChange();
+
     RegisterMode m_mode = RegisterMode::Empty;
+    bool m_tracksUnsaved = false;
+    bool m_unsaved = false;
 };
 
 } // namespace treluza

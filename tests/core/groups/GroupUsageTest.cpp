@@ -7,15 +7,14 @@
 
 #include "support/TempFolder.h"
 
+#include "support/Names.h"
+
 #include <gtest/gtest.h>
 
 namespace treluza {
 namespace {
 
-std::string pad(const std::string& s, int width)
-{
-    return s + std::string(static_cast<std::size_t>(width) - s.size(), ' ');
-}
+using testing::pad;
 
 std::string record(int fields, int groupField, const std::string& key, const std::string& group)
 {

@@ -4,6 +4,8 @@
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
 
+#include "support/Names.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,11 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string pad(std::string s, std::size_t width)
-{
-    s.resize(width, ' ');
-    return s;
-}
+using testing::pad;
 
 // An ingredient line of a preparation: the ingredient's 60-character key and
 // a few of the other 21 fields.

@@ -7,15 +7,14 @@
 
 #include "support/TempFolder.h"
 
+#include "support/Names.h"
+
 #include <gtest/gtest.h>
 
 namespace treluza {
 namespace {
 
-std::string pad(const std::string& s, int width)
-{
-    return s + std::string(static_cast<std::size_t>(width) - s.size(), ' ');
-}
+using testing::pad;
 
 // An ingredient line with its 60-character ingredient (field 1) and its
 // 20-character measure (field 11); the other fields hold their own numbers.

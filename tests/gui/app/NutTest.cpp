@@ -6,6 +6,7 @@
 #include "gui/app/NutUnit.h"
 #include "gui/dialogs/LisUnit.h"
 #include "harness/GuiHarness.h"
+#include "support/Names.h"
 
 #include <QListWidget>
 #include <QToolButton>
@@ -18,17 +19,11 @@ namespace {
 
 const QString kCaption = QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0");
 
-std::string pad20(const std::string& name)
-{
-    std::string s = name;
-    s.resize(20, ' ');
-    return s;
-}
-
 // A window that only records that it was opened, and on which table.
-class ProbeForm : public TForm {
+class ProbeForm : public TForm, public TableWindow {
     Q_OBJECT
 public:
+    void handOver(const std::string& table) override { tableName = table; }
     std::string tableName;
     int opened = 0;
     std::function<void()> onOpen;
@@ -69,17 +64,17 @@ struct Menu {
     {
         auto* probe = new ProbeForm;
         probe->setParent(form, Qt::Dialog);
-        form->plugWindow(button, probe, [probe](const std::string& t) { probe->tableName = t; });
+        form->plugWindow(button, probe, probe);
         return probe;
     }
 };
 
 const std::string kRegistry =
-    pad20("Tabela 1") + "|Minha tabela|1|\r\n" + pad20("TACO") + "|Tabela oficial|0|\r\n";
+    testing::name20("Tabela 1") + "|Minha tabela|1|\r\n" + testing::name20("TACO") + "|Tabela oficial|0|\r\n";
 
 } // namespace
 
-class TreluzaV4Test : public QObject {
+class NutTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -129,42 +124,42 @@ private slots:
     {
         Menu m;
         m.writeRegistry(kRegistry);
-        m.writeConfig(true, pad20("Tabela 1"));
-        g_activeTableEditable = false;
+        m.writeConfig(true, testing::name20("Tabela 1"));
+        m.env.context().activeTableEditable = false;
         m.form->ReadActiveTable();
         QVERIFY(m.form->fixed());
         QCOMPARE(m.form->windowTitle(), kCaption + QStringLiteral(" - Tabela Ativa :Tabela 1            "));
-        QVERIFY(g_activeTableEditable);
+        QVERIFY(m.env.context().activeTableEditable);
         ProbeForm* probe = m.plug(MenuButton::Ingredients);
         MessageScript none;
         click(*m.form->CadIngBitBtn);
         QCOMPARE(probe->opened, 1);
-        QCOMPARE(probe->tableName, pad20("Tabela 1"));
+        QCOMPARE(probe->tableName, testing::name20("Tabela 1"));
     }
 
     void nameInAnotherCaseTakesTheRegistrySpellingButTheCaptionKeepsItsOwn()
     {
         Menu m;
         m.writeRegistry(kRegistry);
-        m.writeConfig(true, pad20("taco"));
-        g_activeTableEditable = true;
+        m.writeConfig(true, testing::name20("taco"));
+        m.env.context().activeTableEditable = true;
         m.form->ReadActiveTable();
         QVERIFY(m.form->fixed());
-        QCOMPARE(m.form->activeTableName(), pad20("TACO"));
+        QCOMPARE(m.form->activeTableName(), testing::name20("TACO"));
         QVERIFY(m.form->windowTitle().endsWith(QStringLiteral(":taco                ")));
-        QVERIFY(!g_activeTableEditable); // flag "0": consultation only
+        QVERIFY(!m.env.context().activeTableEditable); // flag "0": consultation only
     }
 
     void unknownFixedTableKeepsTheCaptionAndAsksForATable()
     {
         Menu m;
         m.writeRegistry(kRegistry);
-        m.writeConfig(true, pad20("Sumiu"));
-        g_activeTableEditable = true;
+        m.writeConfig(true, testing::name20("Sumiu"));
+        m.env.context().activeTableEditable = true;
         m.form->ReadActiveTable();
         QVERIFY(!m.form->fixed());
         QVERIFY(m.form->windowTitle().endsWith(QStringLiteral(":Sumiu               ")));
-        QVERIFY(g_activeTableEditable); // kept as it was
+        QVERIFY(m.env.context().activeTableEditable); // kept as it was
         ProbeForm* probe = m.plug(MenuButton::Preparations);
         auto picked = onNextModal<TLisForm>([](TLisForm& lis) {
             QCOMPARE(lis.windowTitle(), QStringLiteral("LISTA DE TABELAS"));
@@ -176,23 +171,23 @@ private slots:
         });
         click(*m.form->CadTreluzaRotRotBitBtn);
         QVERIFY(*picked);
-        QCOMPARE(probe->tableName, pad20("TACO"));
-        QVERIFY(!g_activeTableEditable);
+        QCOMPARE(probe->tableName, testing::name20("TACO"));
+        QVERIFY(!m.env.context().activeTableEditable);
         // The pick is not remembered: the menu reads the configuration again.
         QVERIFY(!m.form->fixed());
-        QCOMPARE(m.form->activeTableName(), pad20("Sumiu"));
+        QCOMPARE(m.form->activeTableName(), testing::name20("Sumiu"));
     }
 
     void flagWithABlankOrEmptyIsConsultationOnly()
     {
         Menu m;
-        m.writeRegistry(pad20("A") + "|x|1 |\r\n" + pad20("B") + "|y||\r\n");
+        m.writeRegistry(testing::name20("A") + "|x|1 |\r\n" + testing::name20("B") + "|y||\r\n");
         for (const char* name : {"A", "B"}) {
-            m.writeConfig(true, pad20(name));
-            g_activeTableEditable = true;
+            m.writeConfig(true, testing::name20(name));
+            m.env.context().activeTableEditable = true;
             m.form->ReadActiveTable();
             QVERIFY(m.form->fixed());
-            QVERIFY(!g_activeTableEditable);
+            QVERIFY(!m.env.context().activeTableEditable);
         }
     }
 
@@ -212,7 +207,7 @@ private slots:
     {
         Menu m;
         m.writeRegistry(kRegistry);
-        m.writeConfig(false, pad20("Outra")); // named, not fixed
+        m.writeConfig(false, testing::name20("Outra")); // named, not fixed
         m.form->ReadActiveTable();
         ProbeForm* ingredientGroups = m.plug(MenuButton::IngredientGroups);
         ProbeForm* preparationGroups = m.plug(MenuButton::PreparationGroups);
@@ -221,7 +216,7 @@ private slots:
         click(*m.form->RelBitBtn);
         QVERIFY(none.done());
         QCOMPARE(ingredientGroups->opened, 1);
-        QCOMPARE(ingredientGroups->tableName, pad20("Outra"));
+        QCOMPARE(ingredientGroups->tableName, testing::name20("Outra"));
         QCOMPARE(preparationGroups->opened, 1);
     }
 
@@ -239,7 +234,7 @@ private slots:
         click(*m.form->GruBitBtn);
         QVERIFY(*picked);
         QCOMPARE(ingredientGroups->opened, 1);
-        QCOMPARE(ingredientGroups->tableName, pad20("TACO"));
+        QCOMPARE(ingredientGroups->tableName, testing::name20("TACO"));
     }
 
     void configurationTakesEffectWhenItsWindowCloses()
@@ -249,7 +244,7 @@ private slots:
         m.form->ReadActiveTable();
         QCOMPARE(m.form->windowTitle(), kCaption);
         ProbeForm* config = m.plug(MenuButton::Config);
-        config->onOpen = [&m] { m.writeConfig(true, pad20("Tabela 1")); };
+        config->onOpen = [&m] { m.writeConfig(true, testing::name20("Tabela 1")); };
         click(*m.form->CfgNutBitBtn);
         QCOMPARE(config->opened, 1);
         QVERIFY(m.form->fixed());
@@ -289,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TreluzaV4Test)
+QTEST_MAIN(NutTest)
 #include "NutTest.moc"

@@ -68,8 +68,7 @@ private slots:
         GuiEnvironment::writeBytes(env.base() / "Dados" / "ArqTab.dad", "Alfa                |a|1|\r\n");
         TTreluzaV4Form menu(env.context());
         TCadGruIngForm groups(env.context());
-        menu.plugWindow(MenuButton::IngredientGroups, &groups,
-                        [&](const std::string& table) { groups.tableName = table; });
+        menu.plugWindow(MenuButton::IngredientGroups, &groups, &groups);
         QVERIFY(openForm(menu));
         std::shared_ptr<bool> opened;
         auto picked = onNextModal<TLisForm>([&](TLisForm& picker) {

@@ -5,6 +5,7 @@
 #include "gui/dialogs/IteVerUnit.h"
 #include "gui/widgets/BitBtn.h"
 #include "harness/GuiHarness.h"
+#include "support/Names.h"
 
 #include <QListWidget>
 #include <QProgressBar>
@@ -15,11 +16,7 @@ using namespace treluza::test;
 
 namespace {
 
-std::string pad(std::string s, std::size_t n)
-{
-    s.resize(n, ' ');
-    return s;
-}
+using testing::pad;
 
 const std::string kTable = pad("Tabela 1", 20);
 const std::string kEquals(73, '=');

@@ -103,7 +103,7 @@ private slots:
         screenshot(f.form, QStringLiteral("cadtab_consultation"));
     }
 
-    void changeRewritesTheDescriptionAndDeclineKeepsShowing()
+    void changeRewritesTheDescriptionAndDeclineShowsTheStoredOne()
     {
         Fixture f;
         GuiEnvironment::writeBytes(f.env.base() / "Dados" / "ArqTab.dad", line("T1", "Velha"));
@@ -117,7 +117,10 @@ private slots:
             click(*f.form.GraBitBtn);
             QVERIFY(script.done());
             QCOMPARE(f.form.mode(), RegisterMode::Showing);
+            // The edits never hold what the file does not.
+            QCOMPARE(f.form.DesTabMaskEdit->maskText().trimmed(), QStringLiteral("Velha"));
         }
+        f.form.DesTabMaskEdit->setMaskText(QStringLiteral("Nova"));
         {
             MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
                                  {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};

@@ -87,7 +87,9 @@ private slots:
         QCOMPARE(f.activations, 1);
     }
 
-    void enterMovesToTheNextControlAndClicksAFocusedButton()
+    // Enter moves on everywhere, a focused button included; Space clicks it.
+    // A window whose buttons answer Enter asks for it.
+    void enterMovesToTheNextControlAndSpaceClicksAFocusedButton()
     {
         SampleForm f;
         QVERIFY(openForm(f));
@@ -98,9 +100,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.check);
         pressEnter(f);
         QCOMPARE(QApplication::focusWidget(), f.button);
-        QCOMPARE(f.clicks, 0);
         pressEnter(f);
+        QCOMPARE(f.clicks, 0);
+        QVERIFY(QApplication::focusWidget() != f.button);
+        f.button->setFocus();
+        QTest::keyClick(f.button, Qt::Key_Space);
         QCOMPARE(f.clicks, 1);
+        f.setEnterPressesButtons(true);
+        f.button->setFocus();
+        pressEnter(f);
+        QCOMPARE(f.clicks, 2);
         QVERIFY(f.isVisible());
         QVERIFY(!f.button->autoDefault());
     }
