@@ -6,7 +6,8 @@ namespace treluza {
 
 bool IngredientValueTracker::tracks(int field)
 {
-    return recipeValueOfIngredientField(field) >= 0 || field == IngField::UnitCost || field == IngField::QuoteDate;
+    return recipeValueOfIngredientField(field) >= 0 || field == IngField::UnitCost ||
+           field == IngField::QuoteDate;
 }
 
 TrackedValue* IngredientValueTracker::slot(int field)

@@ -8,6 +8,7 @@
 #include "core/tables/TableRegistry.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
+#include "gui/widgets/FormLayout.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/NameFilter.h"
@@ -68,18 +69,12 @@ TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(
 
 QLabel* TCadIngForm::caption(const QString& text, int x, int y, int width, Qt::Alignment align)
 {
-    auto* label = new QLabel(text, this);
-    label->setGeometry(x, y, width, kCaptionHeight);
-    label->setAlignment(align | Qt::AlignVCenter);
-    return label;
+    return placeCaption(this, text, QRect(x, y, width, kCaptionHeight), align);
 }
 
 TMaskEdit* TCadIngForm::edit(const char* name, const QString& mask, int x, int y, int width)
 {
-    auto* e = new TMaskEdit(mask, this);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(x, y, width, kEditHeight);
-    return e;
+    return placeMaskEdit(this, name, mask, QRect(x, y, width, kEditHeight));
 }
 
 void TCadIngForm::buildValueRows(int top)
@@ -92,8 +87,6 @@ void TCadIngForm::buildValueRows(int top)
     AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
     AltNomBitBtn->setToolTip(QStringLiteral("Altera nome do ingrediente"));
     AltNomBitBtn->setGeometry(604, top + 2 + kCaptionHeight, 28, 24);
-    if (AltNomBitBtn->icon().isNull())
-        AltNomBitBtn->setText(QStringLiteral("..."));
 
     struct Row {
         TMaskEdit** value;
@@ -163,12 +156,10 @@ void TCadIngForm::buildCostAndGroup(int top)
     NomGruComboBox->setObjectName(QStringLiteral("NomGruComboBox"));
     NomGruComboBox->setEditable(false);
     NomGruComboBox->setGeometry(x, y + kCaptionHeight, 230, kEditHeight + 2);
-    LimNomGruBitBtn = new TBitBtn(QString(), glyph(QStringLiteral("limpa")), this);
+    LimNomGruBitBtn = new TBitBtn(QStringLiteral("X"), this);
     LimNomGruBitBtn->setObjectName(QStringLiteral("LimNomGruBitBtn"));
     LimNomGruBitBtn->setToolTip(QStringLiteral("Limpa campo Grupo"));
     LimNomGruBitBtn->setGeometry(x + 234, y + kCaptionHeight, 26, kEditHeight + 2);
-    if (LimNomGruBitBtn->icon().isNull())
-        LimNomGruBitBtn->setText(QStringLiteral("X"));
 }
 
 void TCadIngForm::connectEdits()
@@ -364,24 +355,15 @@ QString TCadIngForm::listCaption() const
 
 bool TCadIngForm::acceptNewKey(const std::string& key)
 {
-    // The name also names the ingredient's measure file.
-    if (isUsableName(key))
-        return true;
-    tell(QStringLiteral("Código inválido!"));
-    return false;
-}
-
-void TCadIngForm::refuseConsultationOnly()
-{
-    tellCore(consultationOnlyMessage(tableName));
-    setMode(RegisterMode::Showing);
+    return acceptRenamedKey(key);
 }
 
 bool TCadIngForm::refusedForConsultation()
 {
     if (m_editable)
         return false;
-    refuseConsultationOnly();
+    tellCore(consultationOnlyMessage(tableName));
+    setMode(RegisterMode::Showing);
     ApplyMode();
     return true;
 }

@@ -119,9 +119,8 @@ private:
     void loadGroups();
     /** The texts of the edits as the fields of a record. */
     IngredientFields editFields();
-    /** The consultation-only refusal: message, then mode Showing. */
-    void refuseConsultationOnly();
-    /** In a table open only for consultation: refuses (true) after the message. */
+    /** In a table open only for consultation: refuses a write (true) with the
+     *  message, then mode Showing. */
     bool refusedForConsultation();
 
     std::array<TMaskEdit*, 13> m_valueEdits{};

@@ -1,5 +1,9 @@
 #include "gui/widgets/BitBtn.h"
 
+#include <QStylePainter>
+
+#include <QStyleOptionButton>
+
 #include <QDialog>
 #include <QFile>
 #include <QIcon>
@@ -31,6 +35,28 @@ QIcon glyph(const QString& name)
     if (!QFile::exists(path))
         return {};
     return QIcon(path);
+}
+
+void TTopGlyphBtn::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    const QIcon glyph = option.icon;
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = rect().adjusted(2, 4, -2, -3);
+    const QSize glyphSize(16, 16);
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    const int textHeight = fontMetrics().height();
+    const int top = area.top() + std::max(0, (area.height() - glyphSize.height() - textHeight - 2) / 2);
+    glyph.paint(&painter, QRect(QPoint(area.center().x() - glyphSize.width() / 2, top), glyphSize),
+                Qt::AlignCenter, mode);
+    const QRect textRect(area.left(), top + glyphSize.height() + 2, area.width(), textHeight);
+    style()->drawItemText(&painter, textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), caption, QPalette::ButtonText);
 }
 
 } // namespace treluza

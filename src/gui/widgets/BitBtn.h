@@ -26,6 +26,20 @@ private:
     int m_modalResult = 0;
 };
 
+/** A register button: its picture above its caption, as the narrow buttons
+ *  of the register rows need. */
+class TTopGlyphBtn final : public TBitBtn {
+    Q_OBJECT
+public:
+    TTopGlyphBtn(const QString& caption, const QIcon& glyph, QWidget* parent)
+        : TBitBtn(caption, glyph, parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
 /** A picture of the resources by its short name ("ok", "sim", "nao", "grava", ...);
  *  a null icon when there is none. */
 QIcon glyph(const QString& name);

@@ -18,39 +18,6 @@ namespace treluza {
 
 namespace {
 
-/** A register button: its picture above its caption, as the narrow buttons
- *  of the register rows need. */
-class TopGlyphButton final : public TBitBtn {
-public:
-    TopGlyphButton(const QString& caption, const QIcon& glyph, QWidget* parent)
-        : TBitBtn(caption, glyph, parent)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        const QIcon glyph = option.icon;
-        option.text.clear();
-        option.icon = QIcon();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = rect().adjusted(2, 4, -2, -3);
-        const QSize glyphSize(16, 16);
-        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-        const int textHeight = fontMetrics().height();
-        const int top = area.top() + std::max(0, (area.height() - glyphSize.height() - textHeight - 2) / 2);
-        glyph.paint(&painter, QRect(QPoint(area.center().x() - glyphSize.width() / 2, top), glyphSize),
-                    Qt::AlignCenter, mode);
-        const QRect textRect(area.left(), top + glyphSize.height() + 2, area.width(), textHeight);
-        style()->drawItemText(&painter, textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
-                              palette(), isEnabled(), caption, QPalette::ButtonText);
-    }
-};
-
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(' ') == std::string::npos;
@@ -75,8 +42,7 @@ int TRegisterForm::buildButtonRow(int width, int height)
     };
     int x = 0;
     for (const auto& b : row) {
-        *b.button =
-            new TopGlyphButton(QString::fromUtf8(b.caption), glyph(QString::fromLatin1(b.glyph)), this);
+        *b.button = new TTopGlyphBtn(QString::fromUtf8(b.caption), glyph(QString::fromLatin1(b.glyph)), this);
         (*b.button)->setObjectName(QString::fromLatin1(b.name));
         (*b.button)->setGeometry(x, 0, width, height);
         x += width;

@@ -200,7 +200,6 @@ private slots:
         QVERIFY(readIngredients(f.base()).empty());
     }
 
-
     // A store that cannot be written changes no file and leaves the record
     // list as the files hold it; the edits stay on screen, unsaved, and can be
     // stored once the disk takes them.

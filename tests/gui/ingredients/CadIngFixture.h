@@ -32,7 +32,8 @@ using testing::name60;
 inline const std::string kTable = "TACO                ";
 
 /** An ingredient line with the given fields over a blank record. */
-inline std::string ingredient(const std::string& name, std::initializer_list<std::pair<int, std::string>> fields)
+inline std::string ingredient(const std::string& name,
+                              std::initializer_list<std::pair<int, std::string>> fields)
 {
     IngredientFields f = blankIngredient(name60(name));
     for (const auto& [n, text] : fields)
