@@ -57,6 +57,9 @@ TSelRelForm::TSelRelForm(FormContext& context, QWidget* parent)
     RelCozRadioButton = new QRadioButton(QStringLiteral("Medidas Caseiras - Modo de Preparo"), box);
     RelCozRadioButton->setObjectName(QStringLiteral("RelCozRadioButton"));
     RelCozRadioButton->setGeometry(12, 78, 360, 24);
+    // A radio button takes clicks on its circle and caption only: sized to them.
+    for (QRadioButton* r : {MedCasRadioButton, CusRadioButton, RelCozRadioButton})
+        r->resize(r->sizeHint());
     connect(MedCasRadioButton, &QRadioButton::clicked, this, &TSelRelForm::MedCasRadioButtonClick);
     connect(CusRadioButton, &QRadioButton::clicked, this, &TSelRelForm::CusRadioButtonClick);
     connect(RelCozRadioButton, &QRadioButton::clicked, this, &TSelRelForm::RelCozRadioButtonClick);
