@@ -42,11 +42,23 @@ inline TacoPreparation tacoPreparation()
     static const Food foods[] = {
         {"Arroz, tipo 1, cru", {358, 78.8, 7.2, 0.3, 0.1, 0, 1.6, 4, 0.7, 1}, 200, 1.0, 6.5, "Xícara", 160},
         {"Feijão, carioca, cru", {329, 61.2, 20, 1.3, 0.2, 0, 18.4, 123, 8, 0}, 150, 1.0, 9.8, "Xícara", 150},
-        {"Frango, peito, sem pele, cru", {119, 0, 21.5, 3, 1.1, 59, 0, 7, 0.4, 56}, 400, 1.2, 22.9, "Filé médio", 100},
+        {"Frango, peito, sem pele, cru",
+         {119, 0, 21.5, 3, 1.1, 59, 0, 7, 0.4, 56},
+         400,
+         1.2,
+         22.9,
+         "Filé médio",
+         100},
         {"Óleo, de soja", {884, 0, 0, 100, 15.2, 0, 0, 0, 0, 0}, 20, 1.0, 8.0, "Colher de sopa", 8},
         {"Cebola, crua", {39, 8.9, 1.7, 0.1, 0, 0, 2.2, 14, 0.2, 1}, 80, 1.1, 5.5, "Unidade média", 80},
         {"Alho, cru", {113, 23.9, 7, 0.2, 0, 0, 4.3, 14, 0.8, 5}, 10, 1.2, 30.0, "Dente", 5},
-        {"Tomate, com semente, cru", {15, 3.1, 1.1, 0.2, 0, 0, 1.2, 7, 0.2, 1}, 120, 1.05, 7.9, "Unidade média", 120},
+        {"Tomate, com semente, cru",
+         {15, 3.1, 1.1, 0.2, 0, 0, 1.2, 7, 0.2, 1},
+         120,
+         1.05,
+         7.9,
+         "Unidade média",
+         120},
         {"Cenoura, crua", {34, 7.7, 1.3, 0.2, 0, 0, 3.2, 23, 0.2, 3}, 100, 1.17, 4.5, "Unidade média", 100},
     };
     TacoPreparation p;
@@ -93,10 +105,11 @@ inline TacoPreparation tacoPreparation()
     x[IdxField::Group] = "Pratos principais   ";
     x[IdxField::Date] = "15/03/2024";
     p.indexLine = MakeLine(x);
-    for (const char* step : {"Lave o arroz e o feijão.", "Cozinhe o feijão na panela de pressão por 30 minutos.",
-                             "Corte o frango em cubos e tempere com alho e cebola.",
-                             "Refogue o frango no óleo até dourar; junte o tomate e a cenoura.",
-                             "Cozinhe o arroz em água fervente por 20 minutos.", "Sirva quente."})
+    for (const char* step :
+         {"Lave o arroz e o feijão.", "Cozinhe o feijão na panela de pressão por 30 minutos.",
+          "Corte o frango em cubos e tempere com alho e cebola.",
+          "Refogue o frango no óleo até dourar; junte o tomate e a cenoura.",
+          "Cozinhe o arroz em água fervente por 20 minutos.", "Sirva quente."})
         p.method.push_back(cp(step));
     return p;
 }

@@ -20,7 +20,8 @@ void put32(std::string& out, std::uint32_t v)
 
 } // namespace
 
-std::string EncodeMonochromeBmp(int width, int height, std::span<const std::uint8_t> black, int pixelsPerMetre)
+std::string EncodeMonochromeBmp(int width, int height, std::span<const std::uint8_t> black,
+                                int pixelsPerMetre)
 {
     if (width <= 0 || height <= 0 ||
         black.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
@@ -44,15 +45,16 @@ std::string EncodeMonochromeBmp(int width, int height, std::span<const std::uint
     put32(out, imageBytes);
     put32(out, static_cast<std::uint32_t>(pixelsPerMetre));
     put32(out, static_cast<std::uint32_t>(pixelsPerMetre));
-    put32(out, 2); // colours used
-    put32(out, 2); // colours that matter
+    put32(out, 2);          // colours used
+    put32(out, 2);          // colours that matter
     put32(out, 0x00000000); // 0: black
     put32(out, 0x00FFFFFF); // 1: white
 
     std::string row(rowBytes, '\0');
     for (int y = height - 1; y >= 0; --y) {
         row.assign(rowBytes, '\0');
-        const std::uint8_t* pixels = black.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        const std::uint8_t* pixels =
+            black.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
         for (int x = 0; x < width; ++x)
             if (!pixels[x])
                 row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));

@@ -122,9 +122,10 @@ void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
     const IndexFields& f = in.index;
     const std::array<std::string, 3> yields{
         "(1) Receita = " + RemoveSpaces(f[IdxField::Yield]) + "g  $" + RemoveSpaces(f[IdxField::Cost]),
-        "(2) Per capita = " + RemoveSpaces(f[IdxField::Portions]) + " de " + RemoveSpaces(f[IdxField::PortionYield]) +
-            "g  $" + RemoveSpaces(f[IdxField::PerCapitaCost]),
-        "(3) Colher sopa = " + RemoveSpaces(f[IdxField::Tablespoon]) + "g  $" + RemoveSpaces(f[IdxField::SpoonCost]),
+        "(2) Per capita = " + RemoveSpaces(f[IdxField::Portions]) + " de " +
+            RemoveSpaces(f[IdxField::PortionYield]) + "g  $" + RemoveSpaces(f[IdxField::PerCapitaCost]),
+        "(3) Colher sopa = " + RemoveSpaces(f[IdxField::Tablespoon]) + "g  $" +
+            RemoveSpaces(f[IdxField::SpoonCost]),
     };
     const int third = p.columnWidth(3);
     for (int k = 0; k < 3; ++k) {
@@ -158,9 +159,9 @@ void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
         p.edge(x, 8);
     p.closeRow(8);
     static std::vector<std::string> weightSlot;
-    const auto& weights = texts(
-        {"P.Bruto(g)", "P.Líquido(g)", "FC", "P.Cru(g)", "P.Cozido(g)", "FCC", "$ Kg", "$ P.Bruto", "Data cotação"},
-        weightSlot);
+    const auto& weights = texts({"P.Bruto(g)", "P.Líquido(g)", "FC", "P.Cru(g)", "P.Cozido(g)", "FCC", "$ Kg",
+                                 "$ P.Bruto", "Data cotação"},
+                                weightSlot);
     for (int j = 0; j < 9; ++j)
         p.centred(9, j * C, C, weights[static_cast<std::size_t>(j)]);
     columnEdges(p, 9, C, 1, 9);
@@ -181,8 +182,8 @@ void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
         p.closeRow(row);
         ++row;
 
-        static constexpr std::array<int, 7> kWeights{LineField::Gross, LineField::Net,    LineField::FC,
-                                                     LineField::Raw,   LineField::Cooked, LineField::FCC,
+        static constexpr std::array<int, 7> kWeights{LineField::Gross,   LineField::Net,    LineField::FC,
+                                                     LineField::Raw,     LineField::Cooked, LineField::FCC,
                                                      LineField::UnitCost};
         for (std::size_t j = 0; j < kWeights.size(); ++j)
             p.centred(row, static_cast<int>(j) * C, C, l[kWeights[j]]);
@@ -214,17 +215,18 @@ void drawTreluzaPage(ReportPage& p, const ReportInput& in, const PageSlice& page
 
     // Rows 3 to 6: yield and nutrients of the recipe, a portion and a tablespoon.
     static std::vector<std::string> headingSlot;
-    const auto& headings = texts({"Rendimento", "(g,ml)", "Caloria(KCal)", "Glicídios(g)", "Proteínas(g)",
-                                  "Lípidios(g)", "Saturada(g)", "Colest.(mg)", "Fibra(g)", "Cálcio(mg)", "Ferro(mg)",
-                                  "Sódio(mg)"},
-                                 headingSlot);
+    const auto& headings =
+        texts({"Rendimento", "(g,ml)", "Caloria(KCal)", "Glicídios(g)", "Proteínas(g)", "Lípidios(g)",
+               "Saturada(g)", "Colest.(mg)", "Fibra(g)", "Cálcio(mg)", "Ferro(mg)", "Sódio(mg)"},
+              headingSlot);
     const int C = p.columnWidth(12);
     for (int j = 0; j < 12; ++j)
         p.centred(3, j * C, C, headings[static_cast<std::size_t>(j)]);
     columnEdges(p, 3, C, 1, 12);
     p.closeRow(3);
-    const std::array<std::pair<const char*, int>, 3> valueRows{
-        {{"Receita", IdxField::Yield}, {"Per Capita", IdxField::PortionYield}, {"Colher Sopa", IdxField::Tablespoon}}};
+    const std::array<std::pair<const char*, int>, 3> valueRows{{{"Receita", IdxField::Yield},
+                                                                {"Per Capita", IdxField::PortionYield},
+                                                                {"Colher Sopa", IdxField::Tablespoon}}};
     for (int r = 0; r < 3; ++r) {
         const auto& [label, weight] = valueRows[static_cast<std::size_t>(r)];
         p.centred(4 + r, 0, C, label);
@@ -237,8 +239,8 @@ void drawTreluzaPage(ReportPage& p, const ReportInput& in, const PageSlice& page
 
     // Row 7 and one row per ingredient line: name, net weight and nutrients.
     static std::vector<std::string> lineSlot;
-    const auto& lineHeadings = texts({"PL(g)", "KCal", "CHO(g)", "PTN(g)", "LIP(g)", "SAT(g)", "COL(mg)", "FIB(g)",
-                                      "Ca(mg)", "Fe(mg)", "Na(mg)"},
+    const auto& lineHeadings = texts({"PL(g)", "KCal", "CHO(g)", "PTN(g)", "LIP(g)", "SAT(g)", "COL(mg)",
+                                      "FIB(g)", "Ca(mg)", "Fe(mg)", "Na(mg)"},
                                      lineSlot);
     const int K = p.columnWidth(17);
     const auto lineEdges = [&](int row) {
@@ -292,9 +294,10 @@ void drawMeasuresPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
 
     // Rows 3 and 4: yield and nutrients of the recipe.
     static std::vector<std::string> headingSlot;
-    const auto& headings = texts({"Rend.(g,ml)", "Caloria(Kcal)", "Glicídio(g)", "Proteína(g)", "Lipídio(g)",
-                                  "Saturada(g)", "Colest.(mg)", "Fibra(g)", "Cálcio(mg)", "Ferro(mg)", "Sódio(mg)"},
-                                 headingSlot);
+    const auto& headings =
+        texts({"Rend.(g,ml)", "Caloria(Kcal)", "Glicídio(g)", "Proteína(g)", "Lipídio(g)", "Saturada(g)",
+               "Colest.(mg)", "Fibra(g)", "Cálcio(mg)", "Ferro(mg)", "Sódio(mg)"},
+              headingSlot);
     const int C = p.columnWidth(11);
     for (int j = 0; j < 11; ++j) {
         p.centred(3, j * C, C, headings[static_cast<std::size_t>(j)]);

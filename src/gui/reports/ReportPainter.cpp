@@ -111,10 +111,12 @@ QImage renderPicture(ReportLayout layout, const ReportInput& input)
 std::string monochromeBmp(const QImage& picture)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    std::vector<std::uint8_t> black(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));
+    std::vector<std::uint8_t> black(static_cast<std::size_t>(rgb.width()) *
+                                    static_cast<std::size_t>(rgb.height()));
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        std::uint8_t* out = black.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width());
+        std::uint8_t* out =
+            black.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width());
         for (int x = 0; x < rgb.width(); ++x)
             out[x] = qGray(line[x]) < 128 ? 1 : 0;
     }
@@ -135,7 +137,8 @@ bool printReport(QPrinter& printer, ReportLayout layout, const ReportInput& inpu
     const double scale = static_cast<double>(printer.resolution()) / dotsPerInch;
     if (printer.resolution() != dotsPerInch)
         painter.scale(scale, scale);
-    PainterSurface surface(painter, [&] { printer.newPage(); }, false);
+    PainterSurface surface(
+        painter, [&] { printer.newPage(); }, false);
     DrawReport(layout, surface, input, {dotsPerInch, 1});
     return painter.end();
 }
@@ -147,12 +150,13 @@ std::string renderPdf(ReportLayout layout, const ReportInput& input, int dotsPer
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(dotsPerInch);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), orientationOf(layout), kPageMargins, QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(layout), kPageMargins,
+                                         QPageLayout::Millimeter));
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("TRELUZA 4.0"));
         QPainter painter(&writer);
-        PainterSurface surface(painter, [&] { writer.newPage(); }, false);
+        PainterSurface surface(
+            painter, [&] { writer.newPage(); }, false);
         DrawReport(layout, surface, input, {dotsPerInch, 1});
         painter.end();
     }

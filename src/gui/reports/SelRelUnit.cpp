@@ -99,7 +99,8 @@ TSelRelForm::TSelRelForm(FormContext& context, QWidget* parent)
     setClientSize(400, 244);
 }
 
-void TSelRelForm::handOver(std::string_view indexLine, std::string_view tableName, std::string_view preparationName)
+void TSelRelForm::handOver(std::string_view indexLine, std::string_view tableName,
+                           std::string_view preparationName)
 {
     m_indexLine = indexLine;
     m_table = tableName;
@@ -112,8 +113,9 @@ void TSelRelForm::FormActivate()
     MedCasRadioButton->setChecked(true);
     MedCasRadioButtonClick();
     const IniFile ini(m_context.configFile);
-    m_resolution = validResolution(QString::number(ini.readInteger(kSecTechnician, kKeyResImp, kDefaultResImp)))
-                       .value_or(kDefaultResImp);
+    m_resolution =
+        validResolution(QString::number(ini.readInteger(kSecTechnician, kKeyResImp, kDefaultResImp)))
+            .value_or(kDefaultResImp);
     showResolution();
     MedCasRadioButton->setFocus();
 }
@@ -202,16 +204,16 @@ void TSelRelForm::VisBitBtnClick()
     m_viewer->showPicture(picture);
     if (!ask(QStringLiteral("Gera imagem do relatório?")))
         return;
-    const QString file = dialogs().chooseSaveFile(this, QStringLiteral("*.bmp|*.bmp"), QStringLiteral("bmp"),
-                                                  offeredName());
+    const QString file =
+        dialogs().chooseSaveFile(this, QStringLiteral("*.bmp|*.bmp"), QStringLiteral("bmp"), offeredName());
     if (!file.isEmpty())
         saveFile(file, monochromeBmp(picture));
 }
 
 void TSelRelForm::PdfBitBtnClick()
 {
-    const QString file = dialogs().chooseSaveFile(this, QStringLiteral("*.pdf|*.pdf"), QStringLiteral("pdf"),
-                                                  offeredName());
+    const QString file =
+        dialogs().chooseSaveFile(this, QStringLiteral("*.pdf|*.pdf"), QStringLiteral("pdf"), offeredName());
     if (file.isEmpty())
         return;
     const std::optional<ReportInput> input = loadInput();
@@ -232,8 +234,8 @@ void TSelRelForm::RetBitBtnClick()
         IniFile ini(m_context.configFile);
         ini.writeInteger(kSecTechnician, kKeyResImp, m_resolution);
     } catch (const FileWriteError& e) {
-        tell(QStringLiteral("Não foi possível gravar o arquivo ") + QString::fromStdString(e.path().string()) +
-             QStringLiteral(" !"));
+        tell(QStringLiteral("Não foi possível gravar o arquivo ") +
+             QString::fromStdString(e.path().string()) + QStringLiteral(" !"));
     }
     done(0);
 }

@@ -136,8 +136,8 @@ std::unique_ptr<TextPrinter> QtPlatformDialogs::chooseTextPrinter(QWidget* paren
     return std::make_unique<OwnedPrinterTextDevice>(std::move(printer), font);
 }
 
-QString QtPlatformDialogs::chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                                          const QString& fileName)
+QString QtPlatformDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
+                                          const QString& defaultSuffix, const QString& fileName)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -1,5 +1,5 @@
-#include "core/reports/MonoBitmap.h"
 #include "core/reports/ReportLayouts.h"
+#include "core/reports/MonoBitmap.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/IniFile.h"
@@ -67,8 +67,16 @@ TEST(ReportGeometry, RoundsHalvesToTheEvenNumberOnExactFractions)
         long long num, den;
         int expected;
     };
-    for (const Case& c : {Case{5, 2, 2}, {7, 2, 4}, {-5, 2, -2}, {-7, 2, -4}, {1, 2, 0}, {3, 2, 2}, {26, 10, 3},
-                          {-26, 10, -3}, {24, 10, 2}, {0, 7, 0}})
+    for (const Case& c : {Case{5, 2, 2},
+                          {7, 2, 4},
+                          {-5, 2, -2},
+                          {-7, 2, -4},
+                          {1, 2, 0},
+                          {3, 2, 2},
+                          {26, 10, 3},
+                          {-26, 10, -3},
+                          {24, 10, 2},
+                          {0, 7, 0}})
         EXPECT_EQ(roundHalfEven(c.num, c.den), c.expected) << c.num << "/" << c.den;
     EXPECT_THROW(roundHalfEven(1, 0), std::invalid_argument);
     // 1 mm at 127 dpi is 5 dots exactly; 0,5 mm is 2,5 dots and rounds to 2.
@@ -87,9 +95,12 @@ TEST(ReportGeometry, EachLayoutAtPrinterAndPictureResolution)
         int R, font, T;
     };
     const Case cases[] = {
-        {ReportLayout::Analysis, k300, 52, 44, 2362},  {ReportLayout::Analysis, kPictureDotsPerInch, 16, 14, 740},
-        {ReportLayout::Treluza, k300, 54, 49, 3189},   {ReportLayout::Treluza, kPictureDotsPerInch, 17, 15, 999},
-        {ReportLayout::Measures, k300, 52, 47, 2362},  {ReportLayout::Measures, kPictureDotsPerInch, 16, 14, 740},
+        {ReportLayout::Analysis, k300, 52, 44, 2362},
+        {ReportLayout::Analysis, kPictureDotsPerInch, 16, 14, 740},
+        {ReportLayout::Treluza, k300, 54, 49, 3189},
+        {ReportLayout::Treluza, kPictureDotsPerInch, 17, 15, 999},
+        {ReportLayout::Measures, k300, 52, 47, 2362},
+        {ReportLayout::Measures, kPictureDotsPerInch, 16, 14, 740},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.layout) * 1000 + static_cast<int>(c.dpi.num));
@@ -122,8 +133,9 @@ TEST(AnalysisReport, PictureOfFiveLines)
     EXPECT_TRUE(s.hasLine(740, 0, 740, 400));
     EXPECT_FALSE(s.hasLine(0, 416, 740, 416));
     // Row 3: three cells of 247 pixels, texts 3 pixels inside.
-    EXPECT_EQ(s.row(33), (std::vector<std::string>{"(1) Receita = 800g  $12,00", "(2) Per capita = 4 de 200g  $3,00",
-                                                   "(3) Colher sopa = 25g  $0,38"}));
+    EXPECT_EQ(s.row(33),
+              (std::vector<std::string>{"(1) Receita = 800g  $12,00", "(2) Per capita = 4 de 200g  $3,00",
+                                        "(3) Colher sopa = 25g  $0,38"}));
     const int row3[] = {3, 250, 497};
     for (int k = 0; k < 3; ++k)
         EXPECT_EQ(s.find(s.row(33)[static_cast<std::size_t>(k)])->x, row3[k]);
@@ -212,14 +224,14 @@ TEST(ReportTexts, HeadingRowsFollowTheGroupAndTheLayoutsDefaults)
 TEST(TreluzaReport, TwentyLinesEndTheMethodBoxOnTheLastRow)
 {
     ReportInput in = preparation(20, 20);
-    in.lines[0][LineField::Name] = std::string(60, 'A') ; // 60 characters exactly
+    in.lines[0][LineField::Name] = std::string(60, 'A');        // 60 characters exactly
     in.lines[1][LineField::Name] = std::string(59, 'B') + "CD"; // cut after 60
     const RecordingSurface s = draw(ReportLayout::Treluza, in, k300);
     const int R = 54, T = 3189;
     EXPECT_EQ(s.pages, 1);
     EXPECT_TRUE(s.hasLine(T, 0, T, 27 * R));
-    EXPECT_TRUE(s.hasLine(0, 28 * R, T, 28 * R));  // under the title
-    EXPECT_TRUE(s.hasLine(0, 44 * R, T, 44 * R));  // the bottom of the box
+    EXPECT_TRUE(s.hasLine(0, 28 * R, T, 28 * R)); // under the title
+    EXPECT_TRUE(s.hasLine(0, 44 * R, T, 44 * R)); // the bottom of the box
     EXPECT_TRUE(s.hasLine(1594, 28 * R, 1594, 44 * R));
     EXPECT_TRUE(s.hasLine(T, 44 * R, T, 28 * R));
     EXPECT_NE(s.find(std::string(60, 'A')), nullptr);
@@ -292,7 +304,8 @@ TEST(ReportPages, LinesBeyondThePageContinueOnTheNextPage)
         ReportLayout layout;
         int room;
     };
-    for (const Case& c : {Case{ReportLayout::Analysis, 17}, {ReportLayout::Treluza, 20}, {ReportLayout::Measures, 23}}) {
+    for (const Case& c :
+         {Case{ReportLayout::Analysis, 17}, {ReportLayout::Treluza, 20}, {ReportLayout::Measures, 23}}) {
         SCOPED_TRACE(c.room);
         EXPECT_EQ(ingredientRoom(c.layout), c.room);
         EXPECT_EQ(draw(c.layout, preparation(c.room), k300).pages, 1);
@@ -305,7 +318,8 @@ TEST(ReportPages, LinesBeyondThePageContinueOnTheNextPage)
             const std::string name = "Ingrediente " + std::to_string(i);
             int found = 0;
             for (const auto& t : s.texts)
-                if (t.text.rfind(name, 0) == 0 && t.text.substr(0, 60).find_last_not_of(' ') + 1 == name.size()) {
+                if (t.text.rfind(name, 0) == 0 &&
+                    t.text.substr(0, 60).find_last_not_of(' ') + 1 == name.size()) {
                     ++found;
                     pageOf.insert(t.page);
                 }

@@ -291,7 +291,7 @@ std::unique_ptr<TextPrinter> ScriptedDialogs::chooseTextPrinter(QWidget*, const 
 }
 
 QString ScriptedDialogs::chooseSaveFile(QWidget*, const QString& filter, const QString& defaultSuffix,
-                                       const QString& fileName)
+                                        const QString& fileName)
 {
     ++saveDialogs;
     lastFilter = filter;

@@ -60,7 +60,8 @@ private slots:
         s.open();
         QCOMPARE(s.form.windowTitle(), QStringLiteral("DIGITA MODO DE PREPARO"));
         QCOMPARE(s.form.NomPreLabel->text().trimmed(), QStringLiteral("Pão/queijo"));
-        QCOMPARE(s.form.memoLines(), (QStringList{QStringLiteral("Misture tudo."), QStringLiteral("Asse até dourar.")}));
+        QCOMPARE(s.form.memoLines(),
+                 (QStringList{QStringLiteral("Misture tudo."), QStringLiteral("Asse até dourar.")}));
         QVERIFY(!s.form.changed());
         QCOMPARE(QApplication::focusWidget(), s.form.RecMemo);
 
@@ -97,8 +98,10 @@ private slots:
             Answer answer; // kOk: no question expected
             bool written;
         };
-        for (const Case& c : {Case{"unchanged", false, false, kOk, false}, {"printed", true, true, kOk, true},
-                              {"dropped", true, false, kNo, false}, {"kept", true, false, kYes, true}}) {
+        for (const Case& c : {Case{"unchanged", false, false, kOk, false},
+                              {"printed", true, true, kOk, true},
+                              {"dropped", true, false, kNo, false},
+                              {"kept", true, false, kYes, true}}) {
             Scene s;
             s.write("Antes.\r\n");
             s.open();
@@ -216,8 +219,10 @@ private slots:
         const QString failed = QStringLiteral("Não foi possível gravar o arquivo ") +
                                QString::fromStdString(s.file().string()) + QStringLiteral(" !");
         {
-            MessageScript script{{QStringLiteral("Grava receita?"), kYes}, {failed, kOk},
-                                 {QStringLiteral("Grava alterações da receita?"), kYes}, {failed, kOk}};
+            MessageScript script{{QStringLiteral("Grava receita?"), kYes},
+                                 {failed, kOk},
+                                 {QStringLiteral("Grava alterações da receita?"), kYes},
+                                 {failed, kOk}};
             click(*s.form.GraBitBtn);
             QVERIFY(s.form.changed());
             click(*s.form.RetBitBtn);

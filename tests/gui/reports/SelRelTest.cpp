@@ -81,7 +81,10 @@ struct Scene {
         form.handOver(taco.indexLine, taco.table, taco.name);
         QVERIFY(openForm(form));
     }
-    QString file(const QString& name) const { return QString::fromStdString((env.base() / name.toStdString()).string()); }
+    QString file(const QString& name) const
+    {
+        return QString::fromStdString((env.base() / name.toStdString()).string());
+    }
     ReportInput input(ReportLayout layout)
     {
         IniFile ini(env.configFile());
@@ -89,10 +92,14 @@ struct Scene {
     }
 };
 
-const QStringList kTacoFoods{QStringLiteral("Arroz, tipo 1, cru"), QStringLiteral("Feijão, carioca, cru"),
-                             QStringLiteral("Frango, peito, sem pele, cru"), QStringLiteral("Óleo, de soja"),
-                             QStringLiteral("Cebola, crua"), QStringLiteral("Alho, cru"),
-                             QStringLiteral("Tomate, com semente, cru"), QStringLiteral("Cenoura, crua")};
+const QStringList kTacoFoods{QStringLiteral("Arroz, tipo 1, cru"),
+                             QStringLiteral("Feijão, carioca, cru"),
+                             QStringLiteral("Frango, peito, sem pele, cru"),
+                             QStringLiteral("Óleo, de soja"),
+                             QStringLiteral("Cebola, crua"),
+                             QStringLiteral("Alho, cru"),
+                             QStringLiteral("Tomate, com semente, cru"),
+                             QStringLiteral("Cenoura, crua")};
 
 } // namespace
 
@@ -168,13 +175,14 @@ private slots:
         const QString info = poppler(QStringLiteral("pdfinfo"), {dialogs.pdfFile});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY(landscapePages(info));
-        const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), dialogs.pdfFile,
-                                                                    QStringLiteral("-")});
-        QVERIFY(inOrder(text, {QStringLiteral("Preparação : Arroz/feijão com frango"), QStringLiteral("Rendimento"),
-                               QStringLiteral("Receita"), QStringLiteral("Per Capita"), QStringLiteral("Colher Sopa"),
-                               QStringLiteral("Ingrediente")}));
+        const QString text = poppler(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), dialogs.pdfFile, QStringLiteral("-")});
+        QVERIFY(inOrder(text,
+                        {QStringLiteral("Preparação : Arroz/feijão com frango"), QStringLiteral("Rendimento"),
+                         QStringLiteral("Receita"), QStringLiteral("Per Capita"),
+                         QStringLiteral("Colher Sopa"), QStringLiteral("Ingrediente")}));
         QVERIFY(inOrder(text, kTacoFoods + QStringList{QStringLiteral("Modo de preparo"),
-                                                         QStringLiteral("Lave o arroz e o feijão.")}));
+                                                       QStringLiteral("Lave o arroz e o feijão.")}));
         click(*s.form.RetBitBtn);
     }
 
@@ -201,16 +209,18 @@ private slots:
             poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         const TacoPreparation& t = s.taco;
         const IndexFields x = readIndex(t.indexLine);
-        QVERIFY2(inOrder(text, {QStringLiteral("Data : 15/03/2024"),
-                                QStringLiteral("Preparação : Arroz/feijão com frango  -  Grupo : Pratos principais  -  "
-                                               "Tabela : TACO"),
-                                QStringLiteral("(1) Receita = 1000g  $") + qs(RemoveSpaces(x[IdxField::Cost])),
-                                QStringLiteral("(2) Per capita = 4 de 250g"), QStringLiteral("Caloria(Kcal)"),
-                                QStringLiteral("(1) ") + qs(x[IdxField::Energy]).trimmed(),
-                                QStringLiteral("Ingrediente"), QStringLiteral("Medida caseira"),
-                                QStringLiteral("Quantidade"), QStringLiteral("P.Bruto(g)"),
-                                QStringLiteral("Data cotação")}),
-                 qPrintable(text));
+        QVERIFY2(
+            inOrder(text,
+                    {QStringLiteral("Data : 15/03/2024"),
+                     QStringLiteral("Preparação : Arroz/feijão com frango  -  Grupo : Pratos principais  -  "
+                                    "Tabela : TACO"),
+                     QStringLiteral("(1) Receita = 1000g  $") + qs(RemoveSpaces(x[IdxField::Cost])),
+                     QStringLiteral("(2) Per capita = 4 de 250g"), QStringLiteral("Caloria(Kcal)"),
+                     QStringLiteral("(1) ") + qs(x[IdxField::Energy]).trimmed(),
+                     QStringLiteral("Ingrediente"), QStringLiteral("Medida caseira"),
+                     QStringLiteral("Quantidade"), QStringLiteral("P.Bruto(g)"),
+                     QStringLiteral("Data cotação")}),
+            qPrintable(text));
         QVERIFY(inOrder(text, kTacoFoods));
         // The rice line: its weights, then its energy and its share of the recipe's.
         const LineFields rice = readLine(t.lines[0]);
@@ -223,8 +233,9 @@ private slots:
         click(*s.form.PdfBitBtn);
         dialogs.saveAnswer = s.file(QStringLiteral("sem-pasta/ficha.pdf"));
         {
-            MessageScript script{
-                {QStringLiteral("Não foi possível gravar o arquivo ") + dialogs.saveAnswer + QStringLiteral(" !"), kOk}};
+            MessageScript script{{QStringLiteral("Não foi possível gravar o arquivo ") + dialogs.saveAnswer +
+                                      QStringLiteral(" !"),
+                                  kOk}};
             click(*s.form.PdfBitBtn);
             QVERIFY(script.done());
         }
@@ -251,9 +262,9 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
         const QString text = poppler(QStringLiteral("pdftotext"),
                                      {QStringLiteral("-layout"), dialogs.saveAnswer, QStringLiteral("-")});
-        QVERIFY(inOrder(text, {QStringLiteral("Folha 1/2"), QStringLiteral("Extra 12"), QStringLiteral("Modo de preparo"),
-                               QStringLiteral("Folha 2/2"), QStringLiteral("Extra 13"),
-                               QStringLiteral("Modo de preparo")}));
+        QVERIFY(inOrder(text, {QStringLiteral("Folha 1/2"), QStringLiteral("Extra 12"),
+                               QStringLiteral("Modo de preparo"), QStringLiteral("Folha 2/2"),
+                               QStringLiteral("Extra 13"), QStringLiteral("Modo de preparo")}));
         QVERIFY(!text.contains(QStringLiteral("Extra 13")) ||
                 text.indexOf(QStringLiteral("Extra 13")) > text.indexOf(QStringLiteral("Folha 2/2")));
         click(*s.form.RetBitBtn);
@@ -267,7 +278,8 @@ private slots:
         s.open();
         MessageScript script{{QStringLiteral("Gera imagem do relatório?"), kYes}};
         auto ran = onNextModal<TVisRelForm>([&](TVisRelForm& v) {
-            QCOMPARE(v.windowTitle(), QStringLiteral("TELA VISUALIZA RELATÓRIO - click duas vezes para voltar..."));
+            QCOMPARE(v.windowTitle(),
+                     QStringLiteral("TELA VISUALIZA RELATÓRIO - click duas vezes para voltar..."));
             QCOMPARE(v.Image1->size(), QSize(743, 1039));
             QVERIFY(v.scrollBarsOn());
             QCOMPARE(v.width(), 743);
@@ -284,7 +296,8 @@ private slots:
         const QString golden = goldenFolder() + QStringLiteral("/analise-taco.bmp");
         if (qEnvironmentVariableIsSet("TRELUZA_UPDATE_GOLDEN"))
             GuiEnvironment::writeBytes(golden.toStdString(), bmp);
-        QVERIFY2(bmp == GuiEnvironment::readBytes(golden.toStdString()), "the picture differs from the golden BMP");
+        QVERIFY2(bmp == GuiEnvironment::readBytes(golden.toStdString()),
+                 "the picture differs from the golden BMP");
         click(*s.form.RetBitBtn);
     }
 
@@ -343,7 +356,8 @@ private slots:
             if (!folder.isEmpty()) {
                 QDir().mkpath(folder);
                 const QString stem = folder + QStringLiteral("/layout%1").arg(static_cast<int>(layout));
-                GuiEnvironment::writeBytes((stem + QStringLiteral(".bmp")).toStdString(), monochromeBmp(picture));
+                GuiEnvironment::writeBytes((stem + QStringLiteral(".bmp")).toStdString(),
+                                           monochromeBmp(picture));
                 GuiEnvironment::writeBytes((stem + QStringLiteral(".pdf")).toStdString(),
                                            renderPdf(layout, in, 300, QStringLiteral("TACO")));
             }
