@@ -10,12 +10,15 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+
+#include <cmath>
 
 namespace treluza {
 
@@ -33,9 +36,17 @@ public:
     {
         setAcceptRichText(false);
         setTabChangesFocus(true);
-        setLineWrapMode(QTextEdit::FixedColumnWidth);
-        setLineWrapColumnOrWidth(kColumns);
         setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+    }
+
+    /** Wraps at the width of 70 characters of the memo's fixed-pitch font, at
+     *  a blank when the line has one (a column count would cut words). */
+    void fitColumns()
+    {
+        const double advance = QFontMetricsF(font()).horizontalAdvance(u'x');
+        const double margins = 2 * document()->documentMargin();
+        setLineWrapColumnOrWidth(static_cast<int>(std::ceil(kColumns * advance + margins)));
     }
 
     int room() const
@@ -142,6 +153,7 @@ TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent) : TForm(parent),
     memoFont.setPointSize(8);
     memoFont.setBold(true);
     RecMemo->setFont(memoFont);
+    static_cast<MethodMemo*>(RecMemo)->fitColumns();
     RecMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RecMemo->setGeometry(0, 64, 600, 456);
     RecMemo->installEventFilter(this);

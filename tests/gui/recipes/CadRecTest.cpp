@@ -183,6 +183,11 @@ private slots:
         s.write(std::string(100, 'a') + "\r\n");
         s.open();
         QCOMPARE(s.form.memoLines(), (QStringList{QString(70, u'a'), QString(30, u'a')}));
+        // A line with blanks breaks after the last word that fits.
+        s.form.RecMemo->setPlainText(QString(60, u'b') + QStringLiteral(" palavras seguintes"));
+        QCOMPARE(s.form.memoLines(), (QStringList{QString(60, u'b') + QStringLiteral(" palavras "),
+                                                  QStringLiteral("seguintes")}));
+        s.form.RecMemo->setPlainText(QString(100, u'a'));
         s.form.RecMemo->moveCursor(QTextCursor::End);
         typeKeys(*s.form.RecMemo, QStringLiteral("b"));
         MessageScript script{{QStringLiteral("Grava receita?"), kYes},
