@@ -201,6 +201,10 @@ void TSelRelForm::VisBitBtnClick()
     if (!input)
         return;
     const QImage picture = renderPicture(m_layout, *input);
+    if (picture.isNull()) { // no memory for a picture of that many pages
+        tell(QStringLiteral("Não foi possível gerar a imagem do relatório!"));
+        return;
+    }
     m_viewer->showPicture(picture);
     if (!ask(QStringLiteral("Gera imagem do relatório?")))
         return;
