@@ -137,13 +137,15 @@ std::unique_ptr<TextPrinter> QtPlatformDialogs::chooseTextPrinter(QWidget* paren
 }
 
 QString QtPlatformDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
-                                          const QString& defaultSuffix)
+                                          const QString& defaultSuffix, const QString& fileName)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFilter(filter));
     dialog.setDefaultSuffix(defaultSuffix);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

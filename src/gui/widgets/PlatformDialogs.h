@@ -45,8 +45,10 @@ public:
 
     /** Shows the save dialog; filter as "txt|*.txt" (description and pattern
      *  pairs separated by "|"); a default suffix is added to a name typed
-     *  without one when given. Returns the chosen path, empty on cancel. */
-    virtual QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+     *  without one when given; fileName, when given, is the name offered.
+     *  Returns the chosen path, empty on cancel. */
+    virtual QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                   const QString& fileName = QString()) = 0;
 };
 
 /** The dialogs in use. */
@@ -87,7 +89,8 @@ class QtPlatformDialogs final : public PlatformDialogs {
 public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     std::unique_ptr<TextPrinter> chooseTextPrinter(QWidget* parent, const QFont& font) override;
-    QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+    QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                           const QString& fileName) override;
 };
 
 } // namespace treluza

@@ -290,11 +290,13 @@ std::unique_ptr<TextPrinter> ScriptedDialogs::chooseTextPrinter(QWidget*, const 
     return std::make_unique<RecordingTextPrinter>(documents);
 }
 
-QString ScriptedDialogs::chooseSaveFile(QWidget*, const QString& filter, const QString& defaultSuffix)
+QString ScriptedDialogs::chooseSaveFile(QWidget*, const QString& filter, const QString& defaultSuffix,
+                                        const QString& fileName)
 {
     ++saveDialogs;
     lastFilter = filter;
     lastSuffix = defaultSuffix;
+    lastFileName = fileName;
     return saveAnswer;
 }
 

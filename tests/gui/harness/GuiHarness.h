@@ -145,13 +145,15 @@ public:
     int saveDialogs = 0;
     QString lastFilter;
     QString lastSuffix;
+    QString lastFileName;
     QFont lastFont;
     /** Every document the text printers received, with its lines. */
     std::vector<QStringList> documents;
 
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     std::unique_ptr<TextPrinter> chooseTextPrinter(QWidget* parent, const QFont& font) override;
-    QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+    QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                           const QString& fileName) override;
 };
 
 // ---------------------------------------------------------------------------

@@ -1,0 +1,63 @@
+#pragma once
+// Drawing a report on the platform's devices: the printer, the picture of the
+// viewer (saved as a one-bit BMP) and a PDF file.
+//
+// How to use it: renderPicture() for the viewer, monochromeBmp() for its file,
+// printReport() on a printer chosen in the print dialog, renderPdf() for the
+// bytes of a PDF file. Each draws the chosen layout through PainterSurface.
+#include "core/reports/ReportLayouts.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QPainter;
+class QPrinter;
+
+namespace treluza {
+
+/** A report surface on a QPainter; newPage is what the device does between
+ *  pages. Fonts are sized by their cell height (ascent plus descent). */
+class PainterSurface final : public ReportSurface {
+public:
+    PainterSurface(QPainter& painter, std::function<void()> newPage, bool aliased);
+
+    void setFont(std::string_view face, int height) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void textOut(int x, int y, std::string_view text) override;
+    int textWidth(std::string_view text) override;
+    void newPage() override;
+
+private:
+    QPainter& m_painter;
+    std::function<void()> m_newPage;
+    bool m_aliased;
+    QFont m_font;
+    double m_ascent = 0;
+    int m_x = 0;
+    int m_y = 0;
+    std::map<std::string, double, std::less<>> m_cellPerEm;
+};
+
+/** The picture of a report: white, black drawing at 93,98 dots per inch, its
+ *  pages one under the other. */
+QImage renderPicture(ReportLayout layout, const ReportInput& input);
+
+/** The picture as a BMP file of one bit per pixel (dark pixels black). */
+std::string monochromeBmp(const QImage& picture);
+
+/** Prints the report on a printer that is set up and chosen: paper in the
+ *  layout's orientation, drawn at dotsPerInch. False when the printer cannot
+ *  be opened. */
+bool printReport(QPrinter& printer, ReportLayout layout, const ReportInput& input, int dotsPerInch);
+
+/** The bytes of a PDF file of the report: A4 in the layout's orientation,
+ *  vector text with the fonts embedded, drawn at dotsPerInch. */
+std::string renderPdf(ReportLayout layout, const ReportInput& input, int dotsPerInch, const QString& title);
+
+} // namespace treluza
