@@ -11,9 +11,11 @@ namespace treluza {
 class TMaskEdit;
 
 /** A label at a fixed place, its text vertically centred. */
-QLabel* placeCaption(QWidget* parent, const QString& text, const QRect& place, Qt::Alignment align = Qt::AlignLeft);
+QLabel* placeCaption(QWidget* parent, const QString& text, const QRect& place,
+                     Qt::Alignment align = Qt::AlignLeft);
 
 /** A masked edit (no mask for free text) at a fixed place, named for tests. */
-TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString& editMask, const QRect& place);
+TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString& editMask,
+                         const QRect& place);
 
 } // namespace treluza
