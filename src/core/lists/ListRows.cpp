@@ -20,14 +20,20 @@ std::vector<int> orderedRows(const std::vector<std::string>& lines,
         return rows;
     // Ordering by the field and then by the line is the order of the text
     // field + "|" + line: "|" weighs least, so a field that is the start of
-    // another comes first in both.
-    std::vector<std::string_view> keys(lines.size());
-    for (int r : rows)
-        keys[static_cast<std::size_t>(r)] = fieldAt(lines[static_cast<std::size_t>(r)], orderField);
+    // another comes first in both. The fields are compared through their
+    // collation weights, one byte each, so that a sort compares plain bytes.
+    std::vector<std::string> keys(lines.size());
+    for (int r : rows) {
+        const std::string_view field = fieldAt(lines[static_cast<std::size_t>(r)], orderField);
+        std::string& key = keys[static_cast<std::size_t>(r)];
+        key.resize(field.size());
+        for (std::size_t i = 0; i < field.size(); ++i)
+            key[i] = static_cast<char>(collationWeight(static_cast<unsigned char>(field[i])));
+    }
     std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
         const auto ia = static_cast<std::size_t>(a);
         const auto ib = static_cast<std::size_t>(b);
-        if (const int c = compareText(keys[ia], keys[ib]); c != 0)
+        if (const int c = keys[ia].compare(keys[ib]); c != 0)
             return c < 0;
         return compareText(lines[ia], lines[ib]) < 0;
     });

@@ -148,7 +148,7 @@ void TVisLisIngForm::buildControls()
     CabLabel = new QLabel(this);
     CabLabel->setObjectName(QStringLiteral("CabLabel"));
     CabLabel->setFont(listFont(false));
-    CabLabel->setGeometry(4, 75, 792, 18);
+    CabLabel->setGeometry(1, 75, 795, 18);
     LisFilOrdListBox = new QListWidget(this);
     LisFilOrdListBox->setObjectName(QStringLiteral("LisFilOrdListBox"));
     LisFilOrdListBox->setFont(listFont(false));

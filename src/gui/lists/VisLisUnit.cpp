@@ -91,7 +91,11 @@ TVisLisForm::TVisLisForm(FormContext& context, QWidget* parent) : TForm(parent),
     CabMemo->setFont(listFont(true));
     CabMemo->setEnabled(false);
     CabMemo->setFrame(false);
-    CabMemo->setGeometry(0, 88, 796, 20);
+    // Read as plainly as the rows, though the field takes no input.
+    QPalette palette = CabMemo->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    CabMemo->setPalette(palette);
+    CabMemo->setGeometry(2, 88, 794, 20);
     LisFilOrdListBox = new QListWidget(this);
     LisFilOrdListBox->setObjectName(QStringLiteral("LisFilOrdListBox"));
     LisFilOrdListBox->setFont(listFont(true));
