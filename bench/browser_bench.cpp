@@ -227,8 +227,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("okWithTwoKeywords", okWithTwoKeywords)->Unit(ms)->Repetitions(5);
     benchmark::RegisterBenchmark("viewerFillUnfiltered", viewerFillUnfiltered)->Unit(ms)->Repetitions(5);
     benchmark::RegisterBenchmark("viewerRefreshFilteredOrdered", viewerRefresh)->Unit(ms)->Repetitions(5);
-    benchmark::RegisterBenchmark("coreBuildListOrderedBroadKeywords", coreBuildListBroad)->Unit(ms)->Repetitions(5);
-    benchmark::RegisterBenchmark("coreViewerRefreshFilteredOrdered", coreViewerRefresh)->Unit(ms)->Repetitions(5);
+    benchmark::RegisterBenchmark("coreBuildListOrderedBroadKeywords", coreBuildListBroad)
+        ->Unit(ms)
+        ->Repetitions(5);
+    benchmark::RegisterBenchmark("coreViewerRefreshFilteredOrdered", coreViewerRefresh)
+        ->Unit(ms)
+        ->Repetitions(5);
     bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("buildListOrderedTwoKeywords", "fillListBoxUnfiltered", 2.0);
