@@ -1,0 +1,542 @@
+#include "gui/ingredients/VisLisIngUnit.h"
+
+#include "core/ingredients/IngredientCopy.h"
+#include "core/ingredients/IngredientList.h"
+#include "core/lists/Keywords.h"
+#include "core/lists/ListRows.h"
+#include "core/lists/ListSettings.h"
+#include "core/records/RecordLayouts.h"
+#include "core/store/Collation.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/IniFile.h"
+#include "core/store/Paths.h"
+#include "core/store/StrUnit.h"
+#include "core/tables/TableRegistry.h"
+#include "gui/lists/ListBoxRows.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+#include "gui/widgets/QtText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+
+namespace treluza {
+
+namespace {
+
+constexpr int kBoxWidth = 199;
+constexpr int kButtonHeight = 30;
+
+/** The entry of a combo whose text is text (compared as keys are), or -1. */
+int entryOf(const std::vector<std::string>& entries, const std::string& text)
+{
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (compareText(entries[i], text) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void fillCombo(QComboBox& combo, const std::vector<std::string>& entries)
+{
+    const QSignalBlocker block(&combo);
+    combo.clear();
+    for (const std::string& e : entries)
+        combo.addItem(qs(e));
+    combo.setCurrentIndex(-1);
+}
+
+std::string entryAt(const std::vector<std::string>& entries, int index)
+{
+    return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)]
+                                                                  : std::string();
+}
+
+} // namespace
+
+TVisLisIngForm::TVisLisIngForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("VisLisIngForm"));
+    setWindowTitle(QStringLiteral("VISUALIZA INGREDIENTES"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    setFont(font);
+    setClientSize(796, 498);
+    buildControls();
+
+    connect(PalChaBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::PalChaBitBtnClick);
+    connect(AtiFilCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::AtiFilCheckBoxClick);
+    connect(NomGruComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomGruComboBoxClick);
+    connect(AtiOrdCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::AtiOrdCheckBoxClick);
+    connect(NomCamComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomCamComboBoxClick);
+    connect(PalChaCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::PalChaCheckBoxClick);
+    connect(NomTabCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::NomTabCheckBoxClick);
+    connect(NomTabComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomTabComboBoxClick);
+    connect(PriBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::PriBitBtnClick);
+    connect(UltBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::UltBitBtnClick);
+    connect(BitBtn1, &TBitBtn::clicked, this, &TVisLisIngForm::BitBtn1Click);
+    connect(BitBtn3, &TBitBtn::clicked, this, &TVisLisIngForm::BitBtn3Click);
+    connect(CopIngBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::CopIngBitBtnClick);
+    connect(AjuBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::AjuBitBtnClick);
+    connect(RetBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::RetBitBtnClick);
+    connect(LisFilOrdListBox, &QListWidget::itemDoubleClicked, this,
+            &TVisLisIngForm::LisFilOrdListBoxDblClick);
+}
+
+void TVisLisIngForm::buildControls()
+{
+    const struct {
+        TBitBtn** button;
+        const char* caption;
+        const char* glyph;
+        const char* name;
+        int width;
+    } buttons[] = {
+        {&CopIngBitBtn, "Copia Ingrediente p/ Ativa", "confirma", "CopIngBitBtn", 200},
+        {&PriBitBtn, "&Primeiro", "", "PriBitBtn", 99},
+        {&BitBtn1, "&Volta 1/4", "anterior", "BitBtn1", 99},
+        {&BitBtn3, "&Avança 1/4", "proximo", "BitBtn3", 99},
+        {&UltBitBtn, "&Último", "", "UltBitBtn", 99},
+        {&AjuBitBtn, "A&juda", "ajuda", "AjuBitBtn", 99},
+        {&RetBitBtn, "&Retorna", "retorna", "RetBitBtn", 99},
+    };
+    int x = 0;
+    for (const auto& b : buttons) {
+        *b.button = new TBitBtn(QString::fromUtf8(b.caption), glyph(QString::fromLatin1(b.glyph)), this);
+        (*b.button)->setObjectName(QString::fromLatin1(b.name));
+        (*b.button)->setGeometry(x, 0, b.width, kButtonHeight);
+        x += b.width;
+    }
+
+    // The four option boxes side by side: a check box over its combo or edit.
+    const auto check = [this](const char* name, const char* caption, int column) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        // As wide as its caption: a click beside the caption does not toggle it.
+        box->move(column * kBoxWidth + 6, kButtonHeight + 3);
+        box->resize(box->sizeHint());
+        return box;
+    };
+    const auto combo = [this](const char* name, int column) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setEditable(false);
+        c->setGeometry(column * kBoxWidth + 6, kButtonHeight + 20, kBoxWidth - 10, 22);
+        return c;
+    };
+    NomTabCheckBox = check("NomTabCheckBox", "Visualiza Tabela Ativa", 0);
+    NomTabCheckBox->setChecked(true);
+    NomTabComboBox = combo("NomTabComboBox", 0);
+    AtiFilCheckBox = check("AtiFilCheckBox", "Filtra Lista por Grupo", 1);
+    NomGruComboBox = combo("NomGruComboBox", 1);
+    AtiOrdCheckBox = check("AtiOrdCheckBox", "Ordena Lista", 2);
+    NomCamComboBox = combo("NomCamComboBox", 2);
+    PalChaCheckBox = check("PalChaCheckBox", "Palavra  Chave", 3);
+    PalChaMaskEdit = new TMaskEdit(QStringLiteral(">cccccccccccccccccccc;0;_"), this);
+    PalChaMaskEdit->setObjectName(QStringLiteral("PalChaMaskEdit"));
+    PalChaMaskEdit->setGeometry(3 * kBoxWidth + 6, kButtonHeight + 20, kBoxWidth - 52, 22);
+    PalChaBitBtn = new TBitBtn(QStringLiteral("Ok"), this);
+    PalChaBitBtn->setObjectName(QStringLiteral("PalChaBitBtn"));
+    PalChaBitBtn->setGeometry(4 * kBoxWidth - 42, kButtonHeight + 19, 38, 24);
+
+    CabLabel = new QLabel(this);
+    CabLabel->setObjectName(QStringLiteral("CabLabel"));
+    CabLabel->setFont(listFont(false));
+    CabLabel->setGeometry(1, 75, 795, 18);
+    LisFilOrdListBox = new QListWidget(this);
+    LisFilOrdListBox->setObjectName(QStringLiteral("LisFilOrdListBox"));
+    LisFilOrdListBox->setFont(listFont(false));
+    LisFilOrdListBox->setUniformItemSizes(true);
+    LisFilOrdListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    LisFilOrdListBox->setGeometry(0, 93, 796, 405);
+
+    QWidget* const order[] = {
+        LisFilOrdListBox, CopIngBitBtn,   PriBitBtn,      BitBtn1,        BitBtn3,        UltBitBtn,
+        AjuBitBtn,        RetBitBtn,      NomTabCheckBox, NomTabComboBox, AtiFilCheckBox, NomGruComboBox,
+        AtiOrdCheckBox,   NomCamComboBox, PalChaCheckBox, PalChaMaskEdit, PalChaBitBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TVisLisIngForm::HandOver(const std::string& activeTable, bool activeEditable, RecordList& records,
+                              KeyList& keys, int currentIndex)
+{
+    m_activeTable = activeTable;
+    m_activeEditable = activeEditable;
+    m_records = &records;
+    m_keys = &keys;
+    m_remembered = currentIndex >= 0 && currentIndex < keys.count() ? keys.at(currentIndex) : std::string();
+}
+
+const std::vector<std::string>& TVisLisIngForm::viewedLines() const
+{
+    return m_viewingActive ? m_records->lines() : m_other.lines();
+}
+
+void TVisLisIngForm::FormActivate()
+{
+    m_copied = false;
+    m_wroteFile = false;
+    m_pick.reset();
+    CabLabel->setText(qs(ingredientListHeader()));
+    fillCombo(*NomCamComboBox, ingredientOrderItems());
+
+    try {
+        LoadRecordFile(TableRegistryPath(m_context.baseFolder), m_registry, m_registryKeys);
+    } catch (const std::exception&) {
+        // Without the registry only the active table can be viewed.
+        m_registry.clear();
+        m_registryKeys.clear();
+    }
+    fillCombo(*NomTabComboBox, m_registryKeys.lines());
+    {
+        const QSignalBlocker block(NomTabComboBox);
+        NomTabComboBox->setCurrentIndex(m_registryKeys.find(m_activeTable));
+    }
+    NomTabCheckBox->setChecked(true);
+    NomTabComboBox->setEnabled(false);
+    CopIngBitBtn->setEnabled(false);
+    RetBitBtn->setEnabled(true);
+
+    LoadViewedTable();
+    loadGroups(m_viewedTable);
+    ReadListSettings();
+    setCaption();
+    BuildList();
+    LisFilOrdListBox->setFocus();
+}
+
+void TVisLisIngForm::setCaption()
+{
+    setWindowTitle(QStringLiteral("TELA VISUALIZA INGREDIENTES - TABELA ATIVA : ") +
+                   qs(TrimTrailingSpaces(m_activeTable)) + QStringLiteral(" - TABELA VISUALIZADA : ") +
+                   qs(TrimTrailingSpaces(m_viewedTable)));
+}
+
+void TVisLisIngForm::LoadViewedTable()
+{
+    m_other.clear();
+    if (NomTabCheckBox->isChecked()) {
+        m_viewingActive = true;
+        m_viewedTable = m_activeTable;
+        m_viewedDescription.clear();
+        m_viewedFlag.clear();
+    } else {
+        m_viewingActive = false;
+        const int k = NomTabComboBox->currentIndex();
+        m_viewedTable = entryAt(m_registryKeys.lines(), k);
+        m_viewedDescription = k >= 0 ? FieldOf(RegistryField::Description, m_registry.at(k)) : std::string();
+        m_viewedFlag = k >= 0 ? FieldOf(RegistryField::Flag, m_registry.at(k)) : std::string();
+        std::filesystem::path path;
+        try {
+            path = IngredientFilePath(m_context.baseFolder, m_viewedTable);
+            KeyList keys(true);
+            LoadScrambledFile(path, m_other, keys, m_context.progress());
+        } catch (const std::exception&) {
+            // The table is shown empty: nothing can be copied from a file
+            // that could not be read.
+            m_other.clear();
+            tellUnreadable(QString::fromStdString(path.string()));
+        }
+    }
+    m_texts = rowTexts(viewedLines());
+}
+
+void TVisLisIngForm::loadGroups(const std::string& table)
+{
+    m_groups.clear();
+    try {
+        RecordList records(true);
+        KeyList keys(true);
+        LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, table), records, keys);
+        m_groups = keys.lines();
+    } catch (const std::exception&) {
+        // Without a readable group file there is nothing to filter by.
+    }
+    fillCombo(*NomGruComboBox, m_groups);
+}
+
+void TVisLisIngForm::BuildList()
+{
+    IngredientQuery query;
+    const int group = NomGruComboBox->currentIndex();
+    query.groupFilter = AtiFilCheckBox->isChecked() && group >= 0;
+    query.group = entryAt(m_groups, group);
+    const int field = NomCamComboBox->currentIndex();
+    query.orderField = AtiOrdCheckBox->isChecked() && field >= 0 ? field + 1 : 0;
+    query.keywordFilter = PalChaCheckBox->isChecked();
+    query.keywords = m_keywords;
+    const std::vector<std::string>& lines = viewedLines();
+    m_rows = treluza::BuildList(lines, query);
+    showRows(*LisFilOrdListBox, m_texts, m_rows, rowOfRecord(lines, m_rows, m_remembered));
+    // Later builds start at the first row.
+    m_remembered.clear();
+}
+
+void TVisLisIngForm::SplitKeywords()
+{
+    m_keywords.clear();
+    if (PalChaCheckBox->isChecked())
+        m_keywords = treluza::SplitKeywords(PalChaMaskEdit->coreText());
+}
+
+void TVisLisIngForm::ReadListSettings()
+{
+    const ListSettings s = readListSettings(m_context.configFile, kSecIngredientList, true);
+    AtiFilCheckBox->setChecked(s.groupFilter);
+    NomGruComboBox->setEnabled(s.groupFilter);
+    NomGruComboBox->setCurrentIndex(entryOf(m_groups, s.group));
+    AtiOrdCheckBox->setChecked(s.ordering);
+    NomCamComboBox->setEnabled(s.ordering);
+    NomCamComboBox->setCurrentIndex(entryOf(ingredientOrderItems(), s.orderField));
+    PalChaCheckBox->setChecked(s.keywordFilter);
+    PalChaMaskEdit->setEnabled(s.keywordFilter);
+    PalChaBitBtn->setEnabled(s.keywordFilter);
+    PalChaMaskEdit->setCoreText(s.keywords);
+    SplitKeywords();
+}
+
+void TVisLisIngForm::WriteListSettings()
+{
+    ListSettings s;
+    s.groupFilter = AtiFilCheckBox->isChecked();
+    s.group = entryAt(m_groups, NomGruComboBox->currentIndex());
+    s.ordering = AtiOrdCheckBox->isChecked();
+    s.orderField = entryAt(ingredientOrderItems(), NomCamComboBox->currentIndex());
+    s.keywordFilter = PalChaCheckBox->isChecked();
+    s.keywords = PalChaMaskEdit->coreText();
+    s.position = LisFilOrdListBox->currentRow();
+    try {
+        writeListSettings(m_context.configFile, kSecIngredientList, s, true);
+    } catch (const FileWriteError&) {
+        // The settings only bring the list back as it was left; a configuration
+        // file that cannot be written costs the user nothing else.
+    }
+}
+
+void TVisLisIngForm::ClearListSettings()
+{
+    AtiFilCheckBox->setChecked(false);
+    NomGruComboBox->setCurrentIndex(-1);
+    NomGruComboBox->setEnabled(false);
+    AtiOrdCheckBox->setChecked(false);
+    NomCamComboBox->setCurrentIndex(-1);
+    NomCamComboBox->setEnabled(false);
+    PalChaCheckBox->setChecked(false);
+    PalChaMaskEdit->clearText();
+    PalChaMaskEdit->setEnabled(false);
+    PalChaBitBtn->setEnabled(false);
+    m_keywords.clear();
+}
+
+void TVisLisIngForm::PalChaBitBtnClick()
+{
+    PalChaMaskEdit->setCoreText(FoldAccents(PalChaMaskEdit->coreText()));
+    SplitKeywords();
+    BuildList();
+}
+
+void TVisLisIngForm::AtiFilCheckBoxClick()
+{
+    const bool on = AtiFilCheckBox->isChecked();
+    NomGruComboBox->setEnabled(on);
+    NomGruComboBox->setCurrentIndex(-1);
+    if (on)
+        NomGruComboBox->setFocus();
+    else
+        BuildList();
+}
+
+void TVisLisIngForm::NomGruComboBoxClick()
+{
+    BuildList();
+}
+
+void TVisLisIngForm::AtiOrdCheckBoxClick()
+{
+    const bool on = AtiOrdCheckBox->isChecked();
+    NomCamComboBox->setEnabled(on);
+    NomCamComboBox->setCurrentIndex(-1);
+    if (on)
+        NomCamComboBox->setFocus();
+    else
+        BuildList();
+}
+
+void TVisLisIngForm::NomCamComboBoxClick()
+{
+    BuildList();
+}
+
+void TVisLisIngForm::PalChaCheckBoxClick()
+{
+    const bool on = PalChaCheckBox->isChecked();
+    PalChaMaskEdit->setEnabled(on);
+    PalChaBitBtn->setEnabled(on);
+    if (on) {
+        PalChaMaskEdit->setFocus();
+        return;
+    }
+    PalChaMaskEdit->clearText();
+    SplitKeywords();
+    BuildList();
+}
+
+void TVisLisIngForm::NomTabCheckBoxClick()
+{
+    const bool active = NomTabCheckBox->isChecked();
+    CopIngBitBtn->setEnabled(!active);
+    RetBitBtn->setEnabled(active);
+    if (!active) {
+        NomTabComboBox->setEnabled(true);
+        NomTabComboBox->setFocus();
+        return;
+    }
+    {
+        const QSignalBlocker block(NomTabComboBox);
+        NomTabComboBox->setCurrentIndex(m_registryKeys.find(m_activeTable));
+    }
+    NomTabComboBox->setEnabled(false);
+    loadGroups(m_activeTable);
+    LoadViewedTable();
+    setCaption();
+    ReadListSettings();
+    BuildList();
+}
+
+void TVisLisIngForm::NomTabComboBoxClick()
+{
+    WriteListSettings();
+    const std::string picked = entryAt(m_registryKeys.lines(), NomTabComboBox->currentIndex());
+    if (compareText(picked, m_activeTable) != 0) {
+        LoadViewedTable();
+    } else {
+        NomTabCheckBox->setChecked(true);
+        NomTabCheckBoxClick();
+    }
+    loadGroups(m_viewedTable);
+    setCaption();
+    ClearListSettings();
+    BuildList();
+}
+
+void TVisLisIngForm::PriBitBtnClick()
+{
+    selectRow(*LisFilOrdListBox, LisFilOrdListBox->count() > 0 ? 0 : -1);
+}
+
+void TVisLisIngForm::UltBitBtnClick()
+{
+    selectRow(*LisFilOrdListBox, LisFilOrdListBox->count() - 1);
+}
+
+void TVisLisIngForm::BitBtn1Click()
+{
+    selectRow(*LisFilOrdListBox, quarterMove(LisFilOrdListBox->count(), LisFilOrdListBox->currentRow(), -1));
+}
+
+void TVisLisIngForm::BitBtn3Click()
+{
+    selectRow(*LisFilOrdListBox, quarterMove(LisFilOrdListBox->count(), LisFilOrdListBox->currentRow(), +1));
+}
+
+void TVisLisIngForm::CopIngBitBtnClick()
+{
+    CopyToActive();
+}
+
+void TVisLisIngForm::LisFilOrdListBoxDblClick()
+{
+    chooseRow(false);
+}
+
+void TVisLisIngForm::keyPressEvent(QKeyEvent* e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && QApplication::focusWidget() == LisFilOrdListBox) {
+        e->accept();
+        chooseRow(true);
+        return;
+    }
+    TForm::keyPressEvent(e);
+}
+
+void TVisLisIngForm::chooseRow(bool askFirst)
+{
+    if (LisFilOrdListBox->currentRow() < 0)
+        return;
+    if (m_viewingActive) {
+        closeBrowser();
+        return;
+    }
+    if (askFirst && !ask(QStringLiteral("Copia ingrediente para tabela ativa?")))
+        return;
+    CopyToActive();
+}
+
+void TVisLisIngForm::CopyToActive()
+{
+    const int row = LisFilOrdListBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+        return;
+    const std::string& line = viewedLines()[static_cast<std::size_t>(m_rows[static_cast<std::size_t>(row)])];
+    CopyTables tables;
+    tables.base = m_context.baseFolder;
+    tables.activeTable = m_activeTable;
+    tables.activeEditable = m_activeEditable;
+    tables.viewedTable = m_viewedTable;
+    tables.viewedDescription = m_viewedDescription;
+    tables.viewedFlag = m_viewedFlag;
+    DialogMessageSink messages;
+    const CopyOutcome outcome = treluza::CopyToActive(tables, line, *m_records, *m_keys, messages);
+    // The ingredient is the one to show when the active table is viewed again.
+    if (outcome.result != CopyResult::NotEditable)
+        m_remembered = keyOf(line);
+    if (outcome.result == CopyResult::Copied)
+        m_copied = true;
+}
+
+void TVisLisIngForm::AjuBitBtnClick()
+{
+    if (m_context.ajuForm)
+        m_context.ajuForm->showHelp();
+}
+
+void TVisLisIngForm::RetBitBtnClick()
+{
+    closeBrowser();
+}
+
+void TVisLisIngForm::closeBrowser()
+{
+    if (m_copied) {
+        try {
+            SaveScrambledFile(IngredientFilePath(m_context.baseFolder, m_activeTable), *m_records,
+                              m_context.progress());
+            m_wroteFile = true;
+        } catch (const std::exception&) {
+            // The copies stay in the opener's lists, which write them later.
+            tell(QStringLiteral("Erro durante inclusão!"));
+        }
+    }
+    WriteListSettings();
+    m_pick.reset();
+    const int row = LisFilOrdListBox->currentRow();
+    if (row >= 0 && row < static_cast<int>(m_rows.size()))
+        m_pick = m_keys->find(
+            keyOf(viewedLines()[static_cast<std::size_t>(m_rows[static_cast<std::size_t>(row)])]));
+    m_other.clear();
+    m_texts.clear();
+    m_rows.clear();
+    m_keywords.clear();
+    LisFilOrdListBox->clear();
+    accept();
+}
+
+} // namespace treluza
