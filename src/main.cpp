@@ -1,6 +1,8 @@
 // The program: creates every window once, in a fixed order, shows the main
 // menu and runs the message loop until the user ends the program.
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
+#include "core/tables/DeliveredTable.h"
 #include "gui/app/NutUnit.h"
 #include "gui/dialogs/AjuUnit.h"
 #include "gui/dialogs/AltNomUnit.h"
@@ -36,6 +38,14 @@ int main(int argc, char** argv)
     context.configFile =
         ConfigFilePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
     context.helpFile = programFolder / "Ajuda.hlp";
+    // A change that a crash or a power cut interrupted is completed first.
+    try {
+        replayJournals(context.baseFolder);
+    } catch (const StoreError&) {
+        // Tried again before its table is opened; the window says so then.
+    }
+    // Tables delivered with the program are registered on the first start.
+    installDeliveredTables(context.baseFolder, programFolder / "Tabelas");
 
     // The windows, in their creation order; the first is the main window.
     TTreluzaV4Form menu(context);

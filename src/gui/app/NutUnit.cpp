@@ -185,8 +185,17 @@ void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
         (need == TableNeed::Fixed && !m_fixed) || (need == TableNeed::Named && !isUsableName(m_tableName));
     if (ask && !PickActiveTable())
         return;
-    if (plug.tableWindow)
+    if (plug.tableWindow) {
+        // A change of the table that was interrupted is completed before the
+        // table is shown.
+        try {
+            replayJournal(tableFolderPath(m_context.baseFolder, m_tableName));
+        } catch (const StoreError& e) {
+            tellStoreError(e);
+            return;
+        }
         plug.tableWindow->handOver(m_tableName);
+    }
     plug.form->openModal();
     // The menu becomes the active window again: the configuration may have
     // changed the fixed table, and a pick is not remembered.

@@ -77,7 +77,9 @@ class VisLisTest : public QObject {
             s.columnNames = {"TRELUZA",          "RENDIMENTO", "CALORIAS",
                              "CARBOIDRATOS",     "PROTEINAS",  cp("LIPÍDIOS"),
                              "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
-            s.groupNames = {"Bebidas             ", "Doces               ", "Salgados            "};
+            // The key list of the preparation group file: names padded as field 39 holds them.
+            const std::size_t width = fieldWidth(RecordKind::PreparationGroup, GroupField::Name);
+            s.groupNames = {pad("Bebidas", width), pad("Doces", width), pad("Salgados", width)};
             s.keys = &keys;
             s.lines = &lines;
             s.header = CenterText("TRELUZA", 40) + "|" + CenterText("RENDIMENTO", 6) + "|" +
@@ -127,7 +129,8 @@ private slots:
         {
             const IniFile ini(f.env.configFile());
             QVERIFY(ini.readBool(kSecPreparationList, kKeyAtiFil, false));
-            QCOMPARE(ini.readString(kSecPreparationList, kKeyGruFil, ""), "Doces               |");
+            QCOMPARE(ini.readString(kSecPreparationList, kKeyGruFil, ""),
+                     pad("Doces", fieldWidth(RecordKind::PreparationGroup, GroupField::Name)) + "|");
             QCOMPARE(ini.readString(kSecPreparationList, kKeyCamOrd, ""), "RENDIMENTO|");
             QCOMPARE(ini.readInteger(kSecPreparationList, kKeyPosFilOrd, 0), 2);
             QVERIFY(!ini.hasKey(kSecIngredientList, kKeyAtiFil));
