@@ -194,7 +194,7 @@ int main(int argc, char** argv)
     g_setup = &setup;
 
     TVisLisIngForm browser(setup.context);
-    browser.HandOver(kTable, true, setup.records, setup.keys, 0);
+    browser.handOver(kTable, true, setup.records, setup.keys, 0);
     TVisLisForm viewer(setup.context);
     ListSetup list;
     list.listName = "INGREDIENTES";

@@ -13,6 +13,8 @@
 #include "gui/groups/CadGruIngUnit.h"
 #include "gui/groups/CadGruPreUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
+#include "gui/ingredients/VisLisIngUnit.h"
+#include "gui/lists/VisLisUnit.h"
 #include "gui/measures/CadMedCas2Unit.h"
 #include "gui/tables/CadTabUnit.h"
 #include "gui/tables/CfgNutUnit.h"
@@ -58,9 +60,13 @@ int main(int argc, char** argv)
     TCadTabForm cadTab(context);
     TCadGruIngForm cadGruIng(context);
     TCadGruPreForm cadGruPre(context);
+    TVisLisIngForm visLisIng(context);
+    context.visLisIngForm = &visLisIng;
     TMesDlgForm mesDlg;
     installMessageDialog(&mesDlg);
     TCadIngForm cadIng(context);
+    TVisLisForm visLis(context);
+    context.visLisForm = &visLis;
     TConForm con;
     context.conForm = &con;
     TAltNomForm altNom;

@@ -4,7 +4,9 @@
 #include "core/records/IngredientRecord.h"
 #include "core/store/Collation.h"
 #include "core/store/Cp1252.h"
+#include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 
@@ -74,37 +76,42 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
         outcome.result = CopyResult::Declined;
         return outcome;
     }
+    if (tables.viewedFlag != "1")
+        row = withTableSources(std::move(row), tables.viewedDescription);
+    // The measure file, a missing group and the ingredient file change
+    // together, so that what the copy said it did is on disk as one change.
+    const RecordList recordsBefore = activeRecords;
+    const KeyList keysBefore = activeKeys;
     try {
-        // Everything is read before anything is written.
+        Transaction changes = Transaction::forTable(tables.base, tables.activeTable);
         const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name, false);
-        const auto activeMeasures = MeasureFilePath(tables.base, tables.activeTable, name, false);
-        std::optional<std::string> measures;
         std::error_code ec;
         if (std::filesystem::exists(viewedMeasures, ec))
-            measures = readWholeFile(viewedMeasures);
+            changes.write(MeasureFilePath(tables.base, tables.activeTable, name, false),
+                          readWholeFile(viewedMeasures));
 
         const std::string group = FieldOf(IngField::Group, row);
         const auto groupPath = IngredientGroupFilePath(tables.base, tables.activeTable);
         RecordList groups(true);
         KeyList groupKeys(true);
         LoadRecordFile(groupPath, groups, groupKeys);
-        const bool addGroup = hasNonBlank(group) && groupKeys.find(group) < 0;
-
-        if (measures)
-            writeFileAtomic(activeMeasures, *measures);
-        if (addGroup) {
+        if (hasNonBlank(group) && groupKeys.find(group) < 0) {
             groups.add(group + "|");
-            SaveRecordFile(groupPath, groups);
+            changes.write(groupPath, joinLines(groups.lines()));
         }
-    } catch (const std::exception&) {
+        activeRecords.add(row);
+        activeKeys.add(name);
+        NullProgress quiet;
+        changes.write(IngredientFilePath(tables.base, tables.activeTable),
+                      scrambledFileBytes(activeRecords, quiet));
+        changes.commit();
+    } catch (const StoreError&) {
+        activeRecords = recordsBefore;
+        activeKeys = keysBefore;
         messages.show(cp("Erro durante inclusão!"), MessageKind::Message);
         outcome.result = CopyResult::Failed;
         return outcome;
     }
-    if (tables.viewedFlag != "1")
-        row = withTableSources(std::move(row), tables.viewedDescription);
-    activeRecords.add(row);
-    activeKeys.add(name);
     outcome.position = activeKeys.find(name);
     messages.show(cp("O ingrediente foi copiado com sucesso para a tabela ativa!"), MessageKind::Message);
     outcome.result = CopyResult::Copied;

@@ -40,10 +40,11 @@ struct CopyOutcome {
  *  - from a table that is not the user's own (flag other than "1"), every
  *    filled value field gets the table's description as its source, since the
  *    values of such a table carry the table as their source;
- *  - the line is added to the active record list and its name to the key list
- *    (the caller writes the ingredient file).
- *  A file that cannot be read or written stops the copy before the line is
- *  added, with "Erro durante inclusão!". */
+ *  - the line is added to the active record list and its name to the key list,
+ *    and the active table's ingredient file is written from them;
+ *  the three files change in one transaction. A file that cannot be read or
+ *  written stops the copy with "Erro durante inclusão!": no file changes and
+ *  the lists are as they were. */
 CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& activeRecords,
                          KeyList& activeKeys, MessageSink& messages);
 

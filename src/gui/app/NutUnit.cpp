@@ -185,7 +185,7 @@ void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
         (need == TableNeed::Fixed && !m_fixed) || (need == TableNeed::Named && !isUsableName(m_tableName));
     if (ask && !PickActiveTable())
         return;
-    if (plug.tableWindow) {
+    if (plug.tableWindow && need != TableNeed::None) {
         // A change of the table that was interrupted is completed before the
         // table is shown.
         try {

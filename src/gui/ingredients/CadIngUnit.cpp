@@ -58,9 +58,6 @@ TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(
     connectEdits();
     setTabOrderOfFields();
     connectButtons();
-    // "&Lista" opens the ingredient browser, which this window does not have
-    // yet: the button stays off in every mode (see ApplyMode).
-    LisBitBtn->setEnabled(false);
     connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadIngForm::AltNomBitBtnClick);
     connect(LimNomGruBitBtn, &TBitBtn::clicked, this, &TCadIngForm::LimNomGruBitBtnClick);
     connect(IngMaskEdit, &TMaskEdit::Exit, this, &TCadIngForm::IngMaskEditExit);
@@ -339,7 +336,7 @@ void TCadIngForm::ApplyMode()
     ExcBitBtn->setEnabled(showing);
     AntBitBtn->setEnabled(showing || consulting);
     ProBitBtn->setEnabled(showing || consulting);
-    LisBitBtn->setEnabled(false);
+    LisBitBtn->setEnabled(!inserting && m_context.visLisIngForm);
     AjuBitBtn->setEnabled(true);
     RetBitBtn->setEnabled(true);
     if (empty)
@@ -351,6 +348,16 @@ void TCadIngForm::ApplyMode()
 QString TCadIngForm::listCaption() const
 {
     return QStringLiteral("LISTA DE INGREDIENTES");
+}
+
+std::optional<int> TCadIngForm::pickFromList()
+{
+    // The browser shares the record list: an ingredient copied there is in
+    // it, and in the ingredient file, when it returns.
+    const std::optional<int> picked = m_context.visLisIngForm->browse(tableName, m_editable, m_data.records(),
+                                                                      m_data.keys(), m_data.current());
+    loadGroups(); // a copy may have added a group
+    return picked.value_or(0);
 }
 
 bool TCadIngForm::acceptNewKey(const std::string& key)

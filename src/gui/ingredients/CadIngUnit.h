@@ -90,6 +90,7 @@ protected:
     void ClearFields() override;
     void ApplyMode() override;
     QString listCaption() const override;
+    std::optional<int> pickFromList() override;
 
     bool acceptNewKey(const std::string& key) override;
     bool beforeInsert() override;

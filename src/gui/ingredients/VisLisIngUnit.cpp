@@ -164,7 +164,15 @@ void TVisLisIngForm::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TVisLisIngForm::HandOver(const std::string& activeTable, bool activeEditable, RecordList& records,
+std::optional<int> TVisLisIngForm::browse(const std::string& activeTable, bool activeEditable,
+                                          RecordList& records, KeyList& keys, int currentIndex)
+{
+    handOver(activeTable, activeEditable, records, keys, currentIndex);
+    openModal();
+    return pick();
+}
+
+void TVisLisIngForm::handOver(const std::string& activeTable, bool activeEditable, RecordList& records,
                               KeyList& keys, int currentIndex)
 {
     m_activeTable = activeTable;
@@ -182,7 +190,6 @@ const std::vector<std::string>& TVisLisIngForm::viewedLines() const
 void TVisLisIngForm::FormActivate()
 {
     m_copied = false;
-    m_wroteFile = false;
     m_pick.reset();
     CabLabel->setText(qs(ingredientListHeader()));
     fillCombo(*NomCamComboBox, ingredientOrderItems());
@@ -515,16 +522,6 @@ void TVisLisIngForm::RetBitBtnClick()
 
 void TVisLisIngForm::closeBrowser()
 {
-    if (m_copied) {
-        try {
-            SaveScrambledFile(IngredientFilePath(m_context.baseFolder, m_activeTable), *m_records,
-                              m_context.progress());
-            m_wroteFile = true;
-        } catch (const std::exception&) {
-            // The copies stay in the opener's lists, which write them later.
-            tell(QStringLiteral("Erro durante inclusão!"));
-        }
-    }
     WriteListSettings();
     m_pick.reset();
     const int row = LisFilOrdListBox->currentRow();

@@ -5,15 +5,14 @@
 // the active table is handed back to the opener; a row of another table can
 // be copied into the active table.
 //
-// How to open it: HandOver() with the active table, whether it may be
+// How to open it: browse(), or handOver() then openModal(), with the active table, whether it may be
 // changed, the opener's record list and key list of the active table's
 // ingredient file and the opener's current index, then openModal(). The
-// lists are shared: a copy is added to them directly, and when anything was
-// copied the browser writes them to the active table's ingredient file as it
-// closes. Afterwards pick() gives the chosen ingredient, copied() whether
-// anything was copied and wroteIngredientFile() whether the file was written
-// (a copy whose write failed stays in the opener's lists, to be written by the
-// opener). The filters, the ordering and the keywords are remembered in the
+// lists are shared: a copy is added to them and written to the active
+// table's ingredient file at once, with the measure and group files it brings
+// (a copy that cannot be written changes neither the lists nor any file).
+// Afterwards pick() gives the chosen ingredient and copied() whether anything
+// was copied. The filters, the ordering and the keywords are remembered in the
 // configuration file between openings.
 #include "core/store/RecordList.h"
 #include "gui/widgets/Form.h"
@@ -33,13 +32,16 @@ namespace treluza {
 class TBitBtn;
 class TMaskEdit;
 
-class TVisLisIngForm : public TForm {
+class TVisLisIngForm : public TForm, public IngredientBrowser {
     Q_OBJECT
 public:
     explicit TVisLisIngForm(FormContext& context, QWidget* parent = nullptr);
 
     /** The opener's hand-over. The lists must live until the browser closes. */
-    void HandOver(const std::string& activeTable, bool activeEditable, RecordList& records, KeyList& keys,
+    std::optional<int> browse(const std::string& activeTable, bool activeEditable, RecordList& records,
+                              KeyList& keys, int currentIndex) override;
+
+    void handOver(const std::string& activeTable, bool activeEditable, RecordList& records, KeyList& keys,
                   int currentIndex);
 
     /** The ingredient of the row selected when the browser closed, as its index
@@ -48,8 +50,6 @@ public:
     std::optional<int> pick() const { return m_pick; }
     /** An ingredient was copied into the opener's lists during the opening. */
     bool copied() const { return m_copied; }
-    /** The browser wrote the active table's ingredient file as it closed. */
-    bool wroteIngredientFile() const { return m_wroteFile; }
 
     QLabel* CabLabel = nullptr;
     QListWidget* LisFilOrdListBox = nullptr;
@@ -141,7 +141,6 @@ private:
 
     std::optional<int> m_pick;
     bool m_copied = false;
-    bool m_wroteFile = false;
 };
 
 } // namespace treluza

@@ -288,4 +288,11 @@ void TVisLisForm::FormClose()
     LisFilOrdListBox->clear();
 }
 
+int TVisLisForm::showList(const ListSetup& setup)
+{
+    SetupList(setup);
+    openModal();
+    return SelectedRecordIndex();
+}
+
 } // namespace treluza

@@ -9,6 +9,7 @@
 // SelectedRecordIndex() tells which record was chosen. The filter, the order
 // and the position are remembered in the caller's section of the
 // configuration file.
+#include "core/lists/ListSetup.h"
 #include "core/store/RecordList.h"
 #include "gui/widgets/Form.h"
 #include "gui/widgets/FormContext.h"
@@ -25,31 +26,7 @@ namespace treluza {
 
 class TBitBtn;
 
-/** What a caller hands the viewer. */
-struct ListSetup {
-    /** The words after "VISUALIZA LISTA DE " in the caption. */
-    std::string listName;
-    /** The active table's name, shown in the caption. */
-    std::string tableName;
-    /** The field (from 1) of a line that holds its group. */
-    int groupField = 0;
-    /** The row selected when neither the filter nor the order is active. */
-    int initialIndex = 0;
-    /** The entries of the order combo: entry k orders by field k + 1. */
-    std::vector<std::string> columnNames;
-    /** The entries of the group combo (group keys with their trailing blanks). */
-    std::vector<std::string> groupNames;
-    /** The caller's key list, to give the chosen line's index back. */
-    const KeyList* keys = nullptr;
-    /** The lines shown. */
-    const RecordList* lines = nullptr;
-    /** The line shown above the list. */
-    std::string header;
-    /** The configuration section of the remembered settings. */
-    std::string section;
-};
-
-class TVisLisForm : public TForm {
+class TVisLisForm : public TForm, public ListViewer {
     Q_OBJECT
 public:
     explicit TVisLisForm(FormContext& context, QWidget* parent = nullptr);
@@ -62,6 +39,9 @@ public:
      *  field 1 of the line selected when the viewer closed, -1 when the key
      *  list does not hold it, and 0 when no line was selected. */
     int SelectedRecordIndex() const { return m_selectedRecordIndex; }
+
+    /** SetupList, the viewer shown modally, then SelectedRecordIndex. */
+    int showList(const ListSetup& setup) override;
 
     QCheckBox* AtiFilCheckBox = nullptr;
     QComboBox* NomGruComboBox = nullptr;

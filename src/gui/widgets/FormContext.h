@@ -10,6 +10,8 @@
 //
 // The shared windows are reached through the small interfaces below, so that
 // the shared machinery never includes a window of its own.
+#include "core/lists/ListSetup.h"
+#include "core/store/RecordList.h"
 #include "core/store/Sinks.h"
 
 #include <QString>
@@ -63,6 +65,29 @@ public:
     virtual bool ScanIngredientUse(std::string_view table, std::string_view ingredient) = 0;
 };
 
+/** The list viewer: record lines under a header, with a group filter and an
+ *  ordering remembered in the caller's configuration section. */
+class ListViewer {
+public:
+    virtual ~ListViewer() = default;
+    /** Shows the lines of the setup modally; the chosen record's index in the
+     *  caller's key list (-1 when the key list does not hold it, 0 when no line
+     *  was chosen). */
+    virtual int showList(const ListSetup& setup) = 0;
+};
+
+/** The ingredient browser over the tables. */
+class IngredientBrowser {
+public:
+    virtual ~IngredientBrowser() = default;
+    /** Shows the active table's ingredients (the caller's lists, shared: a copy
+     *  from another table is added to them and written at once). Returns the
+     *  chosen ingredient's index in the caller's key list (-1 when the key
+     *  list does not hold it), or nothing when no row was chosen. */
+    virtual std::optional<int> browse(const std::string& activeTable, bool activeEditable,
+                                      RecordList& records, KeyList& keys, int currentIndex) = 0;
+};
+
 /** A window that works on the active table: the opener hands it the table's
  *  name (as the registry spells it) before showing it. */
 class TableWindow {
@@ -88,6 +113,8 @@ struct FormContext {
     ProgressSink* conForm = nullptr;
     NamePrompt* altNomForm = nullptr;
     UsageList* iteVerForm = nullptr;
+    IngredientBrowser* visLisIngForm = nullptr;
+    ListViewer* visLisForm = nullptr;
 
     /** The progress window, or a sink that shows nothing when there is none. */
     ProgressSink& progress() const;

@@ -367,9 +367,26 @@ void TRegisterForm::LisBitBtnClick()
 {
     if (!AskToSave())
         return;
+    const std::optional<int> picked = pickFromList();
+    if (!picked)
+        return;
+    if (*picked < 0 || *picked >= m_data.count()) {
+        m_mode = RegisterMode::Empty;
+        ApplyMode();
+        return;
+    }
+    m_data.setCurrent(*picked);
+    ShowCurrent();
+    clearUnsaved();
+    m_mode = RegisterMode::Showing;
+    ApplyMode();
+}
+
+std::optional<int> TRegisterForm::pickFromList()
+{
     if (m_data.empty()) {
         tell(QStringLiteral("Não existem registros no arquivo!"));
-        return;
+        return std::nullopt;
     }
     // The picker shows the listed records; its answer is mapped back.
     std::vector<int> records;
@@ -385,15 +402,11 @@ void TRegisterForm::LisBitBtnClick()
     }
     if (records.empty()) {
         tell(QStringLiteral("Não existem registros no arquivo!"));
-        return;
+        return std::nullopt;
     }
     const int picked = m_context.lisForm->pick(listCaption(), items, selected);
-    m_data.setCurrent(records[static_cast<std::size_t>(
-        picked >= 0 && picked < static_cast<int>(records.size()) ? picked : selected)]);
-    ShowCurrent();
-    clearUnsaved();
-    m_mode = RegisterMode::Showing;
-    ApplyMode();
+    return records[static_cast<std::size_t>(
+        picked >= 0 && picked < static_cast<int>(records.size()) ? picked : selected)];
 }
 
 void TRegisterForm::AjuBitBtnClick()

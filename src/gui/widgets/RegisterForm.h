@@ -98,6 +98,10 @@ protected:
     /** Enables the controls and places the focus for the current mode. */
     virtual void ApplyMode() = 0;
     virtual QString listCaption() const = 0;
+    /** What "&Lista" shows: by default the list picker over the listed
+     *  records. Returns the index of the record to show (outside the record
+     *  list: none, mode Empty), or nothing when the list was not shown. */
+    virtual std::optional<int> pickFromList();
     /** Whether the list picker offers a record, and the line it shows for it
      *  (its key unless overridden). */
     virtual bool listed(int /*record*/) const { return true; }
