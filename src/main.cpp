@@ -16,6 +16,10 @@
 #include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/lists/VisLisUnit.h"
 #include "gui/measures/CadMedCas2Unit.h"
+#include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/preparations/CadTreluzaRotUnit.h"
+#include "gui/recipes/CadRecUnit.h"
+#include "gui/reports/SelRelUnit.h"
 #include "gui/tables/CadTabUnit.h"
 #include "gui/tables/CfgNutUnit.h"
 #include "gui/widgets/FormContext.h"
@@ -51,13 +55,16 @@ int main(int argc, char** argv)
 
     // The windows, in their creation order; the first is the main window.
     TTreluzaV4Form menu(context);
+    TCadTreluzaRotForm cadTreluzaRot(context);
     TAjuForm aju(context);
     context.ajuForm = &aju;
+    TCadRecForm cadRec(context);
     TLisForm lis;
     context.lisForm = &lis;
     TCadMedCas2Form cadMedCas2(context);
     TCfgNutForm cfgNut(context);
     TCadTabForm cadTab(context);
+    TSelRelForm selRel(context);
     TCadGruIngForm cadGruIng(context);
     TCadGruPreForm cadGruPre(context);
     TVisLisIngForm visLisIng(context);
@@ -67,6 +74,7 @@ int main(int argc, char** argv)
     TCadIngForm cadIng(context);
     TVisLisForm visLis(context);
     context.visLisForm = &visLis;
+    TCadIngTreluzaForm cadIngTreluza(context);
     TConForm con;
     context.conForm = &con;
     TAltNomForm altNom;
@@ -81,6 +89,8 @@ int main(int argc, char** argv)
     menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre, &cadGruPre);
     menu.plugWindow(MenuButton::Ingredients, &cadIng, &cadIng);
     menu.plugWindow(MenuButton::Measures, &cadMedCas2, &cadMedCas2);
+    menu.plugWindow(MenuButton::Preparations, &cadTreluzaRot, &cadTreluzaRot);
+    cadTreluzaRot.plugWindows(&cadIngTreluza, &cadRec, &selRel);
 
     menu.ReadActiveTable();
     menu.show();
