@@ -1,6 +1,7 @@
 #include "gui/preparations/CadIngTreluzaUnit.h"
 
-#include "core/preparations/PreparationFiles.h"
+#include "core/lists/ListSetup.h"
+#include "core/preparations/PreparationLines.h"
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
@@ -415,9 +416,7 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
     m_measureKeys.clear();
     const IngredientFields ingredient = chosenIngredient();
     try {
-        const auto path = MeasureFilePath(m_context.baseFolder, m_table, ingredient[IngField::Name], false);
-        if (!ingredient[IngField::Name].empty() && std::filesystem::exists(path))
-            LoadRecordFile(path, m_measures, m_measureKeys);
+        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], m_measures, m_measureKeys);
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
         m_measures.clear();
@@ -662,28 +661,8 @@ TRegisterForm::StoreReports TCadIngTreluzaForm::storeReports() const
 
 void TCadIngTreluzaForm::saveLinesAndTotals()
 {
-    const std::string indexBefore = (*m_index)[m_indexCurrent];
-    try {
-        DialogMessageSink messages;
-        m_totals = UpdateTotals(m_data.records(), *m_index, m_indexCurrent, messages);
-        IndexFields f = readIndex((*m_index)[m_indexCurrent]);
-        ComputePerCapita(f);
-        ComputePerTablespoon(f);
-        for (const RecipeValueFields& v : kRecipeValues) {
-            SetRecordField(*m_index, m_indexCurrent, v.perCapita, f[v.perCapita]);
-            SetRecordField(*m_index, m_indexCurrent, v.perSpoon, f[v.perSpoon]);
-        }
-        Transaction changes = Transaction::forTable(m_context.baseFolder, m_table);
-        changes.write(m_data.path(), joinLines(m_data.records().lines()));
-        stagePreparationIndex(m_context.baseFolder, m_table, *m_index, changes);
-        changes.commit();
-    } catch (const StoreError&) {
-        RecordList& index = *m_index;
-        index.setSorted(false);
-        index.replace(m_indexCurrent, indexBefore);
-        index.setSorted(true);
-        throw;
-    }
+    DialogMessageSink messages;
+    m_totals = storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
     refreshRows();
 }
 
@@ -723,24 +702,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     }
     if (!m_context.visLisForm)
         return;
-    ListSetup s;
-    s.listName = "TRELUZA";
-    s.tableName = m_table;
-    s.groupField = IdxField::Group;
-    s.initialIndex = m_indexCurrent;
-    s.columnNames = {"TRELUZA",      "RENDIMENTO",       "CALORIAS",   "CARBOIDRATOS",       "PROTEINAS",
-                     cp("LIPÍDIOS"), "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
-    s.groupNames = m_groups;
-    s.keys = m_indexKeys;
-    s.lines = m_index;
     // "RENDIMENTO" stands in the width of a net weight here.
-    const char* const titles[] = {"KCAL", "CHO", "PTN", "LIP", "SAT", "COL", "FIB"};
-    s.header = CenterText("TRELUZA", fieldWidth(RecordKind::Index, IdxField::Name)) + "|" +
-               CenterText("RENDIMENTO", fieldWidth(RecordKind::Line, LineField::Net)) + "|";
-    for (const char* t : titles)
-        s.header += CenterText(t, fieldWidth(RecordKind::Index, IdxField::Energy)) + "|";
-    s.section = kSecPreparationList;
-    const int source = m_context.visLisForm->showList(s);
+    const int source = m_context.visLisForm->showList(preparationListSetup(
+        m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index, fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index->count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
     const RegisterData before = m_data;

@@ -1,6 +1,7 @@
 #include "gui/preparations/CadTreluzaRotUnit.h"
 
 #include "core/ingredients/IngredientEditing.h"
+#include "core/lists/ListSetup.h"
 #include "core/preparations/PreparationFiles.h"
 #include "core/preparations/PreparationTotals.h"
 #include "core/store/Collation.h"
@@ -384,22 +385,9 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
     }
     if (!m_context.visLisForm)
         return std::nullopt;
-    ListSetup s;
-    s.listName = "TRELUZA";
-    s.tableName = tableName;
-    s.groupField = IdxField::Group;
-    s.initialIndex = m_data.current();
-    s.columnNames = {"TRELUZA",      "RENDIMENTO",       "CALORIAS",   "CARBOIDRATOS",       "PROTEINAS",
-                     cp("LIPÍDIOS"), "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
-    s.groupNames = m_groups;
-    s.keys = &m_data.keys();
-    s.lines = &m_data.records();
-    // Each title centred in the width of its field, as the lines stand under it.
-    const char* const titles[] = {"TRELUZA", "RENDIMENTO", "KCAL", "CHO", "PTN", "LIP", "SAT", "COL", "FIB"};
-    for (int n = 1; n <= 9; ++n)
-        s.header += CenterText(titles[n - 1], fieldWidth(RecordKind::Index, n)) + "|";
-    s.section = kSecPreparationList;
-    return m_context.visLisForm->showList(s);
+    return m_context.visLisForm->showList(preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(),
+                                                              m_data.records(),
+                                                              fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
 void TCadTreluzaRotForm::insertDeclined()
