@@ -27,14 +27,6 @@ constexpr int kRowHeight = 50;
 constexpr int kCaptionHeight = 15;
 constexpr int kEditHeight = 22;
 
-QFont valueFont()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(9);
-    return font;
-}
-
 } // namespace
 
 TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
@@ -111,7 +103,7 @@ void TCadIngForm::buildValueRows(int top)
         {&FCMaskEdit, "FCMaskEdit", &FCFonMaskEdit, "FCFonMaskEdit", "F.C", IngField::FC},
         {&FCCMaskEdit, "FCCMaskEdit", &FCCFonMaskEdit, "FCCFonMaskEdit", "F.C.C.", IngField::FCC},
     };
-    const QFont numbers = valueFont();
+    const QFont numbers = fixedPitchFont(9);
     const int rowsTop = top + 49;
     // Seven rows on the left (energy to fibre), then the right column.
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -130,7 +122,7 @@ void TCadIngForm::buildValueRows(int top)
 
 void TCadIngForm::buildCostAndGroup(int top)
 {
-    const QFont numbers = valueFont();
+    const QFont numbers = fixedPitchFont(9);
     const int rowsTop = top + 49;
     // The unit cost with its date and source.
     const int x = kColumnWidth + 8;

@@ -9,6 +9,7 @@
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
+#include "gui/preparations/LineFields.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
 #include "gui/widgets/FormLayout.h"
@@ -23,39 +24,6 @@
 
 namespace treluza {
 
-namespace {
-
-constexpr int kEditHeight = 22;
-constexpr int kCaptionHeight = 14;
-constexpr int kColumn = 78; // the columns of the weights and of the nutrients
-
-QFont fixedFont(int points)
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(points);
-    return font;
-}
-
-const char* const kNutrientHeadings[][2] = {
-    {"Calorias", "(kcal)"}, {"Carboidrato", "(g)"}, {"Proteínas", "(g)"}, {"Gord.Total", "(g)"},
-    {"Saturada", "(g)"},    {"Colesterol", "(mg)"}, {"Fibra", "(g)"},     {"Cálcio", "(mg)"},
-    {"Ferro", "(mg)"},      {"Sódio", "(mg)"},
-};
-const char* const kPer100Names[] = {"KALMaskEdit", "CHOMaskEdit", "PTNMaskEdit", "LIPMaskEdit",
-                                    "SATMaskEdit", "COLMaskEdit", "FIBMaskEdit", "CALMaskEdit",
-                                    "FERMaskEdit", "SODMaskEdit"};
-const char* const kPerNetNames[] = {
-    "PesPorKalMaskEdit", "PesPorCHOMaskEdit", "PesPorPTNMaskEdit", "PesPorLipMaskEdit", "PesPorSATMaskEdit",
-    "PesPorCOLMaskEdit", "PesPorFIBMaskEdit", "PesPorCALMaskEdit", "PesPorFERMaskEdit", "PesPorSODMaskEdit"};
-
-QString lineMask(int field)
-{
-    return qs(editMask(RecordKind::Line, field));
-}
-
-} // namespace
-
 TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
 {
     setObjectName(QStringLiteral("CadIngTreluzaForm"));
@@ -69,12 +37,24 @@ TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent) : 
     CopBitBtn = new TBitBtn(QStringLiteral("&Copia"), this);
     CopBitBtn->setObjectName(QStringLiteral("CopBitBtn"));
     CopBitBtn->setGeometry(640, 0, 80, 35);
-    buildFields(top);
-    buildNutrientRows(top + 210);
+    buildHead(top);
+    fields = new TLineFields(this);
+    fields->setGeometry(0, top + 92, 812, 256);
+    takeFieldPointers();
     buildList(top + 350);
-    connectFields();
     setTabOrderOfFields();
     connectButtons();
+    connect(fields, &TLineFields::edited, this, [this] { markUnsaved(); });
+    connect(fields, &TLineFields::rawLeft, this, [this](QWidget* next) {
+        // From the raw weight the focus goes to "&Grava", not into the list.
+        if (next == IngTreluzaListBox)
+            GraBitBtn->setFocus();
+    });
+    connect(NomIngComboBox, &QComboBox::activated, this, &TCadIngTreluzaForm::NomIngComboBoxClick);
+    connect(TabBitBtn, &TBitBtn::clicked, this, &TCadIngTreluzaForm::TabBitBtnClick);
+    connect(CopBitBtn, &TBitBtn::clicked, this, &TCadIngTreluzaForm::CopBitBtnClick);
+    connect(IngTreluzaListBox, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { IngTreluzaListBoxClick(IngTreluzaListBox->row(item)); });
     connect(qApp, &QApplication::focusChanged, this, &TCadIngTreluzaForm::onFocusChanged);
 }
 
@@ -84,126 +64,48 @@ TCadIngTreluzaForm::~TCadIngTreluzaForm()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-void TCadIngTreluzaForm::buildFields(int top)
+void TCadIngTreluzaForm::buildHead(int top)
 {
-    const QFont numbers = fixedFont(9);
-    placeCaption(this, QStringLiteral("Nome da Preparação"), QRect(8, top + 4, 200, kCaptionHeight));
+    placeCaption(this, QStringLiteral("Nome da Preparação"), QRect(8, top + 4, 200, 14));
     NomPreMaskEdit = placeMaskEdit(this, "NomPreMaskEdit", qs(editMask(RecordKind::Index, IdxField::Name)),
-                                   QRect(8, top + 18, 360, kEditHeight));
+                                   QRect(8, top + 18, 360, 22));
     NomPreMaskEdit->setEnabled(false);
-
-    placeCaption(this, QStringLiteral("Seleciona Ingrediente"), QRect(8, top + 46, 200, kCaptionHeight));
+    placeCaption(this, QStringLiteral("Seleciona Ingrediente"), QRect(8, top + 46, 200, 14));
     TabBitBtn = new TBitBtn(QStringLiteral("..."), this);
     TabBitBtn->setObjectName(QStringLiteral("TabBitBtn"));
     TabBitBtn->setToolTip(QStringLiteral("Consulta Tabelas"));
-    TabBitBtn->setGeometry(8, top + 60, 28, kEditHeight + 2);
+    TabBitBtn->setGeometry(8, top + 60, 28, 24);
     NomIngComboBox = new QComboBox(this);
     NomIngComboBox->setObjectName(QStringLiteral("NomIngComboBox"));
     NomIngComboBox->setEditable(false);
     NomIngComboBox->setMaxVisibleItems(20);
-    NomIngComboBox->setGeometry(40, top + 60, 520, kEditHeight + 2);
-
-    // Measure, its quantity and weight, then the four weights.
-    const int y = top + 92;
-    placeCaption(this, QStringLiteral("Medida caseira"), QRect(8, y + kCaptionHeight, 160, kCaptionHeight));
-    NomMedCasComboBox = new QComboBox(this);
-    NomMedCasComboBox->setObjectName(QStringLiteral("NomMedCasComboBox"));
-    NomMedCasComboBox->setEditable(false);
-    NomMedCasComboBox->setGeometry(8, y + 28, 170, kEditHeight + 2);
-    LimNomMedCasBitBtn = new TBitBtn(QStringLiteral("X"), this);
-    LimNomMedCasBitBtn->setObjectName(QStringLiteral("LimNomMedCasBitBtn"));
-    LimNomMedCasBitBtn->setToolTip(QStringLiteral("Limpa o campo \"Medida Caseira\""));
-    LimNomMedCasBitBtn->setGeometry(180, y + 28, 26, kEditHeight + 2);
-    const struct {
-        TMaskEdit** edit;
-        const char* name;
-        const char* caption[2];
-        QString mask;
-    } row[] = {
-        {&QuaMedCasMaskEdit,
-         "QuaMedCasMaskEdit",
-         {"Quantidade", "Med Caseira"},
-         lineMask(LineField::Quantity)},
-        {&UmaMedCasMaskEdit, "UmaMedCasMaskEdit", {"Uma Med.Cas.", " tem (g/ml)"}, lineMask(LineField::Net)},
-        {&PesBruMaskEdit, "PesBruMaskEdit", {"", "Peso Bruto"}, lineMask(LineField::Gross)},
-        {&PesLiqMaskEdit, "PesLiqMaskEdit", {"", "Peso Líquido"}, lineMask(LineField::Net)},
-        {&PesCozMaskEdit, "PesCozMaskEdit", {"", "Peso Cozido"}, lineMask(LineField::Cooked)},
-        {&PesCruMaskEdit, "PesCruMaskEdit", {"", "Peso Cru"}, lineMask(LineField::Raw)},
-    };
-    for (std::size_t i = 0; i < std::size(row); ++i) {
-        const int x = 214 + static_cast<int>(i) * kColumn;
-        placeCaption(this, QString::fromUtf8(row[i].caption[0]), QRect(x, y, kColumn - 4, kCaptionHeight));
-        placeCaption(this, QString::fromUtf8(row[i].caption[1]),
-                     QRect(x, y + kCaptionHeight, kColumn - 4, kCaptionHeight));
-        *row[i].edit =
-            placeMaskEdit(this, row[i].name, row[i].mask, QRect(x, y + 28, kColumn - 8, kEditHeight));
-        (*row[i].edit)->setFont(numbers);
-    }
-    makeDisplayOnly(UmaMedCasMaskEdit);
-
-    // The values copied from the ingredient or derived: factors, cost, date.
-    const int y2 = y + 56;
-    const struct {
-        TMaskEdit** edit;
-        const char* name;
-        const char* caption[2];
-        int field;
-    } derived[] = {
-        {&FCMaskEdit, "FCMaskEdit", {"", "F.C."}, LineField::FC},
-        {&FCCMaskEdit, "FCCMaskEdit", {"", "F.C.C."}, LineField::FCC},
-        {&CusUniMaskEdit, "CusUniMaskEdit", {"Custo P.B.", "($/1000g)"}, LineField::UnitCost},
-        {&CusCalMaskEdit, "CusCalMaskEdit", {"Custo P.B.", "$"}, LineField::Cost},
-        {&DatCotMaskEdit, "DatCotMaskEdit", {"Data", "Cotação"}, LineField::QuoteDate},
-    };
-    for (std::size_t i = 0; i < std::size(derived); ++i) {
-        const int x = 214 + static_cast<int>(i + 1) * kColumn;
-        placeCaption(this, QString::fromUtf8(derived[i].caption[0]),
-                     QRect(x, y2, kColumn - 4, kCaptionHeight));
-        placeCaption(this, QString::fromUtf8(derived[i].caption[1]),
-                     QRect(x, y2 + kCaptionHeight, kColumn - 4, kCaptionHeight));
-        *derived[i].edit = placeMaskEdit(this, derived[i].name, lineMask(derived[i].field),
-                                         QRect(x, y2 + 28, kColumn - 8, kEditHeight));
-        (*derived[i].edit)->setFont(numbers);
-        makeDisplayOnly(*derived[i].edit);
-    }
+    NomIngComboBox->setGeometry(40, top + 60, 520, 24);
 }
 
-void TCadIngTreluzaForm::buildNutrientRows(int top)
+void TCadIngTreluzaForm::takeFieldPointers()
 {
-    const QFont numbers = fixedFont(9);
-    for (std::size_t k = 0; k < kNutrientCount; ++k) {
-        const int x = 8 + static_cast<int>(k) * kColumn + 16;
-        placeCaption(this, QString::fromUtf8(kNutrientHeadings[k][0]),
-                     QRect(x, top, kColumn - 4, kCaptionHeight), Qt::AlignHCenter);
-        placeCaption(this, QString::fromUtf8(kNutrientHeadings[k][1]),
-                     QRect(x, top + kCaptionHeight, kColumn - 4, kCaptionHeight), Qt::AlignHCenter);
-    }
-    const char* const titles[] = {"Composição química para cada 100 gramas do ingrediente",
-                                  "Composição química para o peso líquido do ingrediente"};
-    for (int r = 0; r < 2; ++r) {
-        const int y = top + 30 + r * 52;
-        QLabel* title = placeCaption(this, QString::fromUtf8(titles[r]), QRect(8, y, 500, kCaptionHeight));
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        auto& edits = r == 0 ? per100Edits : perNetEdits;
-        for (std::size_t k = 0; k < kNutrientCount; ++k) {
-            const QString mask = r == 0 ? qs(editMask(RecordKind::Ingredient, kRecipeValues[k].ingredient))
-                                        : lineMask(kRecipeValues[k].line);
-            edits[k] = placeMaskEdit(
-                this, r == 0 ? kPer100Names[k] : kPerNetNames[k], mask,
-                QRect(8 + static_cast<int>(k) * kColumn + 16, y + 16, kColumn - 6, kEditHeight));
-            edits[k]->setFont(numbers);
-            makeDisplayOnly(edits[k]);
-        }
-    }
+    LimNomMedCasBitBtn = fields->LimNomMedCasBitBtn;
+    NomMedCasComboBox = fields->NomMedCasComboBox;
+    QuaMedCasMaskEdit = fields->QuaMedCasMaskEdit;
+    UmaMedCasMaskEdit = fields->UmaMedCasMaskEdit;
+    PesBruMaskEdit = fields->PesBruMaskEdit;
+    PesLiqMaskEdit = fields->PesLiqMaskEdit;
+    PesCozMaskEdit = fields->PesCozMaskEdit;
+    PesCruMaskEdit = fields->PesCruMaskEdit;
+    FCMaskEdit = fields->FCMaskEdit;
+    FCCMaskEdit = fields->FCCMaskEdit;
+    CusUniMaskEdit = fields->CusUniMaskEdit;
+    CusCalMaskEdit = fields->CusCalMaskEdit;
+    DatCotMaskEdit = fields->DatCotMaskEdit;
+    per100Edits = fields->per100Edits;
+    perNetEdits = fields->perNetEdits;
 }
 
 void TCadIngTreluzaForm::buildList(int top)
 {
     // The header, the rows and the totals in one fixed-pitch font, so that
     // the columns stand under one another.
-    const QFont fixed = fixedFont(8);
+    const QFont fixed = fixedPitchFont(8);
     constexpr int kTextInset = 4; // the list's frame and item margin
     CabLabel = placeCaption(this, qs(HeaderRow()), QRect(8 + kTextInset, top, 796 - kTextInset, 16));
     CabLabel->setFont(fixed);
@@ -215,28 +117,6 @@ void TCadIngTreluzaForm::buildList(int top)
     RodLabel = placeCaption(this, QString(), QRect(8 + kTextInset, top + 258, 796 - kTextInset, 16));
     RodLabel->setFont(fixed);
     RodLabel->setObjectName(QStringLiteral("RodLabel"));
-}
-
-void TCadIngTreluzaForm::connectFields()
-{
-    for (TMaskEdit* e : {QuaMedCasMaskEdit, PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit}) {
-        installDecimalBehaviour(*e);
-        connect(e, &TMaskEdit::Change, this, [this] {
-            if (!m_showing)
-                markUnsaved();
-        });
-    }
-    for (TMaskEdit* e : {PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit})
-        connect(e, &TMaskEdit::Exit, this, [this, e](QWidget* next) { leaveWeight(e, next); });
-    connect(QuaMedCasMaskEdit, &TMaskEdit::Exit, this, [this](QWidget*) { leaveQuantity(); });
-    connect(NomIngComboBox, &QComboBox::activated, this, &TCadIngTreluzaForm::NomIngComboBoxClick);
-    connect(NomMedCasComboBox, &QComboBox::currentIndexChanged, this,
-            &TCadIngTreluzaForm::NomMedCasComboBoxChange);
-    connect(LimNomMedCasBitBtn, &TBitBtn::clicked, this, &TCadIngTreluzaForm::LimNomMedCasBitBtnClick);
-    connect(TabBitBtn, &TBitBtn::clicked, this, &TCadIngTreluzaForm::TabBitBtnClick);
-    connect(CopBitBtn, &TBitBtn::clicked, this, &TCadIngTreluzaForm::CopBitBtnClick);
-    connect(IngTreluzaListBox, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { IngTreluzaListBoxClick(IngTreluzaListBox->row(item)); });
 }
 
 void TCadIngTreluzaForm::setTabOrderOfFields()
@@ -281,13 +161,7 @@ void TCadIngTreluzaForm::FormActivate()
         close();
         return;
     }
-    m_showing = true;
-    NomIngComboBox->clear();
-    for (const std::string& key : m_ingredientKeys.lines())
-        NomIngComboBox->addItem(qs(key));
-    NomIngComboBox->setCurrentIndex(-1);
-    m_showing = false;
-    m_chosenIngredient = -1;
+    refillIngredients();
     // The whole-recipe values follow the lines as they are on disk.
     DialogMessageSink messages;
     m_totals = UpdateTotals(m_data.records(), *m_index, m_indexCurrent, messages);
@@ -307,38 +181,6 @@ std::string TCadIngTreluzaForm::keyText()
     return cs(NomIngComboBox->currentText());
 }
 
-LineEdits TCadIngTreluzaForm::lineEdits() const
-{
-    LineEdits e;
-    e.line[LineField::Name] = cs(NomIngComboBox->currentText());
-    const TMaskEdit* edits[] = {nullptr,        nullptr,    PesBruMaskEdit,   PesLiqMaskEdit, PesCozMaskEdit,
-                                PesCruMaskEdit, FCMaskEdit, FCCMaskEdit,      CusUniMaskEdit, CusCalMaskEdit,
-                                DatCotMaskEdit, nullptr,    QuaMedCasMaskEdit};
-    for (int n = LineField::Gross; n <= LineField::Quantity; ++n) {
-        if (edits[n])
-            e.line[n] = edits[n]->coreText();
-    }
-    e.line[LineField::Measure] = m_chosenMeasure >= 0 ? cs(NomMedCasComboBox->currentText()) : std::string();
-    for (std::size_t k = 0; k < kNutrientCount; ++k)
-        e.line[kRecipeValues[k].line] = perNetEdits[k]->coreText();
-    e.measureWeight = UmaMedCasMaskEdit->coreText();
-    return e;
-}
-
-void TCadIngTreluzaForm::showLineEdits(const LineEdits& e)
-{
-    m_showing = true;
-    TMaskEdit* const edits[] = {PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit, FCMaskEdit,
-                                FCCMaskEdit,    CusUniMaskEdit, CusCalMaskEdit, DatCotMaskEdit};
-    for (int n = LineField::Gross; n <= LineField::QuoteDate; ++n)
-        edits[n - LineField::Gross]->setCoreText(e.line[n]);
-    QuaMedCasMaskEdit->setCoreText(e.line[LineField::Quantity]);
-    UmaMedCasMaskEdit->setCoreText(e.measureWeight);
-    for (std::size_t k = 0; k < kNutrientCount; ++k)
-        perNetEdits[k]->setCoreText(e.line[kRecipeValues[k].line]);
-    m_showing = false;
-}
-
 IngredientFields TCadIngTreluzaForm::chosenIngredient() const
 {
     if (m_chosenIngredient < 0 || m_chosenIngredient >= m_ingredients.count())
@@ -348,7 +190,7 @@ IngredientFields TCadIngTreluzaForm::chosenIngredient() const
 
 std::string TCadIngTreluzaForm::MakeLine()
 {
-    return treluza::MakeLine(lineEdits().line);
+    return treluza::MakeLine(fields->edits(keyText()).line);
 }
 
 void TCadIngTreluzaForm::chooseLineIngredient()
@@ -372,16 +214,13 @@ void TCadIngTreluzaForm::ShowCurrent()
     e.line = readLine(m_data.records()[current]);
     m_showing = true;
     NomIngComboBox->setCurrentIndex(m_chosenIngredient);
-    const int measure =
-        e.line[LineField::Measure].empty() ? -1 : m_measureKeys.find(e.line[LineField::Measure]);
-    NomMedCasComboBox->setCurrentIndex(measure);
     m_showing = false;
-    selectMeasure(measure);
+    // A stored measure that is no longer in the measure file shows as none.
+    const int measure = fields->chooseMeasure(e.line[LineField::Measure]);
     if (measure < 0)
         e.line[LineField::Quantity] = blankField(RecordKind::Line, LineField::Quantity);
-    e.measureWeight =
-        measure < 0 ? blankField(RecordKind::Line, LineField::Net) : FieldOf(2, m_measures[measure]);
-    showLineEdits(e);
+    e.measureWeight = fields->weightOfMeasure(measure);
+    fields->show(e);
     IngTreluzaListBox->setCurrentRow(current);
     refreshRows();
     clearUnsaved();
@@ -392,49 +231,45 @@ void TCadIngTreluzaForm::ClearFields()
     m_showing = true;
     IngTreluzaListBox->setCurrentRow(-1);
     NomIngComboBox->setCurrentIndex(-1);
-    NomMedCasComboBox->clear();
     m_showing = false;
     m_chosenIngredient = -1;
-    m_measures.clear();
-    m_measureKeys.clear();
-    selectMeasure(-1);
-    LineEdits e{blankLine(""), blankField(RecordKind::Line, LineField::Net)};
-    showLineEdits(e);
-    m_showing = true;
-    for (TMaskEdit* p : per100Edits)
-        p->clearText();
-    m_showing = false;
+    fields->clearAll();
     clearUnsaved();
 }
 
 void TCadIngTreluzaForm::LoadIngredientDefaults()
 {
-    m_showing = true;
-    selectMeasure(-1);
-    NomMedCasComboBox->clear();
-    m_measures.clear();
-    m_measureKeys.clear();
     const IngredientFields ingredient = chosenIngredient();
+    RecordList measures(true);
+    KeyList keys(true);
     try {
-        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], m_measures, m_measureKeys);
+        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], measures, keys);
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
-        m_measures.clear();
-        m_measureKeys.clear();
+        measures.clear();
+        keys.clear();
     }
-    for (const std::string& key : m_measureKeys.lines())
-        NomMedCasComboBox->addItem(qs(key));
-    NomMedCasComboBox->setCurrentIndex(-1);
-    for (std::size_t k = 0; k < kNutrientCount; ++k)
-        per100Edits[k]->setCoreText(ingredient[kRecipeValues[k].ingredient]);
-    m_showing = false;
+    fields->setMeasures(measures, keys);
+    fields->setIngredient(ingredient);
     if (mode() == RegisterMode::Empty) {
-        LineEdits e = lineEdits();
+        // A new line takes FC, FCC, unit cost and quotation date from the ingredient.
+        LineEdits e = fields->edits(keyText());
         const LineEdits fresh = newLineEdits(ingredient);
         for (int n : {LineField::FC, LineField::FCC, LineField::UnitCost, LineField::QuoteDate})
             e.line[n] = fresh.line[n];
-        showLineEdits(e);
+        fields->show(e);
     }
+}
+
+void TCadIngTreluzaForm::refillIngredients()
+{
+    m_showing = true;
+    NomIngComboBox->clear();
+    for (const std::string& key : m_ingredientKeys.lines())
+        NomIngComboBox->addItem(qs(key));
+    NomIngComboBox->setCurrentIndex(-1);
+    m_showing = false;
+    m_chosenIngredient = -1;
 }
 
 void TCadIngTreluzaForm::warnMissingValues()
@@ -445,19 +280,6 @@ void TCadIngTreluzaForm::warnMissingValues()
     WarnMissingValues(chosenIngredient(), messages);
 }
 
-void TCadIngTreluzaForm::EnableRecordFields(bool on)
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit,
-                                                      PesCruMaskEdit, LimNomMedCasBitBtn, NomMedCasComboBox})
-        w->setEnabled(on);
-}
-
-void TCadIngTreluzaForm::selectMeasure(int index)
-{
-    m_chosenMeasure = index;
-    QuaMedCasMaskEdit->setEnabled(index >= 0 && mode() != RegisterMode::Empty);
-}
-
 void TCadIngTreluzaForm::ApplyMode()
 {
     if (mode() == RegisterMode::Deleting || mode() == RegisterMode::Changing)
@@ -465,8 +287,7 @@ void TCadIngTreluzaForm::ApplyMode()
     applyCommonMode();
     const bool empty = mode() == RegisterMode::Empty;
     TabBitBtn->setEnabled(empty && m_context.visLisIngForm);
-    EnableRecordFields(!empty);
-    QuaMedCasMaskEdit->setEnabled(!empty && m_chosenMeasure >= 0);
+    fields->enableFields(!empty);
     CopBitBtn->setEnabled(m_context.visLisForm);
     if (!empty)
         NomMedCasComboBox->setFocus();
@@ -537,84 +358,13 @@ void TCadIngTreluzaForm::TabBitBtnClick()
     const std::optional<int> picked =
         m_context.visLisIngForm->browse(m_table, m_context.activeTableEditable, m_ingredients,
                                         m_ingredientKeys, std::max(0, m_chosenIngredient));
-    // A copy may have added ingredients.
-    m_showing = true;
-    NomIngComboBox->clear();
-    for (const std::string& key : m_ingredientKeys.lines())
-        NomIngComboBox->addItem(qs(key));
+    refillIngredients(); // a copy may have added ingredients
     m_chosenIngredient = picked.value_or(m_chosenIngredient);
+    m_showing = true;
     NomIngComboBox->setCurrentIndex(m_chosenIngredient);
     m_showing = false;
     NomIngComboBox->setFocus();
     LoadIngredientDefaults();
-}
-
-void TCadIngTreluzaForm::NomMedCasComboBoxChange()
-{
-    if (m_showing)
-        return;
-    markUnsaved();
-    const int index = NomMedCasComboBox->currentIndex() >= 0
-                          ? m_measureKeys.find(cs(NomMedCasComboBox->currentText()))
-                          : -1;
-    selectMeasure(index);
-    if (index >= 0) {
-        m_showing = true;
-        UmaMedCasMaskEdit->setCoreText(FieldOf(2, m_measures[index]));
-        m_showing = false;
-    }
-}
-
-void TCadIngTreluzaForm::LimNomMedCasBitBtnClick()
-{
-    if (!ask(QStringLiteral("Limpa o campo \"Medida Caseira\"?")) || m_chosenMeasure < 0)
-        return;
-    m_showing = true;
-    NomMedCasComboBox->setCurrentIndex(-1);
-    UmaMedCasMaskEdit->setCoreText(blankField(RecordKind::Line, LineField::Net));
-    QuaMedCasMaskEdit->setCoreText(blankField(RecordKind::Line, LineField::Quantity));
-    m_showing = false;
-    selectMeasure(-1);
-    markUnsaved();
-}
-
-void TCadIngTreluzaForm::leaveWeight(TMaskEdit* edit, QWidget* next)
-{
-    if (!isVisible() || mode() == RegisterMode::Empty)
-        return;
-    LineEdits e = lineEdits();
-    const IngredientFields ingredient = chosenIngredient();
-    DialogMessageSink messages;
-    if (edit == PesBruMaskEdit)
-        leaveGross(e, ingredient, messages);
-    else if (edit == PesLiqMaskEdit)
-        leaveNet(e, ingredient, messages);
-    else if (edit == PesCozMaskEdit)
-        leaveCooked(e, ingredient);
-    else
-        leaveRaw(e, ingredient);
-    showLineEdits(e);
-    if (edit == PesCruMaskEdit && next == IngTreluzaListBox)
-        GraBitBtn->setFocus();
-}
-
-void TCadIngTreluzaForm::leaveQuantity()
-{
-    if (!isVisible() || mode() == RegisterMode::Empty)
-        return;
-    LineEdits e = lineEdits();
-    const bool blank = treluza::leaveQuantity(e, chosenIngredient());
-    showLineEdits(e);
-    if (!blank || m_chosenMeasure < 0)
-        return;
-    if (ask(QStringLiteral("Deseja manter descrição da medida caseira?")))
-        return;
-    m_showing = true;
-    NomMedCasComboBox->setCurrentIndex(-1);
-    UmaMedCasMaskEdit->clearText();
-    QuaMedCasMaskEdit->clearText();
-    m_showing = false;
-    selectMeasure(-1);
 }
 
 void TCadIngTreluzaForm::IngTreluzaListBoxClick(int row)
@@ -633,8 +383,7 @@ bool TCadIngTreluzaForm::beforeLeave()
 {
     m_ingredients.clear();
     m_ingredientKeys.clear();
-    m_measures.clear();
-    m_measureKeys.clear();
+    fields->clearAll();
     return true;
 }
 
@@ -662,7 +411,8 @@ TRegisterForm::StoreReports TCadIngTreluzaForm::storeReports() const
 void TCadIngTreluzaForm::saveLinesAndTotals()
 {
     DialogMessageSink messages;
-    m_totals = storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
+    m_totals =
+        storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
     refreshRows();
 }
 
@@ -703,8 +453,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     if (!m_context.visLisForm)
         return;
     // "RENDIMENTO" stands in the width of a net weight here.
-    const int source = m_context.visLisForm->showList(preparationListSetup(
-        m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index, fieldWidth(RecordKind::Line, LineField::Net)));
+    const int source = m_context.visLisForm->showList(
+        preparationListSetup(m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index,
+                             fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index->count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
     const RegisterData before = m_data;

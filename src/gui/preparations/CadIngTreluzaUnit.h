@@ -26,6 +26,8 @@ class QListWidget;
 
 namespace treluza {
 
+class TLineFields;
+
 class TCadIngTreluzaForm : public TRegisterForm {
     Q_OBJECT
 public:
@@ -38,9 +40,11 @@ public:
 
     TBitBtn* CopBitBtn = nullptr;
     TBitBtn* TabBitBtn = nullptr;
-    TBitBtn* LimNomMedCasBitBtn = nullptr;
     QComboBox* NomIngComboBox = nullptr;
     TMaskEdit* NomPreMaskEdit = nullptr;
+    /** The fields of the line; the pointers below name its controls. */
+    TLineFields* fields = nullptr;
+    TBitBtn* LimNomMedCasBitBtn = nullptr;
     QComboBox* NomMedCasComboBox = nullptr;
     TMaskEdit* QuaMedCasMaskEdit = nullptr;
     TMaskEdit* UmaMedCasMaskEdit = nullptr;
@@ -64,8 +68,6 @@ public:
     void NomIngComboBoxClick();
     void NomIngComboBoxExit(QWidget* next);
     void TabBitBtnClick();
-    void NomMedCasComboBoxChange();
-    void LimNomMedCasBitBtnClick();
     void IngTreluzaListBoxClick(int row);
     void CopBitBtnClick();
 
@@ -92,27 +94,19 @@ protected:
     bool beforeLeave() override;
 
 private:
-    void buildFields(int top);
-    void buildNutrientRows(int top);
+    void buildHead(int top);
     void buildList(int top);
-    void connectFields();
+    void takeFieldPointers();
     void setTabOrderOfFields();
     void onFocusChanged(QWidget* old, QWidget* now);
 
-    /** The texts of the line edits and the weight of one measure. */
-    LineEdits lineEdits() const;
-    /** Puts calculated texts back into the edits. */
-    void showLineEdits(const LineEdits& e);
     /** The chosen ingredient's record (blank when none is chosen). */
     IngredientFields chosenIngredient() const;
     /** The ingredient of the current line becomes the chosen one. */
     void chooseLineIngredient();
     void LoadIngredientDefaults();
     void warnMissingValues();
-    void EnableRecordFields(bool on);
-    void selectMeasure(int index);
-    void leaveWeight(TMaskEdit* edit, QWidget* next);
-    void leaveQuantity();
+    void refillIngredients();
 
     /** UpdateTotals, the shares of the index line, and the ingredient-line
      *  file and the index written together; on failure the index line is put
@@ -130,11 +124,8 @@ private:
     RecordList m_ingredients{true};
     KeyList m_ingredientKeys{true};
     int m_chosenIngredient = -1;
-    RecordList m_measures{true};
-    KeyList m_measureKeys{true};
-    int m_chosenMeasure = -1;
     WindowTotals m_totals;
-    bool m_showing = false; // edits being filled by the program
+    bool m_showing = false; // the combo being filled by the program
 };
 
 } // namespace treluza

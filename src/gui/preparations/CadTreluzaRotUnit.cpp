@@ -10,6 +10,7 @@
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/preparations/RecipeValues.h"
 #include "gui/recipes/CadRecUnit.h"
 #include "gui/reports/SelRelUnit.h"
 #include "gui/widgets/BitBtn.h"
@@ -27,40 +28,7 @@ namespace treluza {
 
 namespace {
 
-constexpr int kLabelWidth = 124; // the row captions
-constexpr int kWholeWidth = 62;  // yield, portions, tablespoon
-constexpr int kValueWidth = 70;  // the eleven values of a row
-constexpr int kValueStep = 72;
 constexpr int kEditHeight = 22;
-constexpr int kRowHeight = 46;
-
-QFont valueFont()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(9);
-    return font;
-}
-
-// The headings of the value columns: energy to sodium, then the cost.
-const char* const kHeadings[][2] = {
-    {"Calorias", "(kcal)"}, {"Glicídios", "(g)"},   {"Proteínas", "(g)"}, {"Lipídios", "(g)"},
-    {"Saturada", "(g)"},    {"Colesterol", "(mg)"}, {"Fibra", "(g)"},     {"Cálcio", "(mg)"},
-    {"Ferro", "(mg)"},      {"Sódio", "(mg)"},      {"Custo", "($)"},
-};
-
-// The edits of a value row, in kRecipeValues order (energy to sodium, cost).
-const char* const kRowNames[3][11] = {
-    {"KALPesMaskEdit", "CHOPesMaskEdit", "PTNPesMaskEdit", "LIPPesMaskEdit", "SATPesMaskEdit",
-     "COLPesMaskEdit", "FIBPesMaskEdit", "CALPesMaskEdit", "FERPesMaskEdit", "SODPesMaskEdit",
-     "CusPesMaskEdit"},
-    {"KALPorMaskEdit", "CHOPorMaskEdit", "PTNPorMaskEdit", "LIPPorMaskEdit", "SATPorMaskEdit",
-     "COLPorMaskEdit", "FIBPorMaskEdit", "CALPorMaskEdit", "FERPorMaskEdit", "SODPorMaskEdit",
-     "CUSPorMaskEdit"},
-    {"KALColSopMaskEdit", "CHOColSopMaskEdit", "PTNColSopMaskEdit", "LIPColSopMaskEdit", "SATColSopMaskEdit",
-     "COLColSopMaskEdit", "FIBColSopMaskEdit", "CALColSopMaskEdit", "FERColSopMaskEdit", "SODColSopMaskEdit",
-     "CUSColSopMaskEdit"},
-};
 
 QString indexMask(int field)
 {
@@ -76,11 +44,16 @@ TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent) : 
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
-    setClientSize(8 + kLabelWidth + 2 * (kWholeWidth + 4) + 11 * kValueStep + 6, 264);
+    setClientSize(TRecipeValues::fullWidth(), 264);
     setTracksUnsaved(true);
     const int top = buildButtonRow(80, 35);
     buildNameRow(top);
-    buildValueRows(top + 58);
+    values = new TRecipeValues(this);
+    values->setGeometry(0, top + 58, TRecipeValues::fullWidth(), 180);
+    RenPesMaskEdit = values->RenPesMaskEdit;
+    NumPorMaskEdit = values->NumPorMaskEdit;
+    RenPorMaskEdit = values->RenPorMaskEdit;
+    RenColSopMaskEdit = values->RenColSopMaskEdit;
     connectFields();
     setTabOrderOfFields();
     connectButtons();
@@ -118,7 +91,7 @@ void TCadTreluzaRotForm::buildNameRow(int top)
     placeCaption(this, QStringLiteral("Data"), QRect(386, top + 4, 90, 14));
     DatPreMaskEdit = placeMaskEdit(this, "DatPreMaskEdit", indexMask(IdxField::Date),
                                    QRect(386, top + 19, 92, kEditHeight));
-    DatPreMaskEdit->setFont(valueFont());
+    DatPreMaskEdit->setFont(fixedPitchFont(9));
 
     placeCaption(this, QStringLiteral("Grupo da Preparação"), QRect(494, top + 4, 200, 14));
     NomGruPreComboBox = new QComboBox(this);
@@ -129,64 +102,6 @@ void TCadTreluzaRotForm::buildNameRow(int top)
     LimNomGruPreBitBtn->setObjectName(QStringLiteral("LimNomGruPreBitBtn"));
     LimNomGruPreBitBtn->setToolTip(QStringLiteral("Limpa o campo \"Grupo da Treluza\""));
     LimNomGruPreBitBtn->setGeometry(798, top + 18, 26, kEditHeight + 2);
-}
-
-void TCadTreluzaRotForm::buildValueRows(int top)
-{
-    const QFont numbers = valueFont();
-    const int valuesLeft = 8 + kLabelWidth + 2 * (kWholeWidth + 4);
-    for (std::size_t k = 0; k < std::size(kHeadings); ++k) {
-        const int x = valuesLeft + static_cast<int>(k) * kValueStep;
-        placeCaption(this, QString::fromUtf8(kHeadings[k][0]), QRect(x, top, kValueWidth, 14),
-                     Qt::AlignHCenter);
-        placeCaption(this, QString::fromUtf8(kHeadings[k][1]), QRect(x, top + 14, kValueWidth, 14),
-                     Qt::AlignHCenter);
-    }
-    const char* const rowCaptions[] = {"RECEITA", "PORÇÃO PER CAPITA", "COLHER DE SOPA"};
-    int RecipeValueFields::*const shares[] = {&RecipeValueFields::index, &RecipeValueFields::perCapita,
-                                              &RecipeValueFields::perSpoon};
-    for (int r = 0; r < 3; ++r) {
-        const int y = top + 32 + r * kRowHeight;
-        QLabel* caption =
-            placeCaption(this, QString::fromUtf8(rowCaptions[r]), QRect(8, y + 14, kLabelWidth, 22));
-        QFont bold = caption->font();
-        bold.setBold(true);
-        caption->setFont(bold);
-        for (std::size_t k = 0; k < kRecipeValues.size(); ++k) {
-            const int field = kRecipeValues[k].*shares[r];
-            TMaskEdit* e = placeMaskEdit(
-                this, kRowNames[r][k], indexMask(field),
-                QRect(valuesLeft + static_cast<int>(k) * kValueStep, y + 14, kValueWidth, kEditHeight));
-            e->setFont(numbers);
-            makeDisplayOnly(e);
-            m_edits[static_cast<std::size_t>(field)] = e;
-        }
-    }
-    // The entered numbers of each row, with the per-capita yield beside the
-    // number of portions.
-    const struct {
-        TMaskEdit** edit;
-        const char* name;
-        const char* caption;
-        int field;
-        int row;
-        int column;
-    } whole[] = {{&RenPesMaskEdit, "RenPesMaskEdit", "Rendimento (g,ml) :", IdxField::Yield, 0, 0},
-                 {&NumPorMaskEdit, "NumPorMaskEdit", "Número de porções", IdxField::Portions, 1, 0},
-                 {&RenPorMaskEdit, "RenPorMaskEdit", "Porção (g,ml)", IdxField::PortionYield, 1, 1},
-                 {&RenColSopMaskEdit, "RenColSopMaskEdit", "Colher (g,ml)", IdxField::Tablespoon, 2, 0}};
-    for (const auto& w : whole) {
-        const int x = 8 + kLabelWidth + w.column * (kWholeWidth + 4);
-        const int y = top + 32 + w.row * kRowHeight;
-        placeCaption(this, QString::fromUtf8(w.caption),
-                     QRect(x - (w.column == 0 ? 40 : 0), y, kWholeWidth + 40, 14),
-                     w.column == 0 ? Qt::AlignRight : Qt::AlignLeft);
-        *w.edit = placeMaskEdit(this, w.name, indexMask(w.field), QRect(x, y + 14, kWholeWidth, kEditHeight));
-        (*w.edit)->setFont(numbers);
-        m_edits[static_cast<std::size_t>(w.field)] = *w.edit;
-    }
-    makeDisplayOnly(RenPorMaskEdit);
-    m_edits[IdxField::Date] = DatPreMaskEdit;
 }
 
 void TCadTreluzaRotForm::connectFields()
@@ -228,7 +143,7 @@ void TCadTreluzaRotForm::setTabOrderOfFields()
 
 TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const
 {
-    return field >= 1 && field <= IdxField::Count ? m_edits[static_cast<std::size_t>(field)] : nullptr;
+    return field == IdxField::Date ? DatPreMaskEdit : values->edit(field);
 }
 
 void TCadTreluzaRotForm::handOver(const std::string& table)
@@ -385,9 +300,9 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
     }
     if (!m_context.visLisForm)
         return std::nullopt;
-    return m_context.visLisForm->showList(preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(),
-                                                              m_data.records(),
-                                                              fieldWidth(RecordKind::Index, IdxField::Yield)));
+    return m_context.visLisForm->showList(
+        preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(), m_data.records(),
+                             fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
 void TCadTreluzaRotForm::insertDeclined()

@@ -23,6 +23,7 @@ namespace treluza {
 
 class TCadIngTreluzaForm;
 class TCadRecForm;
+class TRecipeValues;
 class TSelRelForm;
 
 class TCadTreluzaRotForm : public TRegisterForm, public TableWindow {
@@ -49,6 +50,8 @@ public:
     TBitBtn* ImpTreluzaBitBtn = nullptr;
     TBitBtn* ImpRotBitBtn = nullptr;
 
+    /** The value rows; the pointers below name its edits. */
+    TRecipeValues* values = nullptr;
     TMaskEdit* RenPesMaskEdit = nullptr;    // yield (field 2)
     TMaskEdit* NumPorMaskEdit = nullptr;    // number of portions (14)
     TMaskEdit* RenPorMaskEdit = nullptr;    // per-capita yield (15)
@@ -88,7 +91,6 @@ protected:
 
 private:
     void buildNameRow(int top);
-    void buildValueRows(int top);
     void connectFields();
     void setTabOrderOfFields();
     void loadGroups();
@@ -100,7 +102,6 @@ private:
     /** The silent store before another window opens; false when it failed. */
     bool storeBeforeOpening();
 
-    std::array<TMaskEdit*, IdxField::Count + 1> m_edits{};
     std::vector<std::string> m_groups;
     bool m_showing = false; // fields being filled by the program
     TCadIngTreluzaForm* m_ingredients = nullptr;

@@ -22,6 +22,14 @@ TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString&
     return edit;
 }
 
+QFont fixedPitchFont(int points)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(points);
+    return font;
+}
+
 void makeDisplayOnly(TMaskEdit* edit)
 {
     edit->setReadOnly(true);

@@ -1,5 +1,6 @@
 #pragma once
 // Small helpers that place the controls of a fixed-layout window.
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -17,6 +18,10 @@ QLabel* placeCaption(QWidget* parent, const QString& text, const QRect& place,
 /** A masked edit (no mask for free text) at a fixed place, named for tests. */
 TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString& editMask,
                          const QRect& place);
+
+/** The fixed-pitch font ("Courier New") in which numbers and lists laid out
+ *  in columns are shown. */
+QFont fixedPitchFont(int points);
 
 /** Makes an edit display-only: it shows what the program computes, takes
  *  neither the focus nor typing, and looks like the window, not like a field
