@@ -20,8 +20,8 @@ TEST(ActiveTable, NamesThatCannotNameAFolderAreNoTables)
                                       tooLong + "|x|1|\r\n" + "Tabela 2008/09      |boa|1|\r\n" +
                                       "\xC1gua|acento|0|\r\n");
     const TableChoices choices = loadTableChoices(dir.path());
-    EXPECT_EQ(choices.names, (std::vector<std::string>{"Tabela 2008/09      ", "\xC1gua"}));
-    EXPECT_EQ(choices.editable, (std::vector<bool>{true, false}));
+    EXPECT_EQ(choices.names, (std::vector<std::string>{"\xC1gua", "Tabela 2008/09      "}));
+    EXPECT_EQ(choices.editable, (std::vector<bool>{false, true}));
 
     IniFile ini(dir.path() / "c.ini");
     ini.setBool(kSecFixTable, kKeyFixTab, true);
