@@ -80,8 +80,9 @@ std::optional<std::string_view> takeLine(std::string_view& rest)
 
 std::optional<std::size_t> number(std::string_view text)
 {
+    // Written as the encoder writes it: no sign, no leading zero.
     std::size_t value = 0;
-    if (text.empty() || text.size() > 12)
+    if (text.empty() || text.size() > 12 || (text.size() > 1 && text.front() == '0'))
         return std::nullopt;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
