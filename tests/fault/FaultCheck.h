@@ -46,7 +46,7 @@ inline int expectOldOrNew(const FaultTable& table)
         for (int parity : {0, 1})
             versions[{g, parity}] = table.files(g, parity);
     }
-    const auto& current = versions.at({*onDisk, 0});
+    const auto current = table.files(*onDisk, 0);
     std::set<long> generations;
     std::map<std::string, int> temporaries;
     int checked = 0;

@@ -73,8 +73,20 @@ public:
     }
     static std::string extraName(int parity) { return pad(parity ? "Extra B" : "Extra A", 40); }
 
-    /** Relative paths (from the table folder) of every data file, by generation and parity. */
-    std::map<std::string, std::string> files(long g, int parity) const
+    /** Relative paths (from the table folder) of every data file, by
+     *  generation and parity. The last few are kept: checks ask for the same
+     *  generations again and again. */
+    const std::map<std::string, std::string>& files(long g, int parity) const
+    {
+        auto& cached = m_files[{g, parity}];
+        if (cached.empty())
+            cached = build(g, parity);
+        while (m_files.size() > 12)
+            m_files.erase(m_files.begin());
+        return m_files.at({g, parity});
+    }
+
+    std::map<std::string, std::string> build(long g, int parity) const
     {
         std::map<std::string, std::string> f;
         f["Ingrediente/ArqIng.dad"] = ingredientBytes(g);
@@ -101,7 +113,17 @@ public:
     }
 
     /** The ingredient file of the copy table holding counter c. */
-    std::string copyBytes(long c) const
+    const std::string& copyBytes(long c) const
+    {
+        auto& cached = m_copies[c];
+        if (cached.empty())
+            cached = buildCopy(c);
+        while (m_copies.size() > 6)
+            m_copies.erase(m_copies.begin());
+        return m_copies.at(c);
+    }
+
+    std::string buildCopy(long c) const
     {
         RecordList list(true);
         for (int i = 0; i < m_ingredients; ++i)
@@ -251,6 +273,8 @@ private:
     std::filesystem::path m_base;
     int m_preparations;
     int m_ingredients;
+    mutable std::map<std::pair<long, int>, std::map<std::string, std::string>> m_files;
+    mutable std::map<long, std::string> m_copies;
 };
 
 } // namespace treluza::fault

@@ -125,7 +125,7 @@ void syncFolder(const fs::path& folder)
     ::close(fd);
 }
 
-void writeFileAtomic(const fs::path& path, std::string_view bytes)
+void writeFileAtomic(const fs::path& path, std::string_view bytes, bool syncFolderAfter)
 {
     std::error_code ec;
     if (fs::is_directory(path, ec))
@@ -166,10 +166,11 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes)
         ::unlink(temp.c_str());
         throw FileWriteError(path, std::strerror(e));
     }
-    syncFolder(folderOf(path));
+    if (syncFolderAfter)
+        syncFolder(folderOf(path));
 }
 
-bool removeFile(const fs::path& path)
+bool removeFile(const fs::path& path, bool syncFolderAfter)
 {
     std::error_code ec;
     const bool isFolder = fs::is_directory(path, ec);
@@ -184,7 +185,8 @@ bool removeFile(const fs::path& path)
             return false;
         throw FileWriteError(path, std::strerror(errno));
     }
-    syncFolder(folderOf(path));
+    if (syncFolderAfter)
+        syncFolder(folderOf(path));
     return true;
 }
 

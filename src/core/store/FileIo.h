@@ -17,13 +17,16 @@ std::string readWholeFile(const std::filesystem::path& path);
  *  power cut. A crash or a full disk leaves the old file or the new one, never
  *  half of one, and at most the one temporary file, which the next write of the
  *  same target replaces. The old file's permissions are kept. Throws
- *  FileWriteError; the old file is then untouched and the temporary removed. */
-void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+ *  FileWriteError; the old file is then untouched and the temporary removed.
+ *  A caller that replaces many files of one folder in a row (a transaction,
+ *  whose journal redoes them after a power cut) may pass syncFolderAfter false
+ *  and sync the folder once at the end. */
+void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes, bool syncFolderAfter = true);
 
-/** Deletes a file and syncs its folder. Returns false when there was no file.
- *  Throws FileWriteError when it cannot be deleted (a folder in its place
- *  included). */
-bool removeFile(const std::filesystem::path& path);
+/** Deletes a file and syncs its folder (unless syncFolderAfter is false).
+ *  Returns false when there was no file. Throws FileWriteError when it cannot
+ *  be deleted (a folder in its place included). */
+bool removeFile(const std::filesystem::path& path, bool syncFolderAfter = true);
 
 /** Flushes a folder's entries (creations, renames, deletes) to disk; best
  *  effort, failures are ignored. */

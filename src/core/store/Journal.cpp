@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <exception>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 namespace treluza {
@@ -80,8 +81,9 @@ std::optional<std::string_view> takeLine(std::string_view& rest)
 
 std::optional<std::size_t> number(std::string_view text)
 {
+    // Written as the encoder writes it: no sign, no leading zero.
     std::size_t value = 0;
-    if (text.empty() || text.size() > 12)
+    if (text.empty() || text.size() > 12 || (text.size() > 1 && text.front() == '0'))
         return std::nullopt;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
@@ -136,19 +138,26 @@ std::optional<JournalEntry> takeEntry(std::string_view& rest)
     return entry;
 }
 
+// Writes and deletes the files of a journal. Each folder is synced once at
+// the end rather than after every file: until the journal is deleted, a power
+// cut only means that the replay does the same again.
 void applyEntries(const fs::path& folder, const std::vector<JournalEntry>& entries)
 {
+    std::set<fs::path> folders;
     for (const JournalEntry& e : entries) {
         const fs::path target = folder / fs::path(e.path);
+        folders.insert(target.parent_path());
         if (e.remove) {
-            removeFile(target);
+            removeFile(target, false);
             continue;
         }
         std::error_code ec;
         if (!fs::is_directory(target.parent_path(), ec))
             fs::create_directories(target.parent_path(), ec);
-        writeFileAtomic(target, e.bytes);
+        writeFileAtomic(target, e.bytes, false);
     }
+    for (const fs::path& f : folders)
+        syncFolder(f);
 }
 
 // Removes the temporaries interrupted writes left in a folder and its

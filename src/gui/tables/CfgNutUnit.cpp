@@ -26,11 +26,11 @@ constexpr int kTechnicianWidth = 50;
 // when another table is picked. The keyword filter is not table-bound.
 void resetListSettings(IniFile& ini, const char* section)
 {
-    ini.writeBool(section, kKeyAtiFil, false);
-    ini.writeString(section, kKeyGruFil, "");
-    ini.writeBool(section, kKeyAtiOrd, false);
-    ini.writeString(section, kKeyCamOrd, "");
-    ini.writeInteger(section, kKeyPosFilOrd, 0);
+    ini.setBool(section, kKeyAtiFil, false);
+    ini.setString(section, kKeyGruFil, "");
+    ini.setBool(section, kKeyAtiOrd, false);
+    ini.setString(section, kKeyCamOrd, "");
+    ini.setInteger(section, kKeyPosFilOrd, 0);
 }
 
 } // namespace
@@ -150,15 +150,17 @@ void TCfgNutForm::textChanged()
 void TCfgNutForm::GraBitBtnClick()
 {
     try {
+        // Every key in one replacement of the file: all saved or none.
         IniFile ini(m_context.configFile);
-        ini.writeBool(kSecFixTable, kKeyFixTab, FixTabCheckBox->isChecked());
-        ini.writeString(kSecFixTable, kKeyNomTab, cs(NomTabComboBox->currentText()) + "|");
-        ini.writeString(kSecTechnician, kKeyNomTec, NomTecMaskEdit->coreText());
-        ini.writeString(kSecTechnician, kKeyConTec, ConTecMaskEdit->coreText());
+        ini.setBool(kSecFixTable, kKeyFixTab, FixTabCheckBox->isChecked());
+        ini.setString(kSecFixTable, kKeyNomTab, cs(NomTabComboBox->currentText()) + "|");
+        ini.setString(kSecTechnician, kKeyNomTec, NomTecMaskEdit->coreText());
+        ini.setString(kSecTechnician, kKeyConTec, ConTecMaskEdit->coreText());
         if (m_tableChanged) {
             resetListSettings(ini, kSecIngredientList);
             resetListSettings(ini, kSecPreparationList);
         }
+        ini.save();
     } catch (const FileWriteError&) {
         // Nothing typed is lost: the window stays open with the values.
         tell(QStringLiteral("Erro durante a alteração!"));

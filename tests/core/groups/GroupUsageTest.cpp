@@ -2,6 +2,7 @@
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
 
@@ -52,6 +53,36 @@ TEST(GroupUsage, IngredientGroupsScanAndRenameThroughTheScrambledFile)
     EXPECT_EQ(after[0], record(30, 13, pad("Banana", 60), fresh));
     EXPECT_EQ(after[1], record(30, 13, pad(cp("Maçã"), 60), fresh));
     EXPECT_EQ(after[2], list[2]);
+}
+
+// The group register stages its own file with the carry; the carry reads the
+// ingredient file as the transaction already holds it.
+TEST(GroupUsage, ARenameStagedWithTheRegistersFileIsOneChange)
+{
+    TempFolder base;
+    NullProgress progress;
+    const std::string fruits = pad("Frutas", 20);
+    const std::string fresh = pad("Frutas frescas", 20);
+    RecordList list(true);
+    list.add(record(30, 13, pad("Banana", 60), fruits));
+    const auto path = IngredientFilePath(base.path(), "T");
+    SaveScrambledFile(path, list, progress);
+    const std::string before = readWholeFile(path);
+
+    Transaction changes = Transaction::forTable(base.path(), "T");
+    list.add(record(30, 13, pad("Uva", 60), fruits)); // an ingredient staged by its register
+    changes.write(path, scrambledFileBytes(list, progress));
+    changes.write(IngredientGroupFilePath(base.path(), "T"), fresh + "|\r\n");
+    EXPECT_EQ(carryGroupRename(base.path(), "T", GroupKind::Ingredient, fruits, fresh, changes, progress), 2);
+    EXPECT_EQ(readWholeFile(path), before);
+    changes.commit();
+
+    RecordList after;
+    KeyList keys;
+    LoadScrambledFile(path, after, keys, progress);
+    EXPECT_EQ(after.lines(), (std::vector<std::string>{record(30, 13, pad("Banana", 60), fresh),
+                                                       record(30, 13, pad("Uva", 60), fresh)}));
+    EXPECT_EQ(readWholeFile(IngredientGroupFilePath(base.path(), "T")), fresh + "|\r\n");
 }
 
 TEST(GroupUsage, PreparationGroupsLiveInFieldThirtyNineOfTheIndex)

@@ -1,6 +1,7 @@
 // The configuration window: what it reads, what it writes, and the reset of
 // the list settings when another table is picked.
 #include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
 #include "core/store/IniFile.h"
 #include "gui/tables/CfgNutUnit.h"
 #include "gui/widgets/BitBtn.h"
@@ -146,6 +147,35 @@ private slots:
         QCOMPARE(form.ConTecMaskEdit->maskText(), QStringLiteral("ramal 12"));
         QVERIFY(form.modified());
         form.close();
+    }
+
+    // A configuration that could not be read is never replaced, and a full
+    // disk saves no key at all: the window says so and keeps what was typed.
+    void unreadableFileOrFullDiskSavesNothing()
+    {
+        for (const bool unreadable : {true, false}) {
+            GuiEnvironment env;
+            const std::string before = "[Fixa Tabela]\r\nFixTab=0\r\n";
+            if (unreadable)
+                std::filesystem::create_symlink(env.configFile().filename(), env.configFile());
+            else
+                GuiEnvironment::writeBytes(env.configFile(), before);
+            TCfgNutForm form(env.context());
+            QVERIFY(openForm(form));
+            typeInto(*form.NomTecMaskEdit, QStringLiteral("Ana"));
+            injectWriteFailure(unreadable ? 0 : 1);
+            MessageScript script{{QStringLiteral("Erro durante a alteração!"), kOk}};
+            click(*form.GraBitBtn);
+            injectWriteFailure(0);
+            QVERIFY(script.done());
+            QVERIFY(form.isVisible());
+            QCOMPARE(form.NomTecMaskEdit->maskText().trimmed(), QStringLiteral("Ana"));
+            if (unreadable)
+                QVERIFY(std::filesystem::is_symlink(env.configFile()));
+            else
+                QCOMPARE(ini(env), before);
+            form.close();
+        }
     }
 };
 
