@@ -196,7 +196,7 @@ void TVisLisIngForm::FormActivate()
 
     try {
         LoadRecordFile(TableRegistryPath(m_context.baseFolder), m_registry, m_registryKeys);
-    } catch (const std::exception&) {
+    } catch (const StoreError&) {
         // Without the registry only the active table can be viewed.
         m_registry.clear();
         m_registryKeys.clear();
@@ -245,7 +245,7 @@ void TVisLisIngForm::LoadViewedTable()
             path = IngredientFilePath(m_context.baseFolder, m_viewedTable);
             KeyList keys(true);
             LoadScrambledFile(path, m_other, keys, m_context.progress());
-        } catch (const std::exception&) {
+        } catch (const StoreError&) {
             // The table is shown empty: nothing can be copied from a file
             // that could not be read.
             m_other.clear();
@@ -263,7 +263,7 @@ void TVisLisIngForm::loadGroups(const std::string& table)
         KeyList keys(true);
         LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, table), records, keys);
         m_groups = keys.lines();
-    } catch (const std::exception&) {
+    } catch (const StoreError&) {
         // Without a readable group file there is nothing to filter by.
     }
     fillCombo(*NomGruComboBox, m_groups);

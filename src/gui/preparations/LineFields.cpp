@@ -25,11 +25,12 @@ QString lineMask(int field)
 }
 
 /** A column of two caption lines over an edit. */
-TMaskEdit* captionedEdit(QWidget* parent, const char* name, const char* const caption[2], const QString& mask, int x,
-                         int y)
+TMaskEdit* captionedEdit(QWidget* parent, const char* name, const char* const caption[2], const QString& mask,
+                         int x, int y)
 {
     placeCaption(parent, QString::fromUtf8(caption[0]), QRect(x, y, kColumn - 4, kCaptionHeight));
-    placeCaption(parent, QString::fromUtf8(caption[1]), QRect(x, y + kCaptionHeight, kColumn - 4, kCaptionHeight));
+    placeCaption(parent, QString::fromUtf8(caption[1]),
+                 QRect(x, y + kCaptionHeight, kColumn - 4, kCaptionHeight));
     TMaskEdit* edit = placeMaskEdit(parent, name, mask, QRect(x, y + 28, kColumn - 8, kEditHeight));
     edit->setFont(fixedPitchFont(9));
     return edit;
@@ -105,10 +106,11 @@ void TLineFields::buildNutrientRows(int top)
         {"Ferro", "(mg)"},      {"Sódio", "(mg)"},
     };
     static const char* const names[2][10] = {
-        {"KALMaskEdit", "CHOMaskEdit", "PTNMaskEdit", "LIPMaskEdit", "SATMaskEdit", "COLMaskEdit", "FIBMaskEdit",
-         "CALMaskEdit", "FERMaskEdit", "SODMaskEdit"},
-        {"PesPorKalMaskEdit", "PesPorCHOMaskEdit", "PesPorPTNMaskEdit", "PesPorLipMaskEdit", "PesPorSATMaskEdit",
-         "PesPorCOLMaskEdit", "PesPorFIBMaskEdit", "PesPorCALMaskEdit", "PesPorFERMaskEdit", "PesPorSODMaskEdit"}};
+        {"KALMaskEdit", "CHOMaskEdit", "PTNMaskEdit", "LIPMaskEdit", "SATMaskEdit", "COLMaskEdit",
+         "FIBMaskEdit", "CALMaskEdit", "FERMaskEdit", "SODMaskEdit"},
+        {"PesPorKalMaskEdit", "PesPorCHOMaskEdit", "PesPorPTNMaskEdit", "PesPorLipMaskEdit",
+         "PesPorSATMaskEdit", "PesPorCOLMaskEdit", "PesPorFIBMaskEdit", "PesPorCALMaskEdit",
+         "PesPorFERMaskEdit", "PesPorSODMaskEdit"}};
     const char* const titles[] = {"Composição química para cada 100 gramas do ingrediente",
                                   "Composição química para o peso líquido do ingrediente"};
     for (std::size_t k = 0; k < kNutrientCount; ++k) {
@@ -128,8 +130,9 @@ void TLineFields::buildNutrientRows(int top)
         for (std::size_t k = 0; k < kNutrientCount; ++k) {
             const QString mask = r == 0 ? qs(editMask(RecordKind::Ingredient, kRecipeValues[k].ingredient))
                                         : lineMask(kRecipeValues[k].line);
-            edits[k] = placeMaskEdit(this, names[r][k], mask,
-                                     QRect(24 + static_cast<int>(k) * kColumn, y + 16, kColumn - 6, kEditHeight));
+            edits[k] =
+                placeMaskEdit(this, names[r][k], mask,
+                              QRect(24 + static_cast<int>(k) * kColumn, y + 16, kColumn - 6, kEditHeight));
             edits[k]->setFont(fixedPitchFont(9));
             makeDisplayOnly(edits[k]);
         }
@@ -205,8 +208,9 @@ LineEdits TLineFields::edits(const std::string& ingredientKey) const
 {
     LineEdits e;
     e.line[LineField::Name] = ingredientKey;
-    const TMaskEdit* const fields[] = {PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit, FCMaskEdit,
-                                       FCCMaskEdit,    CusUniMaskEdit, CusCalMaskEdit, DatCotMaskEdit};
+    const TMaskEdit* const fields[] = {PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit,
+                                       PesCruMaskEdit, FCMaskEdit,     FCCMaskEdit,
+                                       CusUniMaskEdit, CusCalMaskEdit, DatCotMaskEdit};
     for (int n = LineField::Gross; n <= LineField::QuoteDate; ++n)
         e.line[n] = fields[n - LineField::Gross]->coreText();
     e.line[LineField::Measure] = m_chosenMeasure >= 0 ? m_measureKeys[m_chosenMeasure] : std::string();
@@ -241,8 +245,8 @@ void TLineFields::clearAll()
 void TLineFields::enableFields(bool on)
 {
     m_enabled = on;
-    for (QWidget* w : std::initializer_list<QWidget*>{PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit,
-                                                       LimNomMedCasBitBtn, NomMedCasComboBox})
+    for (QWidget* w : std::initializer_list<QWidget*>{PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit,
+                                                      PesCruMaskEdit, LimNomMedCasBitBtn, NomMedCasComboBox})
         w->setEnabled(on);
     QuaMedCasMaskEdit->setEnabled(on && m_chosenMeasure >= 0);
 }
@@ -252,8 +256,9 @@ void TLineFields::NomMedCasComboBoxChange()
     if (m_showing)
         return;
     emit edited();
-    const int index = NomMedCasComboBox->currentIndex() >= 0 ? m_measureKeys.find(cs(NomMedCasComboBox->currentText()))
-                                                             : -1;
+    const int index = NomMedCasComboBox->currentIndex() >= 0
+                          ? m_measureKeys.find(cs(NomMedCasComboBox->currentText()))
+                          : -1;
     selectMeasure(index);
     if (index >= 0) {
         m_showing = true;

@@ -5,6 +5,8 @@
 #include "core/store/IniFile.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
+#include "core/store/StoreError.h"
+#include "core/tables/ActiveTable.h"
 #include "gui/dialogs/AjuUnit.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/MaskEdit.h"
@@ -15,6 +17,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace treluza {
 
@@ -100,21 +104,24 @@ void TCfgNutForm::FormActivate()
     setWindowTitle(QStringLiteral("CONFIGURAÇÃO - DEFINE TABELA DE INGREDIENTES ATIVA"));
     m_tableChanged = false;
 
-    RecordList records;
-    KeyList keys;
+    // Damaged registry lines that cannot name a folder are not offered.
+    TableChoices choices;
     try {
-        LoadRecordFile(TableRegistryPath(m_context.baseFolder), records, keys);
-    } catch (const std::exception&) {
-        keys.clear();
+        choices = loadTableChoices(m_context.baseFolder);
+    } catch (const StoreError&) {
+        choices = {};
     }
     NomTabComboBox->clear();
-    for (const auto& key : keys.lines())
-        NomTabComboBox->addItem(qs(key));
+    for (const auto& name : choices.names)
+        NomTabComboBox->addItem(qs(name));
 
     IniFile ini(m_context.configFile);
     FixTabCheckBox->setChecked(ini.readBool(kSecFixTable, kKeyFixTab, false));
     const std::string name = dropLastChar(ini.readString(kSecFixTable, kKeyNomTab, ""));
-    NomTabComboBox->setCurrentIndex(keys.find(name));
+    const auto at = std::find_if(choices.names.begin(), choices.names.end(),
+                                 [&name](const std::string& n) { return compareText(n, name) == 0; });
+    NomTabComboBox->setCurrentIndex(at == choices.names.end() ? -1
+                                                              : static_cast<int>(at - choices.names.begin()));
     NomTecMaskEdit->setCoreText(ini.readString(kSecTechnician, kKeyNomTec, ""));
     ConTecMaskEdit->setCoreText(ini.readString(kSecTechnician, kKeyConTec, ""));
     NomTabComboBox->setEnabled(FixTabCheckBox->isChecked());
