@@ -33,102 +33,40 @@ namespace {
 constexpr int kBoxWidth = 199;
 constexpr int kButtonHeight = 30;
 
-/** The entry of a combo whose text is text (compared as keys are), or -1. */
-int entryOf(const std::vector<std::string>& entries, const std::string& text)
-{
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (compareText(entries[i], text) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-void fillCombo(QComboBox& combo, const std::vector<std::string>& entries)
-{
-    const QSignalBlocker block(&combo);
-    combo.clear();
-    for (const std::string& e : entries)
-        combo.addItem(qs(e));
-    combo.setCurrentIndex(-1);
-}
-
-std::string entryAt(const std::vector<std::string>& entries, int index)
-{
-    return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)]
-                                                                  : std::string();
-}
-
 } // namespace
 
-TVisLisIngForm::TVisLisIngForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
+TVisLisIngForm::TVisLisIngForm(FormContext& context, QWidget* parent) : TListWindow(context, parent)
 {
     setObjectName(QStringLiteral("VisLisIngForm"));
     setWindowTitle(QStringLiteral("VISUALIZA INGREDIENTES"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
-    setClientSize(796, 498);
     buildControls();
 
+    connectListControls();
     connect(PalChaBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::PalChaBitBtnClick);
-    connect(AtiFilCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::AtiFilCheckBoxClick);
-    connect(NomGruComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomGruComboBoxClick);
-    connect(AtiOrdCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::AtiOrdCheckBoxClick);
-    connect(NomCamComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomCamComboBoxClick);
     connect(PalChaCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::PalChaCheckBoxClick);
     connect(NomTabCheckBox, &QCheckBox::clicked, this, &TVisLisIngForm::NomTabCheckBoxClick);
     connect(NomTabComboBox, &QComboBox::activated, this, &TVisLisIngForm::NomTabComboBoxClick);
-    connect(PriBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::PriBitBtnClick);
-    connect(UltBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::UltBitBtnClick);
-    connect(BitBtn1, &TBitBtn::clicked, this, &TVisLisIngForm::BitBtn1Click);
-    connect(BitBtn3, &TBitBtn::clicked, this, &TVisLisIngForm::BitBtn3Click);
     connect(CopIngBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::CopIngBitBtnClick);
-    connect(AjuBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::AjuBitBtnClick);
     connect(RetBitBtn, &TBitBtn::clicked, this, &TVisLisIngForm::RetBitBtnClick);
-    connect(LisFilOrdListBox, &QListWidget::itemDoubleClicked, this,
-            &TVisLisIngForm::LisFilOrdListBoxDblClick);
 }
 
 void TVisLisIngForm::buildControls()
 {
-    const struct {
-        TBitBtn** button;
-        const char* caption;
-        const char* glyph;
-        const char* name;
-        int width;
-    } buttons[] = {
-        {&CopIngBitBtn, "Copia Ingrediente p/ Ativa", "confirma", "CopIngBitBtn", 200},
-        {&PriBitBtn, "&Primeiro", "", "PriBitBtn", 99},
-        {&BitBtn1, "&Volta 1/4", "anterior", "BitBtn1", 99},
-        {&BitBtn3, "&Avança 1/4", "proximo", "BitBtn3", 99},
-        {&UltBitBtn, "&Último", "", "UltBitBtn", 99},
-        {&AjuBitBtn, "A&juda", "ajuda", "AjuBitBtn", 99},
-        {&RetBitBtn, "&Retorna", "retorna", "RetBitBtn", 99},
-    };
-    int x = 0;
-    for (const auto& b : buttons) {
-        *b.button = new TBitBtn(QString::fromUtf8(b.caption), glyph(QString::fromLatin1(b.glyph)), this);
-        (*b.button)->setObjectName(QString::fromLatin1(b.name));
-        (*b.button)->setGeometry(x, 0, b.width, kButtonHeight);
-        x += b.width;
-    }
+    addButtonRow({{&CopIngBitBtn, "Copia Ingrediente p/ Ativa", "confirma", "CopIngBitBtn", 200},
+                  {&PriBitBtn, "&Primeiro", "", "PriBitBtn", 99},
+                  {&BitBtn1, "&Volta 1/4", "anterior", "BitBtn1", 99},
+                  {&BitBtn3, "&Avança 1/4", "proximo", "BitBtn3", 99},
+                  {&UltBitBtn, "&Último", "", "UltBitBtn", 99},
+                  {&AjuBitBtn, "A&juda", "ajuda", "AjuBitBtn", 99},
+                  {&RetBitBtn, "&Retorna", "retorna", "RetBitBtn", 99}},
+                 kButtonHeight);
 
     // The four option boxes side by side: a check box over its combo or edit.
     const auto check = [this](const char* name, const char* caption, int column) {
-        auto* box = new QCheckBox(QString::fromUtf8(caption), this);
-        box->setObjectName(QString::fromLatin1(name));
-        // As wide as its caption: a click beside the caption does not toggle it.
-        box->move(column * kBoxWidth + 6, kButtonHeight + 3);
-        box->resize(box->sizeHint());
-        return box;
+        return optionCheck(name, caption, QPoint(column * kBoxWidth + 6, kButtonHeight + 3));
     };
     const auto combo = [this](const char* name, int column) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setEditable(false);
-        c->setGeometry(column * kBoxWidth + 6, kButtonHeight + 20, kBoxWidth - 10, 22);
-        return c;
+        return optionCombo(name, QRect(column * kBoxWidth + 6, kButtonHeight + 20, kBoxWidth - 10, 22));
     };
     NomTabCheckBox = check("NomTabCheckBox", "Visualiza Tabela Ativa", 0);
     NomTabCheckBox->setChecked(true);
@@ -145,16 +83,11 @@ void TVisLisIngForm::buildControls()
     PalChaBitBtn->setObjectName(QStringLiteral("PalChaBitBtn"));
     PalChaBitBtn->setGeometry(4 * kBoxWidth - 42, kButtonHeight + 19, 38, 24);
 
+    makeRowList(false, QRect(0, 93, 796, 405));
     CabLabel = new QLabel(this);
     CabLabel->setObjectName(QStringLiteral("CabLabel"));
     CabLabel->setFont(listFont(false));
-    CabLabel->setGeometry(1, 75, 795, 18);
-    LisFilOrdListBox = new QListWidget(this);
-    LisFilOrdListBox->setObjectName(QStringLiteral("LisFilOrdListBox"));
-    LisFilOrdListBox->setFont(listFont(false));
-    LisFilOrdListBox->setUniformItemSizes(true);
-    LisFilOrdListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    LisFilOrdListBox->setGeometry(0, 93, 796, 405);
+    attachHeader(CabLabel, QRect(1, 75, 795, 18));
 
     QWidget* const order[] = {
         LisFilOrdListBox, CopIngBitBtn,   PriBitBtn,      BitBtn1,        BitBtn3,        UltBitBtn,
@@ -349,38 +282,6 @@ void TVisLisIngForm::PalChaBitBtnClick()
     BuildList();
 }
 
-void TVisLisIngForm::AtiFilCheckBoxClick()
-{
-    const bool on = AtiFilCheckBox->isChecked();
-    NomGruComboBox->setEnabled(on);
-    NomGruComboBox->setCurrentIndex(-1);
-    if (on)
-        NomGruComboBox->setFocus();
-    else
-        BuildList();
-}
-
-void TVisLisIngForm::NomGruComboBoxClick()
-{
-    BuildList();
-}
-
-void TVisLisIngForm::AtiOrdCheckBoxClick()
-{
-    const bool on = AtiOrdCheckBox->isChecked();
-    NomCamComboBox->setEnabled(on);
-    NomCamComboBox->setCurrentIndex(-1);
-    if (on)
-        NomCamComboBox->setFocus();
-    else
-        BuildList();
-}
-
-void TVisLisIngForm::NomCamComboBoxClick()
-{
-    BuildList();
-}
-
 void TVisLisIngForm::PalChaCheckBoxClick()
 {
     const bool on = PalChaCheckBox->isChecked();
@@ -433,45 +334,9 @@ void TVisLisIngForm::NomTabComboBoxClick()
     BuildList();
 }
 
-void TVisLisIngForm::PriBitBtnClick()
-{
-    selectRow(*LisFilOrdListBox, LisFilOrdListBox->count() > 0 ? 0 : -1);
-}
-
-void TVisLisIngForm::UltBitBtnClick()
-{
-    selectRow(*LisFilOrdListBox, LisFilOrdListBox->count() - 1);
-}
-
-void TVisLisIngForm::BitBtn1Click()
-{
-    selectRow(*LisFilOrdListBox, quarterMove(LisFilOrdListBox->count(), LisFilOrdListBox->currentRow(), -1));
-}
-
-void TVisLisIngForm::BitBtn3Click()
-{
-    selectRow(*LisFilOrdListBox, quarterMove(LisFilOrdListBox->count(), LisFilOrdListBox->currentRow(), +1));
-}
-
 void TVisLisIngForm::CopIngBitBtnClick()
 {
     CopyToActive();
-}
-
-void TVisLisIngForm::LisFilOrdListBoxDblClick()
-{
-    chooseRow(false);
-}
-
-void TVisLisIngForm::keyPressEvent(QKeyEvent* e)
-{
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && QApplication::focusWidget() == LisFilOrdListBox) {
-        e->accept();
-        chooseRow(true);
-        return;
-    }
-    TForm::keyPressEvent(e);
 }
 
 void TVisLisIngForm::chooseRow(bool askFirst)
@@ -489,10 +354,10 @@ void TVisLisIngForm::chooseRow(bool askFirst)
 
 void TVisLisIngForm::CopyToActive()
 {
-    const int row = LisFilOrdListBox->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+    const int at = selectedLine();
+    if (at < 0)
         return;
-    const std::string& line = viewedLines()[static_cast<std::size_t>(m_rows[static_cast<std::size_t>(row)])];
+    const std::string& line = viewedLines()[static_cast<std::size_t>(at)];
     CopyTables tables;
     tables.base = m_context.baseFolder;
     tables.activeTable = m_activeTable;
@@ -509,12 +374,6 @@ void TVisLisIngForm::CopyToActive()
         m_copied = true;
 }
 
-void TVisLisIngForm::AjuBitBtnClick()
-{
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
-}
-
 void TVisLisIngForm::RetBitBtnClick()
 {
     closeBrowser();
@@ -524,10 +383,8 @@ void TVisLisIngForm::closeBrowser()
 {
     WriteListSettings();
     m_pick.reset();
-    const int row = LisFilOrdListBox->currentRow();
-    if (row >= 0 && row < static_cast<int>(m_rows.size()))
-        m_pick = m_keys->find(
-            keyOf(viewedLines()[static_cast<std::size_t>(m_rows[static_cast<std::size_t>(row)])]));
+    if (const int at = selectedLine(); at >= 0)
+        m_pick = m_keys->find(keyOf(viewedLines()[static_cast<std::size_t>(at)]));
     m_other.clear();
     m_texts.clear();
     m_rows.clear();

@@ -15,8 +15,7 @@
 // was copied. The filters, the ordering and the keywords are remembered in the
 // configuration file between openings.
 #include "core/store/RecordList.h"
-#include "gui/widgets/Form.h"
-#include "gui/widgets/FormContext.h"
+#include "gui/lists/ListWindow.h"
 
 #include <optional>
 #include <string>
@@ -25,14 +24,13 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 
 namespace treluza {
 
 class TBitBtn;
 class TMaskEdit;
 
-class TVisLisIngForm : public TForm, public IngredientBrowser {
+class TVisLisIngForm : public TListWindow, public IngredientBrowser {
     Q_OBJECT
 public:
     explicit TVisLisIngForm(FormContext& context, QWidget* parent = nullptr);
@@ -52,23 +50,12 @@ public:
     bool copied() const { return m_copied; }
 
     QLabel* CabLabel = nullptr;
-    QListWidget* LisFilOrdListBox = nullptr;
     QCheckBox* NomTabCheckBox = nullptr;
     QComboBox* NomTabComboBox = nullptr;
-    QCheckBox* AtiFilCheckBox = nullptr;
-    QComboBox* NomGruComboBox = nullptr;
-    QCheckBox* AtiOrdCheckBox = nullptr;
-    QComboBox* NomCamComboBox = nullptr;
     QCheckBox* PalChaCheckBox = nullptr;
     TMaskEdit* PalChaMaskEdit = nullptr;
     TBitBtn* PalChaBitBtn = nullptr;
     TBitBtn* CopIngBitBtn = nullptr;
-    TBitBtn* PriBitBtn = nullptr;
-    TBitBtn* BitBtn1 = nullptr;
-    TBitBtn* BitBtn3 = nullptr;
-    TBitBtn* UltBitBtn = nullptr;
-    TBitBtn* AjuBitBtn = nullptr;
-    TBitBtn* RetBitBtn = nullptr;
 
     /** The table whose rows are listed. */
     const std::string& viewedTable() const { return m_viewedTable; }
@@ -82,38 +69,27 @@ public:
     void ClearListSettings();
 
     void PalChaBitBtnClick();
-    void AtiFilCheckBoxClick();
-    void NomGruComboBoxClick();
-    void AtiOrdCheckBoxClick();
-    void NomCamComboBoxClick();
     void PalChaCheckBoxClick();
     void NomTabCheckBoxClick();
     void NomTabComboBoxClick();
-    void PriBitBtnClick();
-    void UltBitBtnClick();
-    void BitBtn1Click();
-    void BitBtn3Click();
     void CopIngBitBtnClick();
-    void LisFilOrdListBoxDblClick();
-    void AjuBitBtnClick();
     void RetBitBtnClick();
 
 protected:
     void FormActivate() override;
-    void keyPressEvent(QKeyEvent* e) override;
+    void rebuildRows() override { BuildList(); }
+    /** A row chosen by a double click or by Enter (asking first). */
+    void chooseRow(bool askFirst) override;
 
 private:
     void buildControls();
     /** The groups of a table into the group combo, nothing selected. */
     void loadGroups(const std::string& table);
     void setCaption();
-    /** A row chosen by a double click or by Enter (asking first). */
-    void chooseRow(bool askFirst);
     /** Writes the copies and the settings, takes the pick and closes. */
     void closeBrowser();
     const std::vector<std::string>& viewedLines() const;
 
-    FormContext& m_context;
     // The opener's hand-over (empty lists until there is one).
     std::string m_activeTable;
     bool m_activeEditable = false;
@@ -134,8 +110,6 @@ private:
     /** The ingredients of a viewed table that is not the active one. */
     RecordList m_other{true};
     bool m_viewingActive = true;
-    std::vector<QString> m_texts;
-    std::vector<int> m_rows;
     std::vector<std::string> m_groups;
     std::vector<std::string> m_keywords;
 

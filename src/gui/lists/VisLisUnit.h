@@ -11,22 +11,16 @@
 // configuration file.
 #include "core/lists/ListSetup.h"
 #include "core/store/RecordList.h"
-#include "gui/widgets/Form.h"
-#include "gui/widgets/FormContext.h"
+#include "gui/lists/ListWindow.h"
 
 #include <string>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
 class QLineEdit;
-class QListWidget;
 
 namespace treluza {
 
-class TBitBtn;
-
-class TVisLisForm : public TForm, public ListViewer {
+class TVisLisForm : public TListWindow, public ListViewer {
     Q_OBJECT
 public:
     explicit TVisLisForm(FormContext& context, QWidget* parent = nullptr);
@@ -43,47 +37,24 @@ public:
     /** SetupList, the viewer shown modally, then SelectedRecordIndex. */
     int showList(const ListSetup& setup) override;
 
-    QCheckBox* AtiFilCheckBox = nullptr;
-    QComboBox* NomGruComboBox = nullptr;
-    QCheckBox* AtiOrdCheckBox = nullptr;
-    QComboBox* NomCamComboBox = nullptr;
-    TBitBtn* PriBitBtn = nullptr;
-    TBitBtn* BitBtn1 = nullptr;
-    TBitBtn* BitBtn3 = nullptr;
-    TBitBtn* UltBitBtn = nullptr;
-    TBitBtn* AjuBitBtn = nullptr;
-    TBitBtn* RetBitBtn = nullptr;
     QLineEdit* CabMemo = nullptr;
-    QListWidget* LisFilOrdListBox = nullptr;
 
     void RefreshList();
-    void AtiFilCheckBoxClick();
-    void NomGruComboBoxClick();
-    void AtiOrdCheckBoxClick();
-    void NomCamComboBoxClick();
-    void PriBitBtnClick();
-    void UltBitBtnClick();
-    void BitBtn1Click();
-    void BitBtn3Click();
-    void LisFilOrdListBoxDblClick();
-    void AjuBitBtnClick();
     void RetBitBtnClick();
 
     void done(int result) override;
 
 protected:
     void FormActivate() override;
-    void keyPressEvent(QKeyEvent* e) override;
+    void rebuildRows() override { RefreshList(); }
+    void chooseRow(bool) override { accept(); }
 
 private:
     /** Writes the remembered settings and takes the chosen record. */
     void FormClose();
     const std::vector<std::string>& lines() const;
 
-    FormContext& m_context;
     ListSetup m_setup;
-    std::vector<QString> m_texts;
-    std::vector<int> m_rows;
     int m_savedPosition = 0;
     int m_initialIndex = 0;
     int m_selectedRecordIndex = 0;

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace treluza;
@@ -176,6 +177,19 @@ private slots:
         QCOMPARE(f.form.LisFilOrdListBox->currentRow(), 3); // neither active: the caller's index
         click(*f.form.RetBitBtn);
         QCOMPARE(f.form.SelectedRecordIndex(), 3);
+    }
+
+    void theHeaderScrollsSidewaysWithTheRows()
+    {
+        Fixture f(kIndex);
+        QVERIFY(f.open(0));
+        QScrollBar* bar = f.form.LisFilOrdListBox->horizontalScrollBar();
+        QVERIFY(bar->maximum() > 100); // index lines are wider than the window
+        const int before = f.form.CabMemo->mapTo(&f.form, QPoint(0, 0)).x();
+        bar->setValue(100);
+        QCOMPARE(f.form.CabMemo->mapTo(&f.form, QPoint(0, 0)).x(), before - 100);
+        bar->setValue(0);
+        QCOMPARE(f.form.CabMemo->mapTo(&f.form, QPoint(0, 0)).x(), before);
     }
 
     void movesByQuartersAndADoubleClickChooses()
