@@ -181,6 +181,8 @@ void TMaskEdit::setMaskText(const QString& text)
                 c = u'?';
         }
         QLineEdit::setText(t);
+        // A long text is shown from its beginning.
+        setCursorPosition(0);
         return;
     }
     // Place by place when the literals are in the text; otherwise the text
@@ -395,6 +397,26 @@ void TMaskEdit::inputMethodEvent(QInputMethodEvent* e)
     for (QChar c : e->commitString())
         typeCharacter(c);
     e->accept();
+}
+
+int TMaskEdit::endOfFilled() const
+{
+    for (int i = static_cast<int>(m_places.size()) - 1; i >= 0; --i) {
+        if (m_places[static_cast<std::size_t>(i)].editable && !m_chars[static_cast<std::size_t>(i)].isNull())
+            return i + 1;
+    }
+    return 0;
+}
+
+void TMaskEdit::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseReleaseEvent(e);
+    // A click in the empty part of a masked field puts the cursor where
+    // typing continues, not in the middle of the blanks.
+    if (!hasMask() || hasSelectedText() || cursorPosition() <= endOfFilled())
+        return;
+    const int next = nextEditable(endOfFilled());
+    setCursorPosition(next >= 0 ? next : endOfFilled());
 }
 
 void TMaskEdit::onFocusChanged(QWidget* old, QWidget* now)

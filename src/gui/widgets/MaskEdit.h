@@ -66,6 +66,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     struct Place {
@@ -85,6 +86,8 @@ private:
     void clearRange(int from, int to);
     int nextEditable(int from) const;
     int previousEditable(int before) const;
+    /** The place after the last filled editable place (0 when none is). */
+    int endOfFilled() const;
     void pasteText();
     void onFocusChanged(QWidget* old, QWidget* now);
     void onShownTextChanged();

@@ -192,6 +192,27 @@ private slots:
         QCOMPARE(w.a->maskText(), QStringLiteral("ab    "));
     }
 
+    void aClickInTheBlanksPutsTheCursorWhereTypingContinues()
+    {
+        Window w;
+        w.a->resize(300, w.a->height());
+        const QPoint farRight(w.a->width() - 4, w.a->height() / 2);
+        w.a->setEditMask(QStringLiteral("99/99/9999;1;_"));
+        QTest::mouseClick(w.a, Qt::LeftButton, {}, farRight);
+        QCOMPARE(w.a->cursorPosition(), 0);
+        typeKeys(*w.a, QStringLiteral("251"));
+        QTest::mouseClick(w.a, Qt::LeftButton, {}, farRight);
+        QCOMPARE(w.a->cursorPosition(), 4);
+        // Within the typed part the click stays where it fell.
+        QTest::mouseClick(w.a, Qt::LeftButton, {}, QPoint(2, w.a->height() / 2));
+        QCOMPARE(w.a->cursorPosition(), 0);
+
+        // A long free text is shown from its beginning.
+        w.b->setMaxLength(200);
+        w.b->setMaskText(QString(150, u'x'));
+        QCOMPARE(w.b->cursorPosition(), 0);
+    }
+
     void changingTheMaskKeepsTheText()
     {
         TMaskEdit e(QStringLiteral("cccccc;1;_"));
