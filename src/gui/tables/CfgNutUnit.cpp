@@ -26,11 +26,11 @@ constexpr int kTechnicianWidth = 50;
 // when another table is picked. The keyword filter is not table-bound.
 void resetListSettings(IniFile& ini, const char* section)
 {
-    ini.writeBool(section, kKeyAtiFil, false);
-    ini.writeString(section, kKeyGruFil, "");
-    ini.writeBool(section, kKeyAtiOrd, false);
-    ini.writeString(section, kKeyCamOrd, "");
-    ini.writeInteger(section, kKeyPosFilOrd, 0);
+    ini.setBool(section, kKeyAtiFil, false);
+    ini.setString(section, kKeyGruFil, "");
+    ini.setBool(section, kKeyAtiOrd, false);
+    ini.setString(section, kKeyCamOrd, "");
+    ini.setInteger(section, kKeyPosFilOrd, 0);
 }
 
 } // namespace
@@ -149,16 +149,19 @@ void TCfgNutForm::textChanged()
 
 void TCfgNutForm::GraBitBtnClick()
 {
+    // Every key of one save goes to the file in one replacement: a failure
+    // leaves the file as it was, never the table fixed under the old name.
     try {
         IniFile ini(m_context.configFile);
-        ini.writeBool(kSecFixTable, kKeyFixTab, FixTabCheckBox->isChecked());
-        ini.writeString(kSecFixTable, kKeyNomTab, cs(NomTabComboBox->currentText()) + "|");
-        ini.writeString(kSecTechnician, kKeyNomTec, NomTecMaskEdit->coreText());
-        ini.writeString(kSecTechnician, kKeyConTec, ConTecMaskEdit->coreText());
+        ini.setBool(kSecFixTable, kKeyFixTab, FixTabCheckBox->isChecked());
+        ini.setString(kSecFixTable, kKeyNomTab, cs(NomTabComboBox->currentText()) + "|");
+        ini.setString(kSecTechnician, kKeyNomTec, NomTecMaskEdit->coreText());
+        ini.setString(kSecTechnician, kKeyConTec, ConTecMaskEdit->coreText());
         if (m_tableChanged) {
             resetListSettings(ini, kSecIngredientList);
             resetListSettings(ini, kSecPreparationList);
         }
+        ini.save();
     } catch (const FileWriteError&) {
         // Nothing typed is lost: the window stays open with the values.
         tell(QStringLiteral("Erro durante a alteração!"));

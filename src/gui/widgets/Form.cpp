@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace treluza {
 
@@ -25,7 +28,20 @@ int TForm::openModal()
 
 void TForm::setClientSize(int width, int height)
 {
+    m_clientWidth = width;
     setFixedSize(width, height);
+}
+
+void TForm::fitCaption()
+{
+    // The title bar is drawn by the window manager in a face the program
+    // cannot ask for: the application's font in bold stands for it, and the
+    // allowance covers the bar's icon, buttons and margins.
+    constexpr int kTitleBarAllowance = 140;
+    QFont bar = QApplication::font();
+    bar.setBold(true);
+    const int needed = QFontMetrics(bar).horizontalAdvance(windowTitle().trimmed()) + kTitleBarAllowance;
+    setFixedSize(std::max(m_clientWidth, needed), height());
 }
 
 void TForm::setBorderIcons(BorderIcons icons)

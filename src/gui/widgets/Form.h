@@ -47,6 +47,10 @@ public:
 
     void setBorderIcons(BorderIcons icons);
 
+    /** Widens the window, never below the size given to setClientSize(), so
+     *  that its caption shows whole in the title bar. */
+    void fitCaption();
+
     /** Enter on a focused button clicks it instead of moving on. */
     void setEnterPressesButtons(bool on) { m_enterPressesButtons = on; }
     BorderIcons borderIcons() const { return m_borderIcons; }
@@ -68,6 +72,7 @@ protected:
 private:
     void runActivation();
 
+    int m_clientWidth = 0;
     bool m_openFlag = false;
     bool m_activationPending = false;
     BorderIcons m_borderIcons = BorderIcons::None;

@@ -1,5 +1,6 @@
 // The twin group registers: create, refuse to delete a group in use, rename
 // with the carry into the ingredients and the preparation index.
+#include "core/store/Cp1252.h"
 #include "fixtures/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
@@ -47,6 +48,26 @@ class CadGruTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The caption, with the longest table name, shows whole in a title bar of
+    // the application's font in bold, with room for the bar's icon and buttons.
+    void captionShowsWholeWithTheLongestTableName()
+    {
+        GuiEnvironment env;
+        SharedWindows shared{env.context()};
+        TCadGruIngForm ingredientGroups(env.context());
+        TCadGruPreForm preparationGroups(env.context());
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        for (TCadGruForm* form : std::initializer_list<TCadGruForm*>{&ingredientGroups, &preparationGroups}) {
+            form->handOver(cp("Tabela de referência"));
+            QVERIFY(openForm(*form));
+            QVERIFY(form->windowTitle().endsWith(QStringLiteral("Tabela de referência")));
+            QVERIFY(QFontMetrics(bold).horizontalAdvance(form->windowTitle()) + 100 <= form->width());
+            QCOMPARE(form->height(), 118);
+            click(*form->RetBitBtn);
+        }
+    }
+
     void createsAGroupWithItsPaddingAndCaption()
     {
         Fixture f;

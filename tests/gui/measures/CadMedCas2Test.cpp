@@ -170,6 +170,24 @@ private slots:
         QCOMPARE(f.form.data().currentKey(), padded("Colher grande", 20));
     }
 
+    // The caption, with the longest table name, shows whole in a title bar of
+    // the application's font in bold, with room for the bar's icon and buttons.
+    void captionShowsWholeWithTheLongestTableName()
+    {
+        GuiEnvironment env;
+        SharedWindows shared{env.context()};
+        TableFixture table{env.base(), cp("Tabela de referência")};
+        table.ingredient("Arroz").write();
+        TCadMedCas2Form form(env.context());
+        form.handOver(table.table());
+        QVERIFY(openForm(form));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(form.windowTitle().endsWith(QStringLiteral("Tabela de referência")));
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(form.windowTitle()) + 100 <= form.width());
+        QCOMPARE(form.height(), 178);
+    }
+
     void listShowsRawLinesAndNoIngredientsClosesTheWindow()
     {
         Fixture f;
