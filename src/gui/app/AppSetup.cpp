@@ -16,8 +16,9 @@ void loadQtTranslation(QApplication& app)
     // Qt's catalogue installed with Qt, or one shipped beside the program.
     const QLocale portuguese(QLocale::Portuguese, QLocale::Brazil);
     auto* translator = new QTranslator(&app);
-    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))}) {
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+          QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))}) {
         if (translator->load(portuguese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
             return;

@@ -40,7 +40,8 @@ private slots:
         GuiEnvironment env;
         TAjuForm form(env.context());
         const QFontInfo heading(form.TitLabel->font());
-        QVERIFY2(!heading.italic() && heading.bold(), qPrintable(heading.family() + " " + heading.styleName()));
+        QVERIFY2(!heading.italic() && heading.bold(),
+                 qPrintable(heading.family() + " " + heading.styleName()));
         QVERIFY2(heading.family() == QStringLiteral("Comic Sans MS") ||
                      heading.family() == QStringLiteral("Liberation Sans"),
                  qPrintable(heading.family()));
