@@ -9,10 +9,20 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace treluza {
+
+namespace {
+
+// The X11 window type that Qt's X11 platform layer reads when a window's flags
+// change; other platforms ignore it. 0x08 is its value for a toolbar.
+const char* const kX11WindowType = "_q_xcb_wm_window_type";
+constexpr int kX11Toolbar = 0x08;
+
+} // namespace
 
 TForm::TForm(QWidget* parent) : QDialog(parent)
 {
@@ -58,6 +68,25 @@ void TForm::setBorderIcons(BorderIcons icons)
         show();
 }
 
+void TForm::declareWindowType()
+{
+    // The flags already ask for no minimise or maximise button (nor a close
+    // box unless there is one), which most window managers honour; some draw
+    // every button whatever the flags say, and leave out minimise and maximise
+    // only for a toolbar window.
+    QWindow* native = windowHandle();
+    if (!native)
+        return;
+    const int wanted = m_borderIcons == BorderIcons::MinimizeClose ? 0 : kX11Toolbar;
+    const QVariant declared = native->property(kX11WindowType);
+    if (declared.isValid() ? declared.toInt() == wanted : wanted == 0)
+        return;
+    native->setProperty(kX11WindowType, wanted);
+    const Qt::WindowFlags flags = native->flags();
+    native->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+    native->setFlags(flags);
+}
+
 void TForm::focusNextControl()
 {
     focusNextPrevChild(true);
@@ -78,6 +107,7 @@ void TForm::showEvent(QShowEvent* e)
     // when they take the focus.
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
+    declareWindowType();
     QDialog::showEvent(e);
     if (m_openFlag && !e->spontaneous()) {
         m_openFlag = false;

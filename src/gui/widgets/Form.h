@@ -71,6 +71,9 @@ protected:
 
 private:
     void runActivation();
+    /** Tells the window manager, before the window is mapped, the kind of
+     *  window its border icons call for. */
+    void declareWindowType();
 
     int m_clientWidth = 0;
     bool m_openFlag = false;

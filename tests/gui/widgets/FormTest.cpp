@@ -128,6 +128,27 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
+    // A window without border icons asks for a title bar without buttons: no
+    // close, minimise or maximise hint, and, for window managers that draw
+    // every button whatever the hints say, a toolbar's window type, which
+    // keeps the minimise and maximise buttons away there. One with a close
+    // box keeps it and the ordinary type.
+    void titleBarButtonsFollowTheBorderIcons()
+    {
+        const Qt::WindowFlags buttons =
+            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        for (const TForm::BorderIcons icons : {TForm::BorderIcons::None, TForm::BorderIcons::Close}) {
+            SampleForm f;
+            f.setBorderIcons(icons);
+            QVERIFY(openForm(f));
+            const bool bare = icons == TForm::BorderIcons::None;
+            QCOMPARE(f.windowFlags() & buttons, bare ? Qt::WindowFlags() : Qt::WindowCloseButtonHint);
+            QVERIFY(f.windowFlags().testFlag(Qt::WindowTitleHint));
+            QCOMPARE(f.windowHandle()->flags(), f.windowFlags());
+            QCOMPARE(f.windowHandle()->property("_q_xcb_wm_window_type").toInt(), bare ? 0x08 : 0);
+        }
+    }
+
     void modalResultOfAButtonClosesTheWindowWithIt()
     {
         SampleForm f;
