@@ -17,6 +17,10 @@
 #include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/lists/VisLisUnit.h"
 #include "gui/measures/CadMedCas2Unit.h"
+#include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/preparations/CadTreluzaRotUnit.h"
+#include "gui/recipes/CadRecUnit.h"
+#include "gui/reports/SelRelUnit.h"
 #include "gui/tables/CadTabUnit.h"
 #include "gui/tables/CfgNutUnit.h"
 #include "gui/widgets/FormContext.h"
@@ -53,13 +57,16 @@ int main(int argc, char** argv)
 
     // The windows, in their creation order; the first is the main window.
     TTreluzaV4Form menu(context);
+    TCadTreluzaRotForm cadTreluzaRot(context);
     TAjuForm aju(context);
     context.ajuForm = &aju;
+    TCadRecForm cadRec(context);
     TLisForm lis;
     context.lisForm = &lis;
     TCadMedCas2Form cadMedCas2(context);
     TCfgNutForm cfgNut(context);
     TCadTabForm cadTab(context);
+    TSelRelForm selRel(context);
     TCadGruIngForm cadGruIng(context);
     TCadGruPreForm cadGruPre(context);
     TVisLisIngForm visLisIng(context);
@@ -69,6 +76,7 @@ int main(int argc, char** argv)
     TCadIngForm cadIng(context);
     TVisLisForm visLis(context);
     context.visLisForm = &visLis;
+    TCadIngTreluzaForm cadIngTreluza(context);
     TConForm con;
     context.conForm = &con;
     TAltNomForm altNom;
@@ -83,6 +91,8 @@ int main(int argc, char** argv)
     menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre, &cadGruPre);
     menu.plugWindow(MenuButton::Ingredients, &cadIng, &cadIng);
     menu.plugWindow(MenuButton::Measures, &cadMedCas2, &cadMedCas2);
+    menu.plugWindow(MenuButton::Preparations, &cadTreluzaRot, &cadTreluzaRot);
+    cadTreluzaRot.plugWindows(&cadIngTreluza, &cadRec, &selRel);
 
     menu.ReadActiveTable();
     menu.show();

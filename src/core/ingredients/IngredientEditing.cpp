@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-/** The number of one date part: blanks, one or two digits, blanks. */
-std::optional<int> datePart(std::string_view part)
+/** The number of one date part: blanks, one to maxDigits digits, blanks. */
+std::optional<int> datePart(std::string_view part, int maxDigits = 2)
 {
     std::size_t i = 0;
     while (i < part.size() && part[i] == ' ')
@@ -28,7 +28,7 @@ std::optional<int> datePart(std::string_view part)
     }
     while (i < part.size() && part[i] == ' ')
         ++i;
-    if (digits == 0 || digits > 2 || i != part.size())
+    if (digits == 0 || digits > maxDigits || i != part.size())
         return std::nullopt;
     return value;
 }
@@ -42,7 +42,9 @@ int daysInMonth(int month, int year)
 
 } // namespace
 
-bool isValidQuoteDate(std::string_view text)
+namespace {
+
+bool isCalendarDate(std::string_view text, int yearDigits)
 {
     const std::size_t first = text.find('/');
     if (first == std::string_view::npos)
@@ -52,11 +54,25 @@ bool isValidQuoteDate(std::string_view text)
         return false;
     const auto day = datePart(text.substr(0, first));
     const auto month = datePart(text.substr(first + 1, second - first - 1));
-    const auto year = datePart(text.substr(second + 1));
+    const auto year = datePart(text.substr(second + 1), yearDigits);
     if (!day || !month || !year || *month < 1 || *month > 12)
         return false;
-    const int fullYear = *year < 50 ? 2000 + *year : 1900 + *year;
+    int fullYear = *year;
+    if (yearDigits == 2)
+        fullYear = *year < 50 ? 2000 + *year : 1900 + *year;
     return *day >= 1 && *day <= daysInMonth(*month, fullYear);
+}
+
+} // namespace
+
+bool isValidQuoteDate(std::string_view text)
+{
+    return isCalendarDate(text, 2);
+}
+
+bool isValidPreparationDate(std::string_view text)
+{
+    return isCalendarDate(text, 4);
 }
 
 void moveMeasureFile(const fs::path& base, std::string_view table, std::string_view oldName,

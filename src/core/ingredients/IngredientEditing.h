@@ -16,6 +16,10 @@ class Transaction;
  *  below 50 is in the 2000s, any other in the 1900s (which only decides 29/02/00). */
 bool isValidQuoteDate(std::string_view text);
 
+/** The same for the date of a preparation, whose year has up to four digits
+ *  ("25/12/2024"); the year is taken as written. */
+bool isValidPreparationDate(std::string_view text);
+
 /** Moves the household measure file of an ingredient to its new name: when the
  *  old name's file holds at least one line, its lines replace the content of the
  *  new name's file; the old name's file is then deleted. An ingredient without

@@ -2,6 +2,7 @@
 #include "core/store/RecordList.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace treluza {
@@ -29,5 +30,12 @@ struct ListSetup {
     /** The configuration section of the remembered settings. */
     std::string section;
 };
+
+/** The list viewer over a table's preparation index, as the preparation
+ *  windows open it (section "Lista Preparações", grouped by field 39): the
+ *  header titles each centred in the width of the index field under it, but
+ *  for "RENDIMENTO", which is centred in yieldTitleWidth. */
+ListSetup preparationListSetup(std::string_view table, int initialIndex, const std::vector<std::string>& groups,
+                               const KeyList& keys, const RecordList& lines, int yieldTitleWidth);
 
 } // namespace treluza

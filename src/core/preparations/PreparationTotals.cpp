@@ -125,6 +125,29 @@ std::string TotalsRow(const WindowTotals& totals, std::string_view indexLine)
     return row;
 }
 
+std::string HeaderRow()
+{
+    const char* const titles[] = {"Kcal",     "CHO(g)", "PTN(g)",   "LIP(g)",   "SAT(g)",
+                                  " COL(mg)", "FIB(g)", " CAL(mg)", " FER(mg)", " Na(mg)"};
+    std::string row = CenterText("Ingrediente", 3) + "|" +
+                      CenterText(" PL(g)", fieldWidth(RecordKind::Line, LineField::Net)) + "|";
+    for (std::size_t k = 0; k < kNutrientCount; ++k)
+        row += CenterText(titles[k], fieldWidth(RecordKind::Line, kRecipeValues[k].line)) + "|";
+    return row;
+}
+
+std::string ListRow(std::string_view line)
+{
+    std::string row = std::string(fieldAt(line, LineField::Name).substr(0, 3)) + "|";
+    row += fieldAt(line, LineField::Net);
+    row += '|';
+    for (std::size_t k = 0; k < kNutrientCount; ++k) {
+        row += fieldAt(line, kRecipeValues[k].line);
+        row += '|';
+    }
+    return row;
+}
+
 void ComputePortionYield(IndexFields& f)
 {
     const Exact portions = number(f, IdxField::Portions);

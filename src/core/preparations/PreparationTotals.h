@@ -39,6 +39,15 @@ WindowTotals UpdateTotals(const RecordList& lines, RecordList& index, int curren
  *  followed by "|". */
 std::string TotalsRow(const WindowTotals& totals, std::string_view indexLine);
 
+/** The header above the list of ingredient lines: "Ingrediente" cut to 3
+ *  characters, " PL(g)" centred in 8, the ten nutrient titles centred in 9,
+ *  each followed by "|". */
+std::string HeaderRow();
+
+/** The row of an ingredient line in that list: the first 3 characters of its
+ *  ingredient, its net weight and its ten nutrients, each followed by "|". */
+std::string ListRow(std::string_view line);
+
 /** Per-capita yield := yield / number of portions, rounded to a whole number;
  *  empty when the number of portions is blank or not greater than 0 or the
  *  yield is blank. */

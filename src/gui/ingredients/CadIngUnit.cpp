@@ -410,7 +410,7 @@ void TCadIngForm::changeDeclined()
 
 TRegisterForm::StoreReports TCadIngForm::storeReports() const
 {
-    return {false, RegisterMode::Showing, false};
+    return {false, RegisterMode::Showing, false, false};
 }
 
 bool TCadIngForm::canStore() const

@@ -22,4 +22,13 @@ TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString&
     return edit;
 }
 
+void makeDisplayOnly(TMaskEdit* edit)
+{
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+}
+
 } // namespace treluza

@@ -18,4 +18,9 @@ QLabel* placeCaption(QWidget* parent, const QString& text, const QRect& place,
 TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString& editMask,
                          const QRect& place);
 
+/** Makes an edit display-only: it shows what the program computes, takes
+ *  neither the focus nor typing, and looks like the window, not like a field
+ *  to type in. */
+void makeDisplayOnly(TMaskEdit* edit);
+
 } // namespace treluza

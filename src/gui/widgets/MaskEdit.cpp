@@ -24,6 +24,12 @@ TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent) : TMaskEdit(paren
     setEditMask(editMask);
 }
 
+TMaskEdit::~TMaskEdit()
+{
+    // The focus moves while the window takes its children down.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void TMaskEdit::setEditMask(const QString& editMask)
 {
     const QString old = maskText();

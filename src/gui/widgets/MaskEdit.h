@@ -39,6 +39,7 @@ class TMaskEdit : public QLineEdit {
 public:
     explicit TMaskEdit(QWidget* parent = nullptr);
     TMaskEdit(const QString& editMask, QWidget* parent = nullptr);
+    ~TMaskEdit() override;
 
     void setEditMask(const QString& editMask);
     const QString& editMask() const { return m_editMask; }

@@ -106,7 +106,7 @@ void TRegisterForm::applyCommonMode()
     const bool showing = m_mode == RegisterMode::Showing;
     if (empty)
         ClearFields();
-    keyEdit()->setEnabled(empty);
+    keyControl()->setEnabled(empty);
     GraBitBtn->setEnabled(inserting || showing);
     NovBitBtn->setEnabled(true);
     ExcBitBtn->setEnabled(showing);
@@ -116,7 +116,7 @@ void TRegisterForm::applyCommonMode()
     AjuBitBtn->setEnabled(true);
     RetBitBtn->setEnabled(true);
     if (empty)
-        keyEdit()->setFocus();
+        keyControl()->setFocus();
 }
 
 bool TRegisterForm::checkUnused(const std::function<std::vector<std::string>()>& scan,
@@ -145,7 +145,7 @@ void TRegisterForm::keyEditExit(QWidget* next)
 {
     if (!isVisible())
         return;
-    const std::string key = keyEdit()->coreText();
+    const std::string key = keyText();
     if (!isBlank(key)) {
         const bool found = m_data.lookup(key);
         if (m_mode != RegisterMode::Empty)
@@ -160,7 +160,7 @@ void TRegisterForm::keyEditExit(QWidget* next)
             if (m_tracksUnsaved)
                 markUnsaved();
         } else {
-            keyEdit()->setFocus();
+            keyControl()->setFocus();
             return;
         }
         ApplyMode();
@@ -172,7 +172,7 @@ void TRegisterForm::keyEditExit(QWidget* next)
     if (m_mode != RegisterMode::Empty)
         logicError();
     else
-        keyEdit()->setFocus();
+        keyControl()->setFocus();
 }
 
 void TRegisterForm::NovBitBtnClick()
@@ -202,39 +202,26 @@ void TRegisterForm::commitDelete()
     saveFile();
 }
 
-bool TRegisterForm::storeInsert()
+bool TRegisterForm::store(bool inserting, bool report)
 {
     const StoreReports reports = storeReports();
     const RegisterData before = m_data;
     try {
-        commitInsert(MakeLine());
+        if (inserting)
+            commitInsert(MakeLine());
+        else
+            commitChange(MakeLine());
     } catch (const StoreError&) {
         if (!reports.keepFailedStores)
             m_data = before;
-        tell(QStringLiteral("Erro durante inclusão!"));
+        tell(inserting ? QStringLiteral("Erro durante inclusão!")
+                       : QStringLiteral("Erro durante a alteração!"));
         return false;
     }
     clearUnsaved();
-    if (reports.successMessages)
-        tell(QStringLiteral("Inclusão efetuada com sucesso!"));
-    return true;
-}
-
-bool TRegisterForm::storeChange()
-{
-    const StoreReports reports = storeReports();
-    const RegisterData before = m_data;
-    try {
-        commitChange(MakeLine());
-    } catch (const StoreError&) {
-        if (!reports.keepFailedStores)
-            m_data = before;
-        tell(QStringLiteral("Erro durante a alteração!"));
-        return false;
-    }
-    clearUnsaved();
-    if (reports.successMessages)
-        tell(QStringLiteral("Alteração efetuada com sucesso!"));
+    if (report && reports.successMessages)
+        tell(inserting ? QStringLiteral("Inclusão efetuada com sucesso!")
+                       : QStringLiteral("Alteração efetuada com sucesso!"));
     return true;
 }
 
@@ -243,11 +230,9 @@ bool TRegisterForm::canStore() const
     return m_mode == RegisterMode::Inserting || m_mode == RegisterMode::Showing;
 }
 
-bool TRegisterForm::storeSilently()
+bool TRegisterForm::storeSilently(bool report)
 {
-    if (m_mode == RegisterMode::Inserting)
-        return storeInsert();
-    return storeChange();
+    return store(m_mode == RegisterMode::Inserting, report);
 }
 
 bool TRegisterForm::AskToSave()
@@ -273,7 +258,7 @@ void TRegisterForm::GraBitBtnClick()
             insertDeclined();
             return;
         }
-        const bool stored = storeInsert();
+        const bool stored = store(true, true);
         if (stored || storeReports().keepFailedStores)
             m_mode = storeReports().modeAfterStore;
         ApplyMode();
@@ -289,7 +274,7 @@ void TRegisterForm::GraBitBtnClick()
             changeDeclined();
             return;
         }
-        const bool stored = storeChange();
+        const bool stored = store(false, true);
         m_mode =
             stored || storeReports().keepFailedStores ? storeReports().modeAfterStore : RegisterMode::Showing;
         ApplyMode();
@@ -320,7 +305,7 @@ void TRegisterForm::ExcBitBtnClick()
             m_mode = RegisterMode::Empty;
         } catch (const StoreError&) {
             tell(QStringLiteral("Erro durante exclusão!"));
-            if (reports.keepFailedStores) {
+            if (reports.keepFailedDeletes) {
                 m_mode = RegisterMode::Empty;
             } else {
                 m_data = before;
@@ -425,8 +410,8 @@ void TRegisterForm::RetBitBtnClick()
         return;
     m_data.release();
     clearUnsaved();
-    keyEdit()->setEnabled(true);
-    keyEdit()->setFocus();
+    keyControl()->setEnabled(true);
+    keyControl()->setFocus();
     accept();
 }
 
@@ -493,5 +478,15 @@ void TRegisterForm::stageOwnFile(Transaction& changes)
 }
 
 void TRegisterForm::carryRename(const std::string&, const std::string&, Transaction&) {}
+
+QWidget* TRegisterForm::keyControl()
+{
+    return keyEdit();
+}
+
+std::string TRegisterForm::keyText()
+{
+    return keyEdit()->coreText();
+}
 
 } // namespace treluza

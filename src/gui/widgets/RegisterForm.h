@@ -90,7 +90,12 @@ protected:
     void markUnsaved() { m_unsaved = true; }
     void clearUnsaved() { m_unsaved = false; }
 
+    /** The name field; registers whose key is chosen in another control
+     *  (a combo) return null and override keyControl() and keyText(). */
     virtual TMaskEdit* keyEdit() = 0;
+    virtual QWidget* keyControl();
+    /** The key as the name control holds it (core text). */
+    virtual std::string keyText();
     /** The record line of the fields. */
     virtual std::string MakeLine() = 0;
     virtual void ShowCurrent() = 0;
@@ -142,6 +147,7 @@ protected:
         bool successMessages = true;
         RegisterMode modeAfterStore = RegisterMode::Empty;
         bool keepFailedStores = true;
+        bool keepFailedDeletes = true;
     };
     virtual StoreReports storeReports() const { return {}; }
 
@@ -204,17 +210,17 @@ protected:
      *  shown and false returned. */
     bool renameCurrent(const QString& caption, const QString& existsMessage);
 
-    /** Stores the record without the confirmation questions (AskToSave and
-     *  the silent writes before opening another window); reports as a
-     *  confirmed store does. Returns whether it was stored. */
-    bool storeSilently();
+    /** Stores the record without the confirmation questions (AskToSave, and
+     *  the writes before another window opens, which do not report success);
+     *  a failure is reported as for a confirmed store. Returns whether it was
+     *  stored. */
+    bool storeSilently(bool report = true);
 
     FormContext& m_context;
     RegisterData m_data;
 
 private:
-    bool storeInsert();
-    bool storeChange();
+    bool store(bool inserting, bool report);
 
     RegisterMode m_mode = RegisterMode::Empty;
     bool m_tracksUnsaved = false;

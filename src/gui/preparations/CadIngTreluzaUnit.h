@@ -1,0 +1,140 @@
+#pragma once
+// TCadIngTreluzaForm: the ingredient lines of one preparation. The user picks
+// an ingredient of the active table, optionally a household measure and its
+// quantity, types the weights, and the window derives the rest, writes the
+// preparation's ingredient-line file and keeps the preparation's
+// whole-recipe values in the register's index line up to date.
+//
+// How to open it: handOver() with the table, the preparation's name and the
+// register's index lists and current index (shared: this window writes the
+// preparation's whole-recipe values into that line), then openModal(). Every
+// store of a line writes the ingredient-line file and the preparation index
+// in one transaction, the index line with its whole-recipe values and the
+// per-capita and per-tablespoon values derived from them, so the two files
+// always agree on disk.
+#include "core/preparations/LineCalculations.h"
+#include "core/preparations/PreparationTotals.h"
+#include "gui/widgets/RegisterForm.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace treluza {
+
+class TCadIngTreluzaForm : public TRegisterForm {
+    Q_OBJECT
+public:
+    explicit TCadIngTreluzaForm(FormContext& context, QWidget* parent = nullptr);
+    ~TCadIngTreluzaForm() override;
+
+    /** The register's hand-over; the lists must live until the window closes. */
+    void handOver(const std::string& table, const std::string& preparation, RecordList& index,
+                  KeyList& indexKeys, int current, const std::vector<std::string>& groups);
+
+    TBitBtn* CopBitBtn = nullptr;
+    TBitBtn* TabBitBtn = nullptr;
+    TBitBtn* LimNomMedCasBitBtn = nullptr;
+    QComboBox* NomIngComboBox = nullptr;
+    TMaskEdit* NomPreMaskEdit = nullptr;
+    QComboBox* NomMedCasComboBox = nullptr;
+    TMaskEdit* QuaMedCasMaskEdit = nullptr;
+    TMaskEdit* UmaMedCasMaskEdit = nullptr;
+    TMaskEdit* PesBruMaskEdit = nullptr;
+    TMaskEdit* PesLiqMaskEdit = nullptr;
+    TMaskEdit* PesCozMaskEdit = nullptr;
+    TMaskEdit* PesCruMaskEdit = nullptr;
+    TMaskEdit* FCMaskEdit = nullptr;
+    TMaskEdit* FCCMaskEdit = nullptr;
+    TMaskEdit* CusUniMaskEdit = nullptr;
+    TMaskEdit* CusCalMaskEdit = nullptr;
+    TMaskEdit* DatCotMaskEdit = nullptr;
+    /** The chosen ingredient's values per 100 g and the line's values in the
+     *  net weight, energy to sodium. */
+    std::array<TMaskEdit*, 10> per100Edits{};
+    std::array<TMaskEdit*, 10> perNetEdits{};
+    QLabel* CabLabel = nullptr;
+    QListWidget* IngTreluzaListBox = nullptr;
+    QLabel* RodLabel = nullptr;
+
+    void NomIngComboBoxClick();
+    void NomIngComboBoxExit(QWidget* next);
+    void TabBitBtnClick();
+    void NomMedCasComboBoxChange();
+    void LimNomMedCasBitBtnClick();
+    void IngTreluzaListBoxClick(int row);
+    void CopBitBtnClick();
+
+protected:
+    void FormActivate() override;
+
+    TMaskEdit* keyEdit() override { return nullptr; }
+    QWidget* keyControl() override;
+    std::string keyText() override;
+    std::string MakeLine() override;
+    void ShowCurrent() override;
+    void ClearFields() override;
+    void ApplyMode() override;
+    QString listCaption() const override;
+    std::optional<int> pickFromList() override;
+    void afterBrowse() override;
+
+    void insertDeclined() override;
+    void changeDeclined() override;
+    void commitInsert(const std::string& line) override;
+    void commitChange(const std::string& line) override;
+    void commitDelete() override;
+    StoreReports storeReports() const override;
+    bool beforeLeave() override;
+
+private:
+    void buildFields(int top);
+    void buildNutrientRows(int top);
+    void buildList(int top);
+    void connectFields();
+    void setTabOrderOfFields();
+    void onFocusChanged(QWidget* old, QWidget* now);
+
+    /** The texts of the line edits and the weight of one measure. */
+    LineEdits lineEdits() const;
+    /** Puts calculated texts back into the edits. */
+    void showLineEdits(const LineEdits& e);
+    /** The chosen ingredient's record (blank when none is chosen). */
+    IngredientFields chosenIngredient() const;
+    /** The ingredient of the current line becomes the chosen one. */
+    void chooseLineIngredient();
+    void LoadIngredientDefaults();
+    void warnMissingValues();
+    void EnableRecordFields(bool on);
+    void selectMeasure(int index);
+    void leaveWeight(TMaskEdit* edit, QWidget* next);
+    void leaveQuantity();
+
+    /** UpdateTotals, the shares of the index line, and the ingredient-line
+     *  file and the index written together; on failure the index line is put
+     *  back and the error thrown. */
+    void saveLinesAndTotals();
+    /** The rows of the list and the totals row, from the lines. */
+    void refreshRows();
+
+    std::string m_table;
+    std::string m_preparation;
+    RecordList* m_index = nullptr;
+    KeyList* m_indexKeys = nullptr;
+    int m_indexCurrent = 0;
+    std::vector<std::string> m_groups;
+    RecordList m_ingredients{true};
+    KeyList m_ingredientKeys{true};
+    int m_chosenIngredient = -1;
+    RecordList m_measures{true};
+    KeyList m_measureKeys{true};
+    int m_chosenMeasure = -1;
+    WindowTotals m_totals;
+    bool m_showing = false; // edits being filled by the program
+};
+
+} // namespace treluza

@@ -1,0 +1,533 @@
+#include "gui/preparations/CadTreluzaRotUnit.h"
+
+#include "core/ingredients/IngredientEditing.h"
+#include "core/lists/ListSetup.h"
+#include "core/preparations/PreparationFiles.h"
+#include "core/preparations/PreparationTotals.h"
+#include "core/store/Collation.h"
+#include "core/store/Cp1252.h"
+#include "core/store/IniFile.h"
+#include "core/store/Paths.h"
+#include "core/store/StrUnit.h"
+#include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/recipes/CadRecUnit.h"
+#include "gui/reports/SelRelUnit.h"
+#include "gui/widgets/BitBtn.h"
+#include "gui/widgets/DecimalEdit.h"
+#include "gui/widgets/FormLayout.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+#include "gui/widgets/NameFilter.h"
+#include "gui/widgets/QtText.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace treluza {
+
+namespace {
+
+constexpr int kLabelWidth = 124; // the row captions
+constexpr int kWholeWidth = 62;  // yield, portions, tablespoon
+constexpr int kValueWidth = 70;  // the eleven values of a row
+constexpr int kValueStep = 72;
+constexpr int kEditHeight = 22;
+constexpr int kRowHeight = 46;
+
+QFont valueFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(9);
+    return font;
+}
+
+// The headings of the value columns: energy to sodium, then the cost.
+const char* const kHeadings[][2] = {
+    {"Calorias", "(kcal)"}, {"Glicídios", "(g)"},   {"Proteínas", "(g)"}, {"Lipídios", "(g)"},
+    {"Saturada", "(g)"},    {"Colesterol", "(mg)"}, {"Fibra", "(g)"},     {"Cálcio", "(mg)"},
+    {"Ferro", "(mg)"},      {"Sódio", "(mg)"},      {"Custo", "($)"},
+};
+
+// The edits of a value row, in kRecipeValues order (energy to sodium, cost).
+const char* const kRowNames[3][11] = {
+    {"KALPesMaskEdit", "CHOPesMaskEdit", "PTNPesMaskEdit", "LIPPesMaskEdit", "SATPesMaskEdit",
+     "COLPesMaskEdit", "FIBPesMaskEdit", "CALPesMaskEdit", "FERPesMaskEdit", "SODPesMaskEdit",
+     "CusPesMaskEdit"},
+    {"KALPorMaskEdit", "CHOPorMaskEdit", "PTNPorMaskEdit", "LIPPorMaskEdit", "SATPorMaskEdit",
+     "COLPorMaskEdit", "FIBPorMaskEdit", "CALPorMaskEdit", "FERPorMaskEdit", "SODPorMaskEdit",
+     "CUSPorMaskEdit"},
+    {"KALColSopMaskEdit", "CHOColSopMaskEdit", "PTNColSopMaskEdit", "LIPColSopMaskEdit", "SATColSopMaskEdit",
+     "COLColSopMaskEdit", "FIBColSopMaskEdit", "CALColSopMaskEdit", "FERColSopMaskEdit", "SODColSopMaskEdit",
+     "CUSColSopMaskEdit"},
+};
+
+QString indexMask(int field)
+{
+    return qs(editMask(RecordKind::Index, field));
+}
+
+} // namespace
+
+TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+{
+    setObjectName(QStringLiteral("CadTreluzaRotForm"));
+    setWindowTitle(QStringLiteral("Treluza"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    setFont(font);
+    setClientSize(8 + kLabelWidth + 2 * (kWholeWidth + 4) + 11 * kValueStep + 6, 264);
+    setTracksUnsaved(true);
+    const int top = buildButtonRow(80, 35);
+    buildNameRow(top);
+    buildValueRows(top + 58);
+    connectFields();
+    setTabOrderOfFields();
+    connectButtons();
+}
+
+void TCadTreluzaRotForm::buildNameRow(int top)
+{
+    // The buttons of the other windows continue the button row.
+    const struct {
+        TBitBtn** button;
+        const char* caption;
+        const char* name;
+    } more[] = {{&IngBitBtn, "&Ingredientes", "IngBitBtn"},
+                {&RecBitBtn, "&Preparo", "RecBitBtn"},
+                {&ImpTreluzaBitBtn, "Relatórios", "ImpTreluzaBitBtn"},
+                {&ImpRotBitBtn, "Rótulo", "ImpRotBitBtn"}};
+    const int x0 = 8 * 80;
+    const int w = (width() - x0) / 4;
+    for (std::size_t i = 0; i < std::size(more); ++i) {
+        *more[i].button = new TBitBtn(QString::fromUtf8(more[i].caption), this);
+        (*more[i].button)->setObjectName(QString::fromLatin1(more[i].name));
+        (*more[i].button)->setGeometry(x0 + static_cast<int>(i) * w, 0, w, 35);
+    }
+    ImpRotBitBtn->setEnabled(false); // the label has no action
+
+    NomPreLabel = placeCaption(this, QStringLiteral("Nome da preparação"), QRect(8, top + 4, 200, 14));
+    NomPreMaskEdit = placeMaskEdit(this, "NomPreMaskEdit", indexMask(IdxField::Name),
+                                   QRect(8, top + 19, 330, kEditHeight));
+    installNameFilter(*NomPreMaskEdit);
+    AltNomBitBtn = new TBitBtn(QString(), glyph(QStringLiteral("altera")), this);
+    AltNomBitBtn->setObjectName(QStringLiteral("AltNomBitBtn"));
+    AltNomBitBtn->setToolTip(QStringLiteral("Altera nome da preparação"));
+    AltNomBitBtn->setGeometry(342, top + 18, 28, 24);
+
+    placeCaption(this, QStringLiteral("Data"), QRect(386, top + 4, 90, 14));
+    DatPreMaskEdit = placeMaskEdit(this, "DatPreMaskEdit", indexMask(IdxField::Date),
+                                   QRect(386, top + 19, 92, kEditHeight));
+    DatPreMaskEdit->setFont(valueFont());
+
+    placeCaption(this, QStringLiteral("Grupo da Preparação"), QRect(494, top + 4, 200, 14));
+    NomGruPreComboBox = new QComboBox(this);
+    NomGruPreComboBox->setObjectName(QStringLiteral("NomGruPreComboBox"));
+    NomGruPreComboBox->setEditable(false);
+    NomGruPreComboBox->setGeometry(494, top + 18, 300, kEditHeight + 2);
+    LimNomGruPreBitBtn = new TBitBtn(QStringLiteral("X"), this);
+    LimNomGruPreBitBtn->setObjectName(QStringLiteral("LimNomGruPreBitBtn"));
+    LimNomGruPreBitBtn->setToolTip(QStringLiteral("Limpa o campo \"Grupo da Treluza\""));
+    LimNomGruPreBitBtn->setGeometry(798, top + 18, 26, kEditHeight + 2);
+}
+
+void TCadTreluzaRotForm::buildValueRows(int top)
+{
+    const QFont numbers = valueFont();
+    const int valuesLeft = 8 + kLabelWidth + 2 * (kWholeWidth + 4);
+    for (std::size_t k = 0; k < std::size(kHeadings); ++k) {
+        const int x = valuesLeft + static_cast<int>(k) * kValueStep;
+        placeCaption(this, QString::fromUtf8(kHeadings[k][0]), QRect(x, top, kValueWidth, 14),
+                     Qt::AlignHCenter);
+        placeCaption(this, QString::fromUtf8(kHeadings[k][1]), QRect(x, top + 14, kValueWidth, 14),
+                     Qt::AlignHCenter);
+    }
+    const char* const rowCaptions[] = {"RECEITA", "PORÇÃO PER CAPITA", "COLHER DE SOPA"};
+    int RecipeValueFields::*const shares[] = {&RecipeValueFields::index, &RecipeValueFields::perCapita,
+                                              &RecipeValueFields::perSpoon};
+    for (int r = 0; r < 3; ++r) {
+        const int y = top + 32 + r * kRowHeight;
+        QLabel* caption =
+            placeCaption(this, QString::fromUtf8(rowCaptions[r]), QRect(8, y + 14, kLabelWidth, 22));
+        QFont bold = caption->font();
+        bold.setBold(true);
+        caption->setFont(bold);
+        for (std::size_t k = 0; k < kRecipeValues.size(); ++k) {
+            const int field = kRecipeValues[k].*shares[r];
+            TMaskEdit* e = placeMaskEdit(
+                this, kRowNames[r][k], indexMask(field),
+                QRect(valuesLeft + static_cast<int>(k) * kValueStep, y + 14, kValueWidth, kEditHeight));
+            e->setFont(numbers);
+            makeDisplayOnly(e);
+            m_edits[static_cast<std::size_t>(field)] = e;
+        }
+    }
+    // The entered numbers of each row, with the per-capita yield beside the
+    // number of portions.
+    const struct {
+        TMaskEdit** edit;
+        const char* name;
+        const char* caption;
+        int field;
+        int row;
+        int column;
+    } whole[] = {{&RenPesMaskEdit, "RenPesMaskEdit", "Rendimento (g,ml) :", IdxField::Yield, 0, 0},
+                 {&NumPorMaskEdit, "NumPorMaskEdit", "Número de porções", IdxField::Portions, 1, 0},
+                 {&RenPorMaskEdit, "RenPorMaskEdit", "Porção (g,ml)", IdxField::PortionYield, 1, 1},
+                 {&RenColSopMaskEdit, "RenColSopMaskEdit", "Colher (g,ml)", IdxField::Tablespoon, 2, 0}};
+    for (const auto& w : whole) {
+        const int x = 8 + kLabelWidth + w.column * (kWholeWidth + 4);
+        const int y = top + 32 + w.row * kRowHeight;
+        placeCaption(this, QString::fromUtf8(w.caption),
+                     QRect(x - (w.column == 0 ? 40 : 0), y, kWholeWidth + 40, 14),
+                     w.column == 0 ? Qt::AlignRight : Qt::AlignLeft);
+        *w.edit = placeMaskEdit(this, w.name, indexMask(w.field), QRect(x, y + 14, kWholeWidth, kEditHeight));
+        (*w.edit)->setFont(numbers);
+        m_edits[static_cast<std::size_t>(w.field)] = *w.edit;
+    }
+    makeDisplayOnly(RenPorMaskEdit);
+    m_edits[IdxField::Date] = DatPreMaskEdit;
+}
+
+void TCadTreluzaRotForm::connectFields()
+{
+    installDecimalBehaviour(*RenPesMaskEdit);
+    installDecimalBehaviour(*RenColSopMaskEdit);
+    for (TMaskEdit* e : {DatPreMaskEdit, RenPesMaskEdit, NumPorMaskEdit, RenColSopMaskEdit})
+        connect(e, &TMaskEdit::Change, this, [this] {
+            if (!m_showing)
+                markUnsaved();
+        });
+    connect(NomGruPreComboBox, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_showing)
+            markUnsaved();
+    });
+    connect(NomPreMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::NomPreMaskEditExit);
+    connect(DatPreMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::DatPreMaskEditExit);
+    connect(RenPesMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenPesMaskEditExit);
+    connect(NumPorMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::NumPorMaskEditExit);
+    connect(RenColSopMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenColSopMaskEditExit);
+    connect(LimNomGruPreBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::LimNomGruPreBitBtnClick);
+    connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::AltNomBitBtnClick);
+    connect(IngBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::IngBitBtnClick);
+    connect(RecBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::RecBitBtnClick);
+    connect(ImpTreluzaBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::ImpTreluzaBitBtnClick);
+}
+
+void TCadTreluzaRotForm::setTabOrderOfFields()
+{
+    // The order Enter and Tab follow.
+    const std::vector<QWidget*> order = {
+        NomPreMaskEdit, DatPreMaskEdit,   LimNomGruPreBitBtn, NomGruPreComboBox, IngBitBtn,
+        RecBitBtn,      ImpTreluzaBitBtn, RenPesMaskEdit,     NumPorMaskEdit,    RenColSopMaskEdit,
+        GraBitBtn,      NovBitBtn,        ExcBitBtn,          AntBitBtn,         ProBitBtn,
+        LisBitBtn,      AjuBitBtn,        RetBitBtn,          AltNomBitBtn};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const
+{
+    return field >= 1 && field <= IdxField::Count ? m_edits[static_cast<std::size_t>(field)] : nullptr;
+}
+
+void TCadTreluzaRotForm::handOver(const std::string& table)
+{
+    tableName = table;
+    setMode(RegisterMode::Empty);
+}
+
+void TCadTreluzaRotForm::plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method,
+                                     TSelRelForm* reports)
+{
+    m_ingredients = ingredients;
+    m_method = method;
+    m_reports = reports;
+}
+
+void TCadTreluzaRotForm::FormActivate()
+{
+    clearUnsaved();
+    setWindowTitle(QStringLiteral("CADASTRO DE PREPARAÇÕES - TABELA ATIVA : ") +
+                   qs(TrimTrailingSpaces(tableName)));
+    setMode(RegisterMode::Empty);
+    if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, tableName); }))
+        return;
+    loadGroups();
+    if (!isVisible())
+        return;
+    ClearFields();
+    ApplyMode();
+}
+
+void TCadTreluzaRotForm::loadGroups()
+{
+    m_groups.clear();
+    try {
+        RecordList records(true);
+        KeyList keys(true);
+        LoadRecordFile(PreparationGroupFilePath(m_context.baseFolder, tableName), records, keys);
+        m_groups = keys.lines();
+    } catch (const StoreError& e) {
+        // A save without the groups would write every preparation without its
+        // group: the window does not stay open on them.
+        tellStoreError(e);
+        m_data.release();
+        close();
+        return;
+    }
+    m_showing = true;
+    NomGruPreComboBox->clear();
+    for (const std::string& g : m_groups)
+        NomGruPreComboBox->addItem(qs(g));
+    NomGruPreComboBox->setCurrentIndex(-1);
+    m_showing = false;
+}
+
+IndexFields TCadTreluzaRotForm::editFields() const
+{
+    IndexFields f = blankIndex(NomPreMaskEdit->coreText());
+    for (int n = 2; n <= IdxField::Count; ++n) {
+        if (const TMaskEdit* e = valueEdit(n))
+            f[n] = e->coreText();
+    }
+    const int group = NomGruPreComboBox->currentIndex();
+    f[IdxField::Group] =
+        group >= 0 && group < static_cast<int>(m_groups.size()) ? m_groups[group] : std::string();
+    return f;
+}
+
+void TCadTreluzaRotForm::showFields(const IndexFields& fields)
+{
+    m_showing = true;
+    for (int n = 2; n <= IdxField::Count; ++n) {
+        if (TMaskEdit* e = valueEdit(n))
+            e->setCoreText(fields[n]);
+    }
+    m_showing = false;
+}
+
+std::string TCadTreluzaRotForm::MakeLine()
+{
+    return treluza::MakeLine(editFields());
+}
+
+void TCadTreluzaRotForm::ShowCurrent()
+{
+    const int current = m_data.current();
+    if (current < 0 || current >= m_data.count()) {
+        ClearFields();
+        return;
+    }
+    const IndexFields f = readIndex(m_data.records()[current]);
+    // The progress window follows the fields as they are shown.
+    ProgressScope bar(progress(), 52);
+    NomPreMaskEdit->setCoreText(f[IdxField::Name]);
+    showFields(f);
+    bar.position(IdxField::SpoonCost);
+    int group = -1;
+    for (std::size_t i = 0; i < m_groups.size(); ++i) {
+        if (compareText(m_groups[i], f[IdxField::Group]) == 0) {
+            group = static_cast<int>(i);
+            break;
+        }
+    }
+    m_showing = true;
+    NomGruPreComboBox->setCurrentIndex(group);
+    m_showing = false;
+    bar.position(IdxField::Date);
+    clearUnsaved();
+}
+
+void TCadTreluzaRotForm::ClearFields()
+{
+    NomPreMaskEdit->clearText();
+    showFields(blankIndex(""));
+    m_showing = true;
+    NomGruPreComboBox->setCurrentIndex(-1);
+    m_showing = false;
+    clearUnsaved();
+}
+
+void TCadTreluzaRotForm::EnableRecordFields(bool on)
+{
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{AltNomBitBtn, RenPesMaskEdit, NumPorMaskEdit, RenColSopMaskEdit,
+                                         LimNomGruPreBitBtn, NomGruPreComboBox, DatPreMaskEdit})
+        w->setEnabled(on);
+    IngBitBtn->setEnabled(on && m_ingredients);
+    RecBitBtn->setEnabled(on && m_method);
+    ImpTreluzaBitBtn->setEnabled(on && m_reports);
+}
+
+void TCadTreluzaRotForm::ApplyMode()
+{
+    if (mode() == RegisterMode::Deleting || mode() == RegisterMode::Changing)
+        return;
+    applyCommonMode();
+    EnableRecordFields(mode() == RegisterMode::Inserting || mode() == RegisterMode::Showing);
+    AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
+    ImpRotBitBtn->setEnabled(false);
+    if (mode() != RegisterMode::Empty)
+        DatPreMaskEdit->setFocus();
+}
+
+QString TCadTreluzaRotForm::listCaption() const
+{
+    return QStringLiteral("LISTA DE PREPARAÇÕES");
+}
+
+std::optional<int> TCadTreluzaRotForm::pickFromList()
+{
+    if (m_data.empty()) {
+        tell(QStringLiteral("Não existem registros no arquivo!"));
+        return std::nullopt;
+    }
+    if (!m_context.visLisForm)
+        return std::nullopt;
+    return m_context.visLisForm->showList(preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(),
+                                                              m_data.records(),
+                                                              fieldWidth(RecordKind::Index, IdxField::Yield)));
+}
+
+void TCadTreluzaRotForm::insertDeclined()
+{
+    RenPesMaskEdit->setFocus();
+}
+
+void TCadTreluzaRotForm::changeDeclined()
+{
+    // The edits stay on screen, unsaved: leaving the record asks about them.
+    RenPesMaskEdit->setFocus();
+}
+
+TRegisterForm::StoreReports TCadTreluzaRotForm::storeReports() const
+{
+    StoreReports reports;
+    reports.modeAfterStore = RegisterMode::Showing;
+    // A delete takes the preparation's files with it: when that fails, nothing
+    // changes anywhere.
+    reports.keepFailedDeletes = false;
+    return reports;
+}
+
+Transaction TCadTreluzaRotForm::newTransaction()
+{
+    return Transaction::forTable(m_context.baseFolder, tableName);
+}
+
+void TCadTreluzaRotForm::commitDelete()
+{
+    Transaction changes = newTransaction();
+    deletePreparation(m_context.baseFolder, tableName, m_data.records(), m_data.keys(), m_data.current(),
+                      changes);
+    changes.commit();
+    m_data.setCurrent(0);
+}
+
+void TCadTreluzaRotForm::carryRename(const std::string& oldKey, const std::string& newKey,
+                                     Transaction& changes)
+{
+    movePreparationFiles(m_context.baseFolder, tableName, oldKey, newKey, changes);
+}
+
+void TCadTreluzaRotForm::DatPreMaskEditExit(QWidget*)
+{
+    const std::string text = DatPreMaskEdit->coreText();
+    if (text == blankField(RecordKind::Index, IdxField::Date) || isValidPreparationDate(text))
+        return;
+    tell(QStringLiteral("Data inválida!"));
+    DatPreMaskEdit->setFocus();
+}
+
+void TCadTreluzaRotForm::RenPesMaskEditExit(QWidget*)
+{
+    IndexFields f = editFields();
+    leaveYield(f);
+    showFields(f);
+}
+
+void TCadTreluzaRotForm::NumPorMaskEditExit(QWidget*)
+{
+    IndexFields f = editFields();
+    DialogMessageSink messages;
+    const bool accepted = leavePortions(f, messages);
+    showFields(f);
+    if (!accepted)
+        NumPorMaskEdit->setFocus();
+}
+
+void TCadTreluzaRotForm::RenColSopMaskEditExit(QWidget*)
+{
+    IndexFields f = editFields();
+    leaveTablespoon(f);
+    showFields(f);
+}
+
+void TCadTreluzaRotForm::LimNomGruPreBitBtnClick()
+{
+    if (!ask(QStringLiteral("Limpa o campo \"Grupo da Treluza\"?")))
+        return;
+    if (NomGruPreComboBox->currentIndex() >= 0) {
+        NomGruPreComboBox->setCurrentIndex(-1);
+        markUnsaved();
+    }
+}
+
+void TCadTreluzaRotForm::AltNomBitBtnClick()
+{
+    renameCurrent(QStringLiteral("Altera nome da preparação"),
+                  QStringLiteral("Nome da preparação já existe!"));
+}
+
+bool TCadTreluzaRotForm::storeBeforeOpening()
+{
+    if (!unsaved())
+        return true;
+    return storeSilently(false);
+}
+
+void TCadTreluzaRotForm::IngBitBtnClick()
+{
+    if (!m_ingredients || !storeBeforeOpening())
+        return;
+    setMode(RegisterMode::Showing); // the record is stored now
+    m_ingredients->handOver(tableName, NomPreMaskEdit->coreText(), m_data.records(), m_data.keys(),
+                            m_data.current(), m_groups);
+    m_ingredients->openModal();
+    // The index line now holds the whole-recipe values of the lines; the
+    // shares follow them, and the index is written.
+    ShowCurrent();
+    IndexFields f = editFields();
+    ComputePerCapita(f);
+    ComputePerTablespoon(f);
+    showFields(f);
+    storeSilently(false);
+    setMode(RegisterMode::Showing);
+    ApplyMode();
+    RenPesMaskEdit->setFocus();
+}
+
+void TCadTreluzaRotForm::RecBitBtnClick()
+{
+    if (!m_method || !storeBeforeOpening())
+        return;
+    setMode(RegisterMode::Showing);
+    m_method->handOver(tableName, NomPreMaskEdit->coreText());
+    m_method->openModal();
+    setMode(RegisterMode::Showing);
+    ApplyMode();
+}
+
+void TCadTreluzaRotForm::ImpTreluzaBitBtnClick()
+{
+    if (!m_reports || !storeBeforeOpening())
+        return;
+    setMode(RegisterMode::Showing);
+    m_reports->handOver(m_data.records()[m_data.current()], tableName, NomPreMaskEdit->coreText());
+    m_reports->openModal();
+    setMode(RegisterMode::Showing);
+    ApplyMode();
+}
+
+} // namespace treluza

@@ -1,0 +1,111 @@
+#pragma once
+// TCadTreluzaRotForm: the register of the active table's preparations (the
+// technical sheets). It edits one line of the preparation index at a time:
+// name, date, group, yield, number of portions and tablespoon weight are
+// typed or chosen here; the whole-recipe values come from the preparation
+// ingredient window ("&Ingredientes"); the per-capita and per-tablespoon
+// values are computed here.
+//
+// How to open it: handOver(tableName), then openModal(). The windows it opens
+// are plugged in once with plugWindows(); a button whose window is not
+// plugged stays disabled.
+#include "core/records/PreparationRecords.h"
+#include "gui/widgets/RegisterForm.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+
+namespace treluza {
+
+class TCadIngTreluzaForm;
+class TCadRecForm;
+class TSelRelForm;
+
+class TCadTreluzaRotForm : public TRegisterForm, public TableWindow {
+    Q_OBJECT
+public:
+    explicit TCadTreluzaRotForm(FormContext& context, QWidget* parent = nullptr);
+
+    /** The opener's hand-over: the active table's name; mode Empty. */
+    void handOver(const std::string& table) override;
+    std::string tableName;
+
+    /** The windows this register opens: the preparation ingredient window,
+     *  the method text and the report window (each may be null). */
+    void plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method, TSelRelForm* reports);
+
+    QLabel* NomPreLabel = nullptr;
+    TMaskEdit* NomPreMaskEdit = nullptr;
+    TBitBtn* AltNomBitBtn = nullptr;
+    TMaskEdit* DatPreMaskEdit = nullptr;
+    QComboBox* NomGruPreComboBox = nullptr;
+    TBitBtn* LimNomGruPreBitBtn = nullptr;
+    TBitBtn* IngBitBtn = nullptr;
+    TBitBtn* RecBitBtn = nullptr;
+    TBitBtn* ImpTreluzaBitBtn = nullptr;
+    TBitBtn* ImpRotBitBtn = nullptr;
+
+    TMaskEdit* RenPesMaskEdit = nullptr;    // yield (field 2)
+    TMaskEdit* NumPorMaskEdit = nullptr;    // number of portions (14)
+    TMaskEdit* RenPorMaskEdit = nullptr;    // per-capita yield (15)
+    TMaskEdit* RenColSopMaskEdit = nullptr; // tablespoon weight (27)
+    /** The edits of index fields 2 to 38 that hold a value, by field number
+     *  (null for the fields without an edit). */
+    TMaskEdit* valueEdit(int field) const;
+
+    void NomPreMaskEditExit(QWidget* next) { keyEditExit(next); }
+    void DatPreMaskEditExit(QWidget* next);
+    void RenPesMaskEditExit(QWidget* next);
+    void NumPorMaskEditExit(QWidget* next);
+    void RenColSopMaskEditExit(QWidget* next);
+    void LimNomGruPreBitBtnClick();
+    void AltNomBitBtnClick();
+    void IngBitBtnClick();
+    void RecBitBtnClick();
+    void ImpTreluzaBitBtnClick();
+
+protected:
+    void FormActivate() override;
+
+    TMaskEdit* keyEdit() override { return NomPreMaskEdit; }
+    std::string MakeLine() override;
+    void ShowCurrent() override;
+    void ClearFields() override;
+    void ApplyMode() override;
+    QString listCaption() const override;
+    std::optional<int> pickFromList() override;
+
+    void insertDeclined() override;
+    void changeDeclined() override;
+    StoreReports storeReports() const override;
+    Transaction newTransaction() override;
+    void commitDelete() override;
+    void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
+
+private:
+    void buildNameRow(int top);
+    void buildValueRows(int top);
+    void connectFields();
+    void setTabOrderOfFields();
+    void loadGroups();
+    /** The texts of the fields as an index line's fields. */
+    IndexFields editFields() const;
+    /** Puts the fields' texts into the edits (without marking them unsaved). */
+    void showFields(const IndexFields& fields);
+    void EnableRecordFields(bool on);
+    /** The silent store before another window opens; false when it failed. */
+    bool storeBeforeOpening();
+
+    std::array<TMaskEdit*, IdxField::Count + 1> m_edits{};
+    std::vector<std::string> m_groups;
+    bool m_showing = false; // fields being filled by the program
+    TCadIngTreluzaForm* m_ingredients = nullptr;
+    TCadRecForm* m_method = nullptr;
+    TSelRelForm* m_reports = nullptr;
+};
+
+} // namespace treluza
