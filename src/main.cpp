@@ -3,6 +3,7 @@
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/tables/DeliveredTable.h"
+#include "gui/app/AppSetup.h"
 #include "gui/app/NutUnit.h"
 #include "gui/dialogs/AjuUnit.h"
 #include "gui/dialogs/AltNomUnit.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TRELUZA"));
+    setUpApplication(app);
 
     const fs::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     FormContext context;

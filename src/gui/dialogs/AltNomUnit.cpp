@@ -38,19 +38,20 @@ TAltNomForm::TAltNomForm(QWidget* parent) : TForm(parent)
     QFont editFont = font;
     editFont.setPointSize(12);
     NomAtuLabel = new QLabel(QStringLiteral("Nome atual"), this);
-    NomAtuLabel->setGeometry(10, 53, 100, 20);
+    // Each edit stands under its label.
+    NomAtuLabel->setGeometry(10, 38, 200, 16);
     NomAtuMaskEdit = new TMaskEdit(kDefaultMask, this);
     NomAtuMaskEdit->setObjectName(QStringLiteral("NomAtuMaskEdit"));
     NomAtuMaskEdit->setFont(editFont);
-    NomAtuMaskEdit->setGeometry(110, 47, 510, 30);
+    NomAtuMaskEdit->setGeometry(10, 54, 610, 28);
     NomAtuMaskEdit->setEnabled(false);
 
     NovNomLabel = new QLabel(QStringLiteral("Novo nome"), this);
-    NovNomLabel->setGeometry(10, 96, 100, 20);
+    NovNomLabel->setGeometry(10, 86, 200, 16);
     NovNomMaskEdit = new TMaskEdit(kDefaultMask, this);
     NovNomMaskEdit->setObjectName(QStringLiteral("NovNomMaskEdit"));
     NovNomMaskEdit->setFont(editFont);
-    NovNomMaskEdit->setGeometry(110, 90, 510, 30);
+    NovNomMaskEdit->setGeometry(10, 102, 610, 28);
     installNameFilter(*NovNomMaskEdit);
     NomAtuLabel->setBuddy(NomAtuMaskEdit);
     NovNomLabel->setBuddy(NovNomMaskEdit);

@@ -66,6 +66,7 @@ TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
 void TCadGruForm::FormActivate()
 {
     setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(tableName)));
+    fitCaption();
     setMode(RegisterMode::Empty);
     if (!loadRegisterFile([this] {
             return m_kind == GroupKind::Ingredient

@@ -80,6 +80,7 @@ void TCadMedCas2Form::handOver(const std::string& table)
 void TCadMedCas2Form::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(tableName));
+    fitCaption();
     RecordList records;
     KeyList keys;
     try {

@@ -39,7 +39,17 @@ TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent) : TRegisterForm(
     connectButtons();
     // One exit handler serves both fields.
     connect(TabMaskEdit, &TMaskEdit::Exit, this, &TCadTabForm::keyEditExit);
-    connect(DesTabMaskEdit, &TMaskEdit::Exit, this, &TCadTabForm::keyEditExit);
+    connect(DesTabMaskEdit, &TMaskEdit::Exit, this, &TCadTabForm::DesTabMaskEditExit);
+}
+
+void TCadTabForm::DesTabMaskEditExit(QWidget* next)
+{
+    // Going back to the name, or losing the focus because the description was
+    // just disabled ("&Novo" empties the name and moves the focus there), is
+    // not leaving a blank name towards a data control.
+    if (next == TabMaskEdit || !DesTabMaskEdit->isEnabled())
+        return;
+    keyEditExit(next);
 }
 
 void TCadTabForm::FormActivate()

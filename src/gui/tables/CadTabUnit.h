@@ -16,6 +16,8 @@ public:
     QLabel* DesTabLabel = nullptr;
     TMaskEdit* DesTabMaskEdit = nullptr;
 
+    void DesTabMaskEditExit(QWidget* next);
+
 protected:
     void FormActivate() override;
 

@@ -156,6 +156,8 @@ void TCfgNutForm::textChanged()
 
 void TCfgNutForm::GraBitBtnClick()
 {
+    // Every key of one save goes to the file in one replacement: a failure
+    // leaves the file as it was, never the table fixed under the old name.
     try {
         // Every key in one replacement of the file: all saved or none.
         IniFile ini(m_context.configFile);

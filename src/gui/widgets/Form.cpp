@@ -3,13 +3,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace treluza {
+
+namespace {
+
+// The X11 window type that Qt's X11 platform layer reads when a window's flags
+// change; other platforms ignore it. 0x08 is its value for a toolbar.
+const char* const kX11WindowType = "_q_xcb_wm_window_type";
+constexpr int kX11Toolbar = 0x08;
+
+} // namespace
 
 TForm::TForm(QWidget* parent) : QDialog(parent)
 {
@@ -25,7 +38,20 @@ int TForm::openModal()
 
 void TForm::setClientSize(int width, int height)
 {
+    m_clientWidth = width;
     setFixedSize(width, height);
+}
+
+void TForm::fitCaption()
+{
+    // The title bar is drawn by the window manager in a face the program
+    // cannot ask for: the application's font in bold stands for it, and the
+    // allowance covers the bar's icon, buttons and margins.
+    constexpr int kTitleBarAllowance = 140;
+    QFont bar = QApplication::font();
+    bar.setBold(true);
+    const int needed = QFontMetrics(bar).horizontalAdvance(windowTitle().trimmed()) + kTitleBarAllowance;
+    setFixedSize(std::max(m_clientWidth, needed), height());
 }
 
 void TForm::setBorderIcons(BorderIcons icons)
@@ -40,6 +66,25 @@ void TForm::setBorderIcons(BorderIcons icons)
     setWindowFlags(flags);
     if (visible)
         show();
+}
+
+void TForm::declareWindowType()
+{
+    // The flags already ask for no minimise or maximise button (nor a close
+    // box unless there is one), which most window managers honour; some draw
+    // every button whatever the flags say, and leave out minimise and maximise
+    // only for a toolbar window.
+    QWindow* native = windowHandle();
+    if (!native)
+        return;
+    const int wanted = m_borderIcons == BorderIcons::MinimizeClose ? 0 : kX11Toolbar;
+    const QVariant declared = native->property(kX11WindowType);
+    if (declared.isValid() ? declared.toInt() == wanted : wanted == 0)
+        return;
+    native->setProperty(kX11WindowType, wanted);
+    const Qt::WindowFlags flags = native->flags();
+    native->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+    native->setFlags(flags);
 }
 
 void TForm::focusNextControl()
@@ -62,6 +107,7 @@ void TForm::showEvent(QShowEvent* e)
     // when they take the focus.
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
+    declareWindowType();
     QDialog::showEvent(e);
     if (m_openFlag && !e->spontaneous()) {
         m_openFlag = false;

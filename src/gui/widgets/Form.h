@@ -47,6 +47,10 @@ public:
 
     void setBorderIcons(BorderIcons icons);
 
+    /** Widens the window, never below the size given to setClientSize(), so
+     *  that its caption shows whole in the title bar. */
+    void fitCaption();
+
     /** Enter on a focused button clicks it instead of moving on. */
     void setEnterPressesButtons(bool on) { m_enterPressesButtons = on; }
     BorderIcons borderIcons() const { return m_borderIcons; }
@@ -67,7 +71,11 @@ protected:
 
 private:
     void runActivation();
+    /** Tells the window manager, before the window is mapped, the kind of
+     *  window its border icons call for. */
+    void declareWindowType();
 
+    int m_clientWidth = 0;
     bool m_openFlag = false;
     bool m_activationPending = false;
     BorderIcons m_borderIcons = BorderIcons::None;

@@ -372,8 +372,15 @@ void TMaskEdit::keyPressEvent(QKeyEvent* e)
             return;
         }
     }
+    // Alt with a key is a mnemonic of the window, never text; Ctrl and Alt
+    // together are how some platforms report AltGr, whose characters are text.
+    const Qt::KeyboardModifiers held = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (held == Qt::AltModifier) {
+        e->ignore();
+        return;
+    }
     const QString typed = e->text();
-    if (!typed.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
+    if (!typed.isEmpty() && held != Qt::ControlModifier && !(e->modifiers() & Qt::MetaModifier) &&
         typed[0].unicode() >= 0x20 && typed[0].unicode() != 0x7F) {
         for (QChar c : typed)
             typeCharacter(c);

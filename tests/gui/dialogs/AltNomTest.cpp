@@ -32,6 +32,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), f.NovNomMaskEdit);
             screenshot(f, QStringLiteral("altnom"));
             typeKeys(*f.NovNomMaskEdit, QStringLiteral("Cereais e pães"));
+            // Alt with a letter is no text: the name stays as typed.
+            QTest::keyClick(f.NovNomMaskEdit, Qt::Key_C, Qt::AltModifier);
             click(*f.ConBitBtn);
         });
         const auto name =
@@ -88,8 +90,20 @@ private slots:
             QCOMPARE(b->size(), QSize(315, 35));
             QVERIFY(b->sizeHint().width() <= b->width());
         }
-        for (QLabel* l : {form.NomAtuLabel, form.NovNomLabel})
-            QVERIFY(l->sizeHint().width() <= l->width());
+        // Each edit stands under its label, inside the window, below the buttons.
+        int top = form.ConBitBtn->geometry().bottom();
+        for (const auto& [label, edit] :
+             {std::pair<QLabel*, QWidget*>{form.NomAtuLabel, form.NomAtuMaskEdit},
+              std::pair<QLabel*, QWidget*>{form.NovNomLabel, form.NovNomMaskEdit}}) {
+            QVERIFY(label->sizeHint().width() <= label->width());
+            QVERIFY(label->sizeHint().height() <= label->height());
+            QVERIFY(label->geometry().top() > top);
+            QVERIFY(edit->geometry().top() > label->geometry().bottom());
+            QCOMPARE(edit->geometry().left(), label->geometry().left());
+            QVERIFY(edit->sizeHint().height() <= edit->height());
+            QVERIFY(QRect(QPoint(), form.size()).contains(edit->geometry()));
+            top = edit->geometry().bottom();
+        }
     }
 };
 

@@ -1,5 +1,8 @@
 // The twin group registers: create, refuse to delete a group in use, rename
 // with the carry into the ingredients and the preparation index.
+#include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
 #include "fixtures/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
@@ -47,6 +50,26 @@ class CadGruTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The caption, with the longest table name, shows whole in a title bar of
+    // the application's font in bold, with room for the bar's icon and buttons.
+    void captionShowsWholeWithTheLongestTableName()
+    {
+        GuiEnvironment env;
+        SharedWindows shared{env.context()};
+        TCadGruIngForm ingredientGroups(env.context());
+        TCadGruPreForm preparationGroups(env.context());
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        for (TCadGruForm* form : std::initializer_list<TCadGruForm*>{&ingredientGroups, &preparationGroups}) {
+            form->handOver(cp("Tabela de referência"));
+            QVERIFY(openForm(*form));
+            QVERIFY(form->windowTitle().endsWith(QStringLiteral("Tabela de referência")));
+            QVERIFY(QFontMetrics(bold).horizontalAdvance(form->windowTitle()) + 100 <= form->width());
+            QCOMPARE(form->height(), 118);
+            click(*form->RetBitBtn);
+        }
+    }
+
     void createsAGroupWithItsPaddingAndCaption()
     {
         Fixture f;
@@ -105,6 +128,59 @@ private slots:
         QVERIFY(del.done());
         QCOMPARE(f.bytes(IngredientGroupFilePath(f.env.base(), f.table.table())),
                  padded("Frutas", 20) + "|\r\n" + padded("Temperos", 20) + "|\r\n");
+    }
+
+    // A rename whose files cannot be written changes nothing, in the files or
+    // in memory: a later store writes the old name the records still hold.
+    void failedRenameKeepsTheOldNameEverywhere()
+    {
+        Fixture f;
+        TCadGruIngForm ingredientGroups(f.env.context());
+        TCadGruPreForm preparationGroups(f.env.context());
+        const struct {
+            TCadGruForm* form;
+            QString group;
+            std::filesystem::path groups;
+            std::filesystem::path users;
+        } cases[] = {
+            {&ingredientGroups, QStringLiteral("Frutas"),
+             IngredientGroupFilePath(f.env.base(), f.table.table()),
+             IngredientFilePath(f.env.base(), f.table.table())},
+            {&preparationGroups, QStringLiteral("Pratos"),
+             PreparationGroupFilePath(f.env.base(), f.table.table()),
+             PreparationIndexPath(f.env.base(), f.table.table())},
+        };
+        for (const auto& c : cases) {
+            c.form->handOver(f.table.table());
+            QVERIFY(openForm(*c.form));
+            showRecord(*c.form, c.group);
+            const std::string groupsBefore = f.bytes(c.groups);
+            const std::string usersBefore = f.bytes(c.users);
+            const auto keysBefore = c.form->data().keys().lines();
+            auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+                typeInto(*d.NovNomMaskEdit, QStringLiteral("Outro nome"));
+                click(*d.ConBitBtn);
+            });
+            {
+                MessageScript script{{QStringLiteral("Erro durante a alteração!"), kOk}};
+                injectWriteFailure(1);
+                click(*c.form->AltNomBitBtn);
+                injectWriteFailure(0);
+                QVERIFY(*ran);
+                QVERIFY(script.done());
+            }
+            QCOMPARE(c.form->data().keys().lines(), keysBefore);
+            QCOMPARE(c.form->GruMaskEdit->maskText().trimmed(), c.group);
+            QCOMPARE(c.form->mode(), RegisterMode::Showing);
+            QCOMPARE(f.bytes(c.groups), groupsBefore);
+            QCOMPARE(f.bytes(c.users), usersBefore);
+            MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
+                                 {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
+            click(*c.form->GraBitBtn);
+            QVERIFY(script.done());
+            QCOMPARE(f.bytes(c.groups), groupsBefore);
+            click(*c.form->RetBitBtn);
+        }
     }
 
     void renameCarriesIntoTheIngredientsAndRefusesTakenNames()

@@ -264,6 +264,42 @@ private slots:
             QCOMPARE(GuiEnvironment::readBytes(file), bytes);
         }
     }
+
+    // In the program's own message dialog the question to leave without the
+    // edits has "&NÃO" as its default button: Enter keeps the window open.
+    void leavingWithoutTheEditsIsNotTheDefaultAnswer()
+    {
+        Fixture f;
+        writeIngredients(f.base(), {milkRecord()});
+        QVERIFY(openForm(f.form));
+        show(f, QStringLiteral("Leite"));
+        retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("300"));
+        TMesDlgForm dialog;
+        QStringList shown;
+        std::shared_ptr<bool> answered;
+        setMessageDialog([&](const QString& text, MessageKind kind, Answer defaultAnswer) {
+            shown << text;
+            if (!text.startsWith(QStringLiteral("Deseja sair")))
+                return kind == MessageKind::Question ? kYes : kOk;
+            answered = onNextModal<TMesDlgForm>([](TMesDlgForm& d) {
+                QVERIFY(d.NaoBitBtn->isDefault());
+                QCOMPARE(QApplication::focusWidget(), d.NaoBitBtn);
+                pressEnter(d);
+            });
+            return dialog.showMessage(text, kind, defaultAnswer);
+        });
+        injectWriteFailure(1);
+        click(*f.form.RetBitBtn);
+        injectWriteFailure(0);
+        setMessageDialog({});
+        QVERIFY(answered && *answered);
+        QCOMPARE(shown, QStringList({QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"),
+                                     QStringLiteral("Erro durante a alteração!"),
+                                     QStringLiteral("Deseja sair sem gravar as alterações?")}));
+        QVERIFY(f.form.isVisible());
+        QVERIFY(f.form.unsaved());
+        f.form.close();
+    }
 };
 
 QTEST_MAIN(CadIngCarryTest)

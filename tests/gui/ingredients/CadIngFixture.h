@@ -13,9 +13,11 @@
 #include "gui/dialogs/ConUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
 #include "gui/dialogs/LisUnit.h"
+#include "gui/dialogs/MesDlgUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
 #include "harness/GuiHarness.h"
 #include "support/Names.h"
 

@@ -9,6 +9,38 @@ class CadIngTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Walking the whole form with Enter, inserting or showing, moves through
+    // every control and clicks none: no question is asked, nothing is written
+    // and the window stays open.
+    void enterWalksThroughEveryControlAndClicksNone()
+    {
+        for (const QString& name : {QStringLiteral("Novo"), QStringLiteral("Leite")}) {
+            Fixture f;
+            GuiEnvironment::writeBytes(IngredientGroupFilePath(f.base(), kTable),
+                                       "Leites              |\r\n");
+            writeIngredients(f.base(), {milkRecord()});
+            const fs::path file = IngredientFilePath(f.base(), kTable);
+            const std::string bytes = GuiEnvironment::readBytes(file);
+            QVERIFY(openForm(f.form));
+            QSet<QWidget*> visited;
+            const auto watch = connect(qApp, &QApplication::focusChanged, this,
+                                       [&](QWidget*, QWidget* now) { visited.insert(now); });
+            MessageScript none;
+            typeInto(*f.form.IngMaskEdit, name);
+            for (int i = 0; i < 60; ++i)
+                pressEnter(f.form);
+            disconnect(watch);
+            QVERIFY(none.done());
+            QVERIFY(f.form.isVisible());
+            for (QWidget* w : std::initializer_list<QWidget*>{f.form.LimNomGruBitBtn, f.form.GraBitBtn,
+                                                              f.form.NovBitBtn, f.form.RetBitBtn})
+                QVERIFY2(visited.contains(w), qPrintable(w->objectName()));
+            QCOMPARE(GuiEnvironment::readBytes(file), bytes);
+            QCOMPARE(f.form.mode(),
+                     name == QStringLiteral("Novo") ? RegisterMode::Inserting : RegisterMode::Showing);
+        }
+    }
+
     void insertingTypesNormalisesAndWritesTheFileAtOnce()
     {
         Fixture f;

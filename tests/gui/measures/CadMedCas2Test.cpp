@@ -1,6 +1,7 @@
 // The household measure register: measures per ingredient, quantities
 // normalised, change and delete blocked by the preparations that use them,
 // and the rename carried into field 11 of this ingredient's lines.
+#include "core/store/FileIo.h"
 #include "fixtures/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
@@ -168,6 +169,154 @@ private slots:
         QCOMPARE(FieldOf(11, lines[1]), padded("Colher de sopa", 20)); // Feijão's line untouched
         // "&Exclui" acts on the record under its new name.
         QCOMPARE(f.form.data().currentKey(), padded("Colher grande", 20));
+    }
+
+    // Choosing another ingredient with the arrow keys shows its measures at
+    // once in mode Empty, the focus staying in the combo: the mnemonics of
+    // "&Grava" and "&Exclui" pressed then find nothing to act on.
+    void ingredientChosenWithTheKeyboardEndsInModeEmptyAtOnce()
+    {
+        Fixture f;
+        QVERIFY(openForm(f.form));
+        f.show(QStringLiteral("Xícara"));
+        QCOMPARE(f.form.mode(), RegisterMode::Showing);
+        leaveTowards(*f.form.QuaMaskEdit, *f.form.NomIngComboBox);
+        const std::string arroz = f.bytes(f.measures("Arroz"));
+        const std::string feijao = f.bytes(f.measures("Feijão"));
+        MessageScript none;
+        QTest::keyClick(f.form.NomIngComboBox, Qt::Key_Down);
+        QCOMPARE(f.form.NomIngComboBox->currentIndex(), 1);
+        QCOMPARE(f.form.currentIngredient(), padded("Feijão", 60));
+        QCOMPARE(f.form.mode(), RegisterMode::Empty);
+        QCOMPARE(f.form.data().keys().lines(), std::vector<std::string>{padded("Xícara", 20)});
+        QCOMPARE(QApplication::focusWidget(), f.form.NomIngComboBox);
+        for (const Qt::Key mnemonic : {Qt::Key_G, Qt::Key_E}) {
+            QTest::keyClick(f.form.NomIngComboBox, mnemonic, Qt::AltModifier);
+            QTest::qWait(150); // a mnemonic clicks its button after a short press
+        }
+        QVERIFY(none.done());
+        QCOMPARE(f.form.mode(), RegisterMode::Empty);
+        QCOMPARE(f.bytes(f.measures("Arroz")), arroz);
+        QCOMPARE(f.bytes(f.measures("Feijão")), feijao);
+    }
+
+    // A quantity that was declined, refused because preparations use the
+    // measure, or never stored is not what the edits show afterwards, nor what
+    // a rename, browsing or leaving writes: the file keeps the stored quantity.
+    void quantityNotStoredNeverReachesTheFile()
+    {
+        enum class Then { Declined, Refused, Typed };
+        const struct {
+            int ingredient;
+            const char* measure;
+            const char* stored;
+            Then then;
+            const char* renamed;
+        } cases[] = {
+            {1, "Xícara", "   170,0", Then::Declined, "Xícara chá"},
+            {0, "Colher de sopa", "    15,0", Then::Refused, "Colher grande"},
+            {0, "Xícara", "   160,0", Then::Typed, "Xícara chá"},
+        };
+        for (const auto& c : cases) {
+            Fixture f;
+            QVERIFY(openForm(f.form));
+            if (c.ingredient != 0)
+                f.chooseIngredient(c.ingredient);
+            const auto file = f.measures(c.ingredient == 0 ? "Arroz" : "Feijão");
+            const std::string before = f.bytes(file);
+            f.show(QString::fromUtf8(c.measure));
+            typeInto(*f.form.QuaMaskEdit, QStringLiteral("99"));
+            leaveTowards(*f.form.QuaMaskEdit, *f.form.GraBitBtn);
+            if (c.then == Then::Declined) {
+                MessageScript script{{QStringLiteral("Confirma alteração?"), kNo}};
+                click(*f.form.GraBitBtn);
+                QVERIFY(script.done());
+            } else if (c.then == Then::Refused) {
+                f.warning(*f.form.GraBitBtn);
+            }
+            if (c.then != Then::Typed) {
+                QCOMPARE(f.form.mode(), RegisterMode::Showing);
+                QCOMPARE(f.form.QuaMaskEdit->coreText(), std::string(c.stored));
+                // Browsing away and back, then, shows and writes nothing new.
+                MessageScript none;
+                click(*f.form.ProBitBtn);
+                click(*f.form.AntBitBtn);
+                click(*f.form.ProBitBtn);
+                click(*f.form.NovBitBtn);
+                QVERIFY(none.done());
+                f.show(QString::fromUtf8(c.measure));
+                QCOMPARE(f.form.QuaMaskEdit->coreText(), std::string(c.stored));
+                typeInto(*f.form.QuaMaskEdit, QStringLiteral("99"));
+                QCOMPARE(f.bytes(file), before);
+            }
+            auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+                typeInto(*d.NovNomMaskEdit, QString::fromUtf8(c.renamed));
+                click(*d.ConBitBtn);
+            });
+            click(*f.form.AltNomBitBtn);
+            QVERIFY(*ran);
+            const auto lines = loadLines(file);
+            QCOMPARE(f.form.data().currentKey(), padded(c.renamed, 20));
+            QCOMPARE(lines[static_cast<std::size_t>(f.form.data().current())],
+                     padded(c.renamed, 20) + "|" + c.stored + "|");
+            QCOMPARE(f.form.QuaMaskEdit->coreText(), std::string(c.stored));
+            MessageScript none;
+            click(*f.form.RetBitBtn);
+            QVERIFY(none.done());
+            QCOMPARE(loadLines(file), lines);
+        }
+    }
+
+    // The caption, with the longest table name, shows whole in a title bar of
+    // the application's font in bold, with room for the bar's icon and buttons.
+    void captionShowsWholeWithTheLongestTableName()
+    {
+        GuiEnvironment env;
+        SharedWindows shared{env.context()};
+        TableFixture table{env.base(), cp("Tabela de referência")};
+        table.ingredient("Arroz").write();
+        TCadMedCas2Form form(env.context());
+        form.handOver(table.table());
+        QVERIFY(openForm(form));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(form.windowTitle().endsWith(QStringLiteral("Tabela de referência")));
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(form.windowTitle()) + 100 <= form.width());
+        QCOMPARE(form.height(), 178);
+    }
+
+    // A rename whose files cannot be written changes nothing, in the files or
+    // in memory: a later store writes the old name the preparations still hold.
+    void failedRenameKeepsTheOldNameEverywhere()
+    {
+        Fixture f;
+        QVERIFY(openForm(f.form));
+        f.chooseIngredient(1);
+        f.show(QStringLiteral("Xícara"));
+        const std::string before = f.bytes(f.measures("Feijão"));
+        const auto feijoada = PreparationFilePath(f.env.base(), "T", padded("Feijoada", 40));
+        const std::string linesBefore = f.bytes(feijoada);
+        auto ran = onNextModal<TAltNomForm>([&](TAltNomForm& d) {
+            typeInto(*d.NovNomMaskEdit, QStringLiteral("Caneca"));
+            click(*d.ConBitBtn);
+        });
+        {
+            MessageScript script{{QStringLiteral("Erro durante a alteração!"), kOk}};
+            injectWriteFailure(1);
+            click(*f.form.AltNomBitBtn);
+            injectWriteFailure(0);
+            QVERIFY(*ran);
+            QVERIFY(script.done());
+        }
+        QCOMPARE(f.form.data().keys().lines(), std::vector<std::string>{padded("Xícara", 20)});
+        QCOMPARE(f.form.MedCasMaskEdit->coreText(), padded("Xícara", 20));
+        QCOMPARE(f.bytes(f.measures("Feijão")), before);
+        QCOMPARE(f.bytes(feijoada), linesBefore);
+        MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
+                             {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
+        click(*f.form.GraBitBtn);
+        QVERIFY(script.done());
+        QCOMPARE(f.bytes(f.measures("Feijão")), before);
     }
 
     void listShowsRawLinesAndNoIngredientsClosesTheWindow()

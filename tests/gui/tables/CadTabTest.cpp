@@ -238,6 +238,29 @@ private slots:
         }
     }
 
+    // "&Novo" by its mnemonic from the description, inserting or showing:
+    // the focus goes back to the emptied name without "Código inválido!", and
+    // what is typed next is the new name.
+    void novoByItsMnemonicFromTheDescriptionStartsANewNameQuietly()
+    {
+        for (const QString& name : {QStringLiteral("Nova"), QStringLiteral("T1")}) {
+            Fixture f;
+            GuiEnvironment::writeBytes(f.env.base() / "Dados" / "ArqTab.dad", line("T1", "Velha"));
+            QVERIFY(openForm(f.form));
+            typeInto(*f.form.TabMaskEdit, name);
+            pressEnter(*f.form.TabMaskEdit);
+            QCOMPARE(QApplication::focusWidget(), f.form.DesTabMaskEdit);
+            MessageScript none;
+            QTest::keyClick(f.form.DesTabMaskEdit, Qt::Key_N, Qt::AltModifier);
+            QTRY_COMPARE(f.form.mode(), RegisterMode::Empty);
+            QTest::qWait(50);
+            QVERIFY(none.done());
+            QCOMPARE(QApplication::focusWidget(), f.form.TabMaskEdit);
+            typeKeys(*QApplication::focusWidget(), QStringLiteral("Outra tabela"));
+            QCOMPARE(f.form.TabMaskEdit->maskText().trimmed(), QStringLiteral("Outra tabela"));
+        }
+    }
+
     void failedWriteIsReportedAndKeptInMemory()
     {
         Fixture f;

@@ -132,6 +132,41 @@ private slots:
         QCOMPARE(ini.readString(kSecFixTable, kKeyNomTab, ""), std::string("|"));
     }
 
+    // One save is one replacement of the file: a write that fails leaves
+    // every key as it was, never the table fixed under the old name.
+    void saveWritesAllItsKeysInOneReplacement()
+    {
+        const std::string before = "[Fixa Tabela]\r\nFixTab=0\r\nNomTab=|\r\n";
+        for (const int failing : {1, 2}) {
+            GuiEnvironment env;
+            GuiEnvironment::writeBytes(env.base() / "Dados" / "ArqTab.dad", kRegistry);
+            GuiEnvironment::writeBytes(env.configFile(), before);
+            TCfgNutForm form(env.context());
+            QVERIFY(openForm(form));
+            QTest::mouseClick(form.FixTabCheckBox, Qt::LeftButton, {},
+                              QPoint(5, form.FixTabCheckBox->height() / 2));
+            typeInto(*form.NomTecMaskEdit, QStringLiteral("Ana"));
+            MessageScript script;
+            if (failing == 1)
+                script.expect(QStringLiteral("Erro durante a alteração!"), kOk);
+            injectWriteFailure(failing);
+            click(*form.GraBitBtn);
+            injectWriteFailure(0);
+            QVERIFY(script.done());
+            if (failing == 1) {
+                QCOMPARE(ini(env), before);
+                QVERIFY(form.isVisible());
+                form.close();
+            } else {
+                QCOMPARE(ini(env),
+                         std::string("[Fixa Tabela]\r\nFixTab=1\r\nNomTab=Alfa                |\r\n\r\n"
+                                     "[T\xE9"
+                                     "cnico]\r\nNomTec=Ana\r\nConTec=\r\n"));
+                QVERIFY(!form.isVisible());
+            }
+        }
+    }
+
     void failedSaveIsReportedAndTheWindowKeepsTheValues()
     {
         GuiEnvironment env;

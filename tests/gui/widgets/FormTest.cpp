@@ -128,6 +128,34 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
+    // The title bar asks for the buttons the border icons name and no others:
+    // the button hints, and, for window managers that draw every button
+    // whatever the hints say, a toolbar's window type, which keeps minimise
+    // and maximise away there. A window that minimises keeps the ordinary type.
+    void titleBarButtonsFollowTheBorderIcons()
+    {
+        const Qt::WindowFlags buttons =
+            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        const struct {
+            TForm::BorderIcons icons;
+            Qt::WindowFlags shown;
+            int x11Type;
+        } cases[] = {
+            {TForm::BorderIcons::None, {}, 0x08},
+            {TForm::BorderIcons::Close, Qt::WindowCloseButtonHint, 0x08},
+            {TForm::BorderIcons::MinimizeClose, Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint, 0},
+        };
+        for (const auto& c : cases) {
+            SampleForm f;
+            f.setBorderIcons(c.icons);
+            QVERIFY(openForm(f));
+            QCOMPARE(f.windowFlags() & buttons, c.shown);
+            QVERIFY(f.windowFlags().testFlag(Qt::WindowTitleHint));
+            QCOMPARE(f.windowHandle()->flags(), f.windowFlags());
+            QCOMPARE(f.windowHandle()->property("_q_xcb_wm_window_type").toInt(), c.x11Type);
+        }
+    }
+
     void modalResultOfAButtonClosesTheWindowWithIt()
     {
         SampleForm f;

@@ -151,6 +151,33 @@ private slots:
         QCOMPARE(w.a->shownText().size(), 4);
     }
 
+    // Alt with a letter is a mnemonic, never text, in a masked field and in a
+    // free one; AltGr (Ctrl+Alt where the platform reports it so) still types.
+    void altWithALetterTypesNothingButAltGrCharactersDo()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("cccccc;1;_"));
+        w.b->setMaxLength(6);
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            QString text;
+            bool types;
+        } keys[] = {
+            {Qt::Key_G, Qt::AltModifier, QStringLiteral("g"), false},
+            {Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("C"), false},
+            {Qt::Key_G, Qt::ControlModifier, QStringLiteral("\x07"), false},
+            {Qt::Key_At, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("@"), true},
+            {Qt::Key_E, Qt::GroupSwitchModifier, QStringLiteral("€"), true},
+        };
+        for (TMaskEdit* edit : {w.a, w.b}) {
+            typeInto(*edit, QStringLiteral("Te"));
+            for (const auto& k : keys)
+                QTest::sendKeyEvent(QTest::Click, edit, k.key, k.text, k.modifiers);
+            QCOMPARE(edit->maskText().trimmed(), QStringLiteral("Te@€"));
+        }
+    }
+
     void nameFilterRefusesForbiddenCharactersWithItsMessage()
     {
         Window w;
