@@ -1,8 +1,11 @@
 #include "gui/app/AppSetup.h"
 
+#include "gui/widgets/Form.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -34,12 +37,29 @@ void mapFontFaces()
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Liberation Sans"));
 }
 
+/** Drops Alt+key presses that no mnemonic took, so that a combo does not
+ *  search on the letter and a text field does not take it as text. */
+class MnemonicGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return isMnemonicKey(*key) && !key->text().isEmpty() && key->text()[0].isPrint();
+    }
+};
+
 } // namespace
 
 void setUpApplication(QApplication& app)
 {
     loadQtTranslation(app);
     mapFontFaces();
+    app.installEventFilter(new MnemonicGuard(&app));
 }
 
 } // namespace treluza

@@ -127,6 +127,11 @@ void TForm::runActivation()
         FormActivate();
 }
 
+bool isMnemonicKey(const QKeyEvent& e)
+{
+    return (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier;
+}
+
 void TForm::keyPressEvent(QKeyEvent* e)
 {
     switch (e->key()) {

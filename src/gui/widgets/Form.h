@@ -24,7 +24,14 @@
 //    result (TBitBtn::setModalResult).
 #include <QDialog>
 
+class QKeyEvent;
+
 namespace treluza {
+
+/** Alt held with a key, without Ctrl: a mnemonic of the window, never text.
+ *  Ctrl and Alt together are how some platforms report AltGr, whose
+ *  characters are text. */
+bool isMnemonicKey(const QKeyEvent& e);
 
 class TForm : public QDialog {
     Q_OBJECT

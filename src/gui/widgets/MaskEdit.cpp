@@ -1,5 +1,6 @@
 #include "gui/widgets/MaskEdit.h"
 
+#include "gui/widgets/Form.h"
 #include "gui/widgets/NameFilter.h"
 #include "gui/widgets/QtText.h"
 
@@ -372,13 +373,11 @@ void TMaskEdit::keyPressEvent(QKeyEvent* e)
             return;
         }
     }
-    // Alt with a key is a mnemonic of the window, never text; Ctrl and Alt
-    // together are how some platforms report AltGr, whose characters are text.
-    const Qt::KeyboardModifiers held = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (held == Qt::AltModifier) {
+    if (isMnemonicKey(*e)) {
         e->ignore();
         return;
     }
+    const Qt::KeyboardModifiers held = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const QString typed = e->text();
     if (!typed.isEmpty() && held != Qt::ControlModifier && !(e->modifiers() & Qt::MetaModifier) &&
         typed[0].unicode() >= 0x20 && typed[0].unicode() != 0x7F) {

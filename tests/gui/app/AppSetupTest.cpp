@@ -4,11 +4,13 @@
 #include "gui/dialogs/AjuUnit.h"
 #include "harness/GuiHarness.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace treluza;
@@ -33,6 +35,28 @@ private slots:
         auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
         QVERIFY(lookIn);
         QVERIFY(!lookIn->text().contains(QStringLiteral("Look in")));
+    }
+
+    // Alt with a letter that no enabled button takes does nothing anywhere.
+    void anAltLetterNoMnemonicTakesIsNotText()
+    {
+        QDialog window;
+        auto* combo = new QComboBox(&window);
+        combo->addItems({QStringLiteral("Arroz"), QStringLiteral("Goiaba")});
+        auto* memo = new QTextEdit(&window);
+        memo->move(0, 40);
+        auto* grava = new QPushButton(QStringLiteral("&Grava"), &window);
+        grava->move(0, 200);
+        grava->setEnabled(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(combo->currentIndex(), 0);
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_G, Qt::AltModifier);
+        QTest::keyClick(memo, Qt::Key_X);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("x"));
     }
 
     void helpHeadingIsABoldUprightFace()
