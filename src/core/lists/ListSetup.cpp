@@ -7,17 +7,17 @@
 
 namespace treluza {
 
-ListSetup preparationListSetup(std::string_view table, int initialIndex, const std::vector<std::string>& groups,
-                               const KeyList& keys, const RecordList& lines, int yieldTitleWidth)
+ListSetup preparationListSetup(std::string_view table, int initialIndex,
+                               const std::vector<std::string>& groups, const KeyList& keys,
+                               const RecordList& lines, int yieldTitleWidth)
 {
     ListSetup s;
     s.listName = "TRELUZA";
     s.tableName = std::string(table);
     s.groupField = IdxField::Group;
     s.initialIndex = initialIndex;
-    s.columnNames = {"TRELUZA",          "RENDIMENTO", "CALORIAS",
-                     "CARBOIDRATOS",     "PROTEINAS",  cp("LIPÍDIOS"),
-                     "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
+    s.columnNames = {"TRELUZA",      "RENDIMENTO",       "CALORIAS",   "CARBOIDRATOS",       "PROTEINAS",
+                     cp("LIPÍDIOS"), "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
     s.groupNames = groups;
     s.keys = &keys;
     s.lines = &lines;

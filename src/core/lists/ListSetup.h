@@ -35,7 +35,8 @@ struct ListSetup {
  *  windows open it (section "Lista Preparações", grouped by field 39): the
  *  header titles each centred in the width of the index field under it, but
  *  for "RENDIMENTO", which is centred in yieldTitleWidth. */
-ListSetup preparationListSetup(std::string_view table, int initialIndex, const std::vector<std::string>& groups,
-                               const KeyList& keys, const RecordList& lines, int yieldTitleWidth);
+ListSetup preparationListSetup(std::string_view table, int initialIndex,
+                               const std::vector<std::string>& groups, const KeyList& keys,
+                               const RecordList& lines, int yieldTitleWidth);
 
 } // namespace treluza

@@ -19,7 +19,8 @@ void putLine(RecordList& list, int position, const std::string& line)
 } // namespace
 
 WindowTotals storePreparationLines(const std::filesystem::path& base, std::string_view table,
-                                   const RegisterData& lines, RecordList& index, int current, MessageSink& messages)
+                                   const RegisterData& lines, RecordList& index, int current,
+                                   MessageSink& messages)
 {
     const std::string before = index[current];
     try {
@@ -40,8 +41,8 @@ WindowTotals storePreparationLines(const std::filesystem::path& base, std::strin
     }
 }
 
-void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
-                            RecordList& measures, KeyList& keys)
+void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
+                            std::string_view ingredient, RecordList& measures, KeyList& keys)
 {
     measures.clear();
     keys.clear();

@@ -17,11 +17,12 @@ namespace treluza {
  *  with the lines. Returns the window totals. When the write fails the index
  *  line is put back as it was and the FileWriteError thrown. */
 WindowTotals storePreparationLines(const std::filesystem::path& base, std::string_view table,
-                                   const RegisterData& lines, RecordList& index, int current, MessageSink& messages);
+                                   const RegisterData& lines, RecordList& index, int current,
+                                   MessageSink& messages);
 
 /** The household measures of an ingredient: its measure file when there is
  *  one (the path is built without creating the file), otherwise none. */
-void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table, std::string_view ingredient,
-                            RecordList& measures, KeyList& keys);
+void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
+                            std::string_view ingredient, RecordList& measures, KeyList& keys);
 
 } // namespace treluza

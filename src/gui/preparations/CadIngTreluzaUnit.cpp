@@ -416,7 +416,8 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
     m_measureKeys.clear();
     const IngredientFields ingredient = chosenIngredient();
     try {
-        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], m_measures, m_measureKeys);
+        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], m_measures,
+                               m_measureKeys);
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
         m_measures.clear();
@@ -662,7 +663,8 @@ TRegisterForm::StoreReports TCadIngTreluzaForm::storeReports() const
 void TCadIngTreluzaForm::saveLinesAndTotals()
 {
     DialogMessageSink messages;
-    m_totals = storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
+    m_totals =
+        storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
     refreshRows();
 }
 
@@ -703,8 +705,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     if (!m_context.visLisForm)
         return;
     // "RENDIMENTO" stands in the width of a net weight here.
-    const int source = m_context.visLisForm->showList(preparationListSetup(
-        m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index, fieldWidth(RecordKind::Line, LineField::Net)));
+    const int source = m_context.visLisForm->showList(
+        preparationListSetup(m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index,
+                             fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index->count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
     const RegisterData before = m_data;

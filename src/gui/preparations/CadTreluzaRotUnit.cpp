@@ -385,9 +385,9 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
     }
     if (!m_context.visLisForm)
         return std::nullopt;
-    return m_context.visLisForm->showList(preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(),
-                                                              m_data.records(),
-                                                              fieldWidth(RecordKind::Index, IdxField::Yield)));
+    return m_context.visLisForm->showList(
+        preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(), m_data.records(),
+                             fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
 void TCadTreluzaRotForm::insertDeclined()
