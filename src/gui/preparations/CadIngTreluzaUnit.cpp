@@ -382,8 +382,9 @@ void TCadIngTreluzaForm::ShowCurrent()
     e.measureWeight =
         measure < 0 ? blankField(RecordKind::Line, LineField::Net) : FieldOf(2, m_measures[measure]);
     showLineEdits(e);
+    // The rows stay as they are, so that the shown line's row stays selected.
+    refreshTotalsRow();
     IngTreluzaListBox->setCurrentRow(current);
-    refreshRows();
     clearUnsaved();
 }
 
@@ -693,6 +694,11 @@ void TCadIngTreluzaForm::refreshRows()
     IngTreluzaListBox->clear();
     for (const std::string& line : m_data.records().lines())
         IngTreluzaListBox->addItem(qs(ListRow(line)));
+    refreshTotalsRow();
+}
+
+void TCadIngTreluzaForm::refreshTotalsRow()
+{
     RodLabel->setText(qs(TotalsRow(m_totals, (*m_index)[m_indexCurrent])));
 }
 
