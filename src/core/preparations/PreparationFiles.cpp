@@ -71,10 +71,18 @@ int renamePreparation(const fs::path& base, std::string_view table, RecordList& 
 void movePreparationFiles(const fs::path& base, std::string_view table, std::string_view oldName,
                           std::string_view newName, Transaction& changes)
 {
+    if (!isUsableName(newName))
+        throw UnusableNameError(std::string(newName));
     const PathBuilder builders[] = {PreparationFilePath, MethodFilePath, LabelFilePath};
     for (const auto& build : builders) {
         const fs::path from = build(base, table, oldName);
-        const fs::path to = build(base, table, newName);
+        // The new name's file, beside the old one, comes into being with the
+        // commit: a rename that fails leaves no empty files under a name that
+        // no preparation has.
+        fs::path to = from;
+        fs::path name = namePath(SafeFileStem(newName));
+        name += from.extension();
+        to.replace_filename(name);
         changes.move(from, to);
     }
 }

@@ -49,11 +49,12 @@ int renamePreparation(const std::filesystem::path& base, std::string_view table,
                       KeyList& keys, int position, const IndexFields& fields);
 
 /** Moves the ingredient-line file, the method text and the label file from the
- *  old name to the new one. For each, both paths are built (which creates an
+ *  old name to the new one. For each, the old path is built (which creates an
  *  empty file where there was none); the file at the new path gets the old
- *  one's content and the old one is deleted, so afterwards all three exist
- *  under the new name and none under the old. Names with the same file stem
- *  move nothing. */
+ *  one's content at the commit and the old one is deleted, so afterwards all
+ *  three exist under the new name and none under the old. Nothing is created
+ *  under the new name before the commit. Names with the same file stem move
+ *  nothing. */
 void movePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
                           std::string_view newName, Transaction& changes);
 void movePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view oldName,

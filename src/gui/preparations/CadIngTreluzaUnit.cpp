@@ -221,8 +221,9 @@ void TCadIngTreluzaForm::ShowCurrent()
         e.line[LineField::Quantity] = blankField(RecordKind::Line, LineField::Quantity);
     e.measureWeight = fields->weightOfMeasure(measure);
     fields->show(e);
+    // The rows stay as they are, so that the shown line's row stays selected.
+    refreshTotalsRow();
     IngTreluzaListBox->setCurrentRow(current);
-    refreshRows();
     clearUnsaved();
 }
 
@@ -441,6 +442,11 @@ void TCadIngTreluzaForm::refreshRows()
     IngTreluzaListBox->clear();
     for (const std::string& line : m_data.records().lines())
         IngTreluzaListBox->addItem(qs(ListRow(line)));
+    refreshTotalsRow();
+}
+
+void TCadIngTreluzaForm::refreshTotalsRow()
+{
     RodLabel->setText(qs(TotalsRow(m_totals, (*m_index)[m_indexCurrent])));
 }
 

@@ -114,6 +114,7 @@ private:
     void saveLinesAndTotals();
     /** The rows of the list and the totals row, from the lines. */
     void refreshRows();
+    void refreshTotalsRow();
 
     std::string m_table;
     std::string m_preparation;

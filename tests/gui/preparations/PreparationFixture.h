@@ -25,6 +25,9 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include <functional>
+#include <map>
+
 namespace treluza::test {
 
 namespace fs = std::filesystem;
@@ -115,6 +118,90 @@ inline void chooseIngredient(TCadIngTreluzaForm& w, const QString& name)
     w.NomIngComboBox->setCurrentIndex(w.NomIngComboBox->findText(name, Qt::MatchStartsWith));
     // Tab from the combo reaches the list first: the line's fields are off.
     leaveTowards(*w.NomIngComboBox, *w.IngTreluzaListBox);
+}
+
+/** Adds ingredient records to the kitchen's ingredient file. */
+inline void addIngredients(const fs::path& base, const std::vector<std::string>& records)
+{
+    const fs::path file = IngredientFilePath(base, kTable);
+    RecordList list(true);
+    KeyList keys(true);
+    NullProgress none;
+    LoadScrambledFile(file, list, keys, none);
+    for (const std::string& r : records)
+        list.add(r);
+    SaveScrambledFile(file, list, none);
+}
+
+/** An index line with a yield of 1000 in 4 portions of 250 and a tablespoon
+ *  of 15, no group and the date given: the whole-recipe, per-capita and
+ *  per-tablespoon values in the order energy to sodium, then the cost (values
+ *  not given stay blank). */
+inline std::string sheetLine(const std::string& name, const std::vector<const char*>& whole,
+                             const std::vector<const char*>& perCapita,
+                             const std::vector<const char*>& perSpoon, const char* date = "  /  /    ")
+{
+    IndexFields f = blankIndex(name40(name));
+    f[IdxField::Yield] = "  1000";
+    f[IdxField::Portions] = "     4";
+    f[IdxField::PortionYield] = "   250";
+    f[IdxField::Tablespoon] = "    15";
+    for (std::size_t k = 0; k < kRecipeValues.size(); ++k) {
+        if (k < whole.size())
+            f[kRecipeValues[k].index] = whole[k];
+        if (k < perCapita.size())
+            f[kRecipeValues[k].perCapita] = perCapita[k];
+        if (k < perSpoon.size())
+            f[kRecipeValues[k].perSpoon] = perSpoon[k];
+    }
+    f[IdxField::Date] = date;
+    return MakeLine(f);
+}
+
+/** Every file under a folder with its bytes, by path relative to it ("/"
+ *  between folders, names as the file manager shows them). */
+using Snapshot = std::map<std::string, std::string>;
+inline Snapshot snapshot(const fs::path& folder)
+{
+    Snapshot files;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        if (e.is_regular_file())
+            files[fs::relative(e.path(), folder).generic_string()] = readWholeFile(e.path());
+    }
+    return files;
+}
+
+/** A snapshot as lines "path: bytes" (line breaks shown as \r\n), so that a
+ *  failed comparison names the file. */
+inline QStringList listing(const Snapshot& files)
+{
+    QStringList out;
+    for (const auto& [path, bytes] : files) {
+        QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        text.replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+            .replace(QStringLiteral("\n"), QStringLiteral("\\n"));
+        out << QString::fromStdString(path) + QStringLiteral(": ") + text;
+    }
+    return out;
+}
+
+/** Opens the register and shows a stored preparation by its name. */
+inline bool showPreparation(Kitchen& k, const QString& name)
+{
+    if (!openForm(k.form))
+        return false;
+    typeInto(*k.form.NomPreMaskEdit, name);
+    leaveTowards(*k.form.NomPreMaskEdit, *k.form.NovBitBtn);
+    return k.form.mode() == RegisterMode::Showing;
+}
+
+/** Runs fn in the ingredient window opened by "&Ingredientes"; fn must close
+ *  it. False when the window did not open. */
+inline bool inIngredientWindow(Kitchen& k, std::function<void(TCadIngTreluzaForm&)> fn)
+{
+    auto ran = onNextModal<TCadIngTreluzaForm>(std::move(fn));
+    click(*k.form.IngBitBtn);
+    return *ran;
 }
 
 /** The offscreen platform does not give the activation back to the window
