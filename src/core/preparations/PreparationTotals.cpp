@@ -107,10 +107,15 @@ WindowTotals UpdateTotals(const RecordList& lines, RecordList& index, int curren
     WindowTotals totals;
     totals.gross = SumField(lines, LineField::Gross, messages);
     totals.net = SumField(lines, LineField::Net, messages);
-    // Energy to sodium, then the cost: the order of their limit messages.
+    // Energy to sodium, then the cost: the order of their limit messages. The
+    // eleven sums go into the line together, so that the index is put back in
+    // order once rather than once a field.
+    std::string line = current >= 0 ? index.at(current) : std::string();
     for (const RecipeValueFields& v : kRecipeValues)
-        SetRecordField(index, current, v.index,
-                       fieldText(SumField(lines, v.line, messages), fieldMask(RecordKind::Index, v.index)));
+        SetFieldOf(v.index, line,
+                   fieldText(SumField(lines, v.line, messages), fieldMask(RecordKind::Index, v.index)));
+    if (current >= 0)
+        ReplaceRecord(index, current, std::move(line));
     return totals;
 }
 

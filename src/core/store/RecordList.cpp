@@ -162,6 +162,11 @@ void SetRecordField(RecordList& list, int index, int n, std::string_view value)
         return;
     std::string line = list.at(index);
     SetFieldOf(n, line, value);
+    ReplaceRecord(list, index, std::move(line));
+}
+
+void ReplaceRecord(RecordList& list, int index, std::string line)
+{
     const bool wasSorted = list.sorted();
     list.setSorted(false);
     list.replace(index, std::move(line));

@@ -70,6 +70,10 @@ const std::string& missingRecordText();
 /** Field n of the line at index; for a negative index missingRecordText(). */
 std::string GetRecordField(const RecordList& list, int index, int n);
 
+/** Replaces the line at index, keeping the list's sorted switch (the line
+ *  moves to its sorted place). The key list is not touched. */
+void ReplaceRecord(RecordList& list, int index, std::string line);
+
 /** Replaces field n of the line at index, keeping the list's sorted switch (the
  *  line moves to its sorted place). The key list is not touched. A negative
  *  index does nothing. */

@@ -6,10 +6,14 @@ namespace treluza {
 
 QString qs(std::string_view cp1252)
 {
-    QString out;
-    out.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (unsigned char c : cp1252)
-        out.append(QChar(static_cast<char16_t>(codePointFromCp1252(c))));
+    // Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F: the whole text
+    // goes through the fast Latin-1 conversion, then those bytes are mended.
+    QString out = QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+    for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        const auto c = static_cast<unsigned char>(cp1252[i]);
+        if (c >= 0x80 && c <= 0x9F)
+            out[static_cast<qsizetype>(i)] = QChar(static_cast<char16_t>(codePointFromCp1252(c)));
+    }
     return out;
 }
 

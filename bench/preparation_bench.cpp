@@ -1,0 +1,251 @@
+// The preparation ingredient window on a preparation of 60 lines in a table of
+// 5,000 ingredients, on the offscreen platform:
+//  * opening it, up to the first key typed into the ingredient combo, against
+//    loading the same files (the ingredient lines and the scrambled ingredient
+//    file) with the core alone;
+//  * storing a change of one line (the lines and the index written in one
+//    transaction, with the sums and shares of the index line), against writing
+//    the same two files plainly.
+// Prints both ratios.
+#include "BenchData.h"
+#include "BenchSupport.h"
+
+#include "core/preparations/LineCalculations.h"
+#include "core/records/IngredientRecord.h"
+#include "core/records/PreparationRecords.h"
+#include "core/store/CriUnit.h"
+#include "core/store/FileIo.h"
+#include "core/store/Paths.h"
+#include "core/store/RecordList.h"
+#include "core/store/StrUnit.h"
+#include "gui/dialogs/ConUnit.h"
+#include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/widgets/FormContext.h"
+#include "gui/widgets/MaskEdit.h"
+#include "gui/widgets/Messages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace treluza;
+
+namespace {
+
+namespace fs = std::filesystem;
+using bench::makeIngredients;
+
+constexpr int kIngredients = 5000;
+constexpr int kLines = 60;
+constexpr int kPreparations = 100;
+const std::string kTable = "Bancada             ";
+
+class QuietMessages final : public MessageSink {
+public:
+    Answer show(const std::string&, MessageKind) override { return Answer::Ok; }
+};
+
+std::string padded(std::string text, std::size_t width)
+{
+    text.resize(width, ' ');
+    return text;
+}
+
+/** A base folder with one table: kIngredients ingredients, and an index of
+ *  kPreparations preparations, the one in the middle with kLines lines of
+ *  ingredients spread over the table (net weights from 50 to 345 g). */
+struct Table {
+    fs::path base = fs::temp_directory_path() / ("treluza-bench-prep-" + std::to_string(::getpid()));
+    fs::path ingredientFile;
+    fs::path linesFile;
+    std::string preparation;
+    RecordList index{true};
+    KeyList indexKeys{true};
+    RecordList lines{true};
+    int current = 0;
+
+    Table()
+    {
+        fs::remove_all(base);
+        RecordList ingredients = makeIngredients(kIngredients);
+        NullProgress none;
+        ingredientFile = IngredientFilePath(base, kTable);
+        SaveScrambledFile(ingredientFile, ingredients, none);
+
+        preparation = padded("Preparo " + std::to_string(kPreparations / 2), 40);
+        QuietMessages quiet;
+        for (int i = 0; i < kLines; ++i) {
+            const IngredientFields ingredient = readIngredient(ingredients[i * (kIngredients / kLines)]);
+            LineEdits e = newLineEdits(ingredient);
+            e.line[LineField::Net] = FormatDecimal(1, 8, 50.0 + 5 * i);
+            leaveNet(e, ingredient, quiet);
+            lines.add(MakeLine(e.line));
+        }
+        linesFile = PreparationFilePath(base, kTable, preparation);
+        SaveRecordFile(linesFile, lines);
+
+        for (int p = 0; p < kPreparations; ++p) {
+            IndexFields f = blankIndex(padded("Preparo " + std::to_string(p), 40));
+            f[IdxField::Yield] = "  1000";
+            f[IdxField::Portions] = "     4";
+            f[IdxField::PortionYield] = "   250";
+            f[IdxField::Tablespoon] = "    15";
+            index.add(MakeLine(f));
+        }
+        rebuildKeyList(index, indexKeys);
+        current = indexKeys.find(preparation);
+        SaveRecordFile(PreparationIndexPath(base, kTable), index);
+    }
+    ~Table() { fs::remove_all(base); }
+};
+
+Table* g_table = nullptr;
+
+/** Answers every question yes and counts the messages that report a failure. */
+struct Answering {
+    int failures = 0;
+    Answering()
+    {
+        setMessageHandler([this](const QString& text, MessageKind) {
+            if (text.startsWith(QStringLiteral("Erro")) || text.startsWith(QStringLiteral("ERRO")))
+                ++failures;
+            return Answer::Yes;
+        });
+    }
+    ~Answering() { setMessageHandler({}); }
+};
+
+void loadInCore(benchmark::State& state)
+{
+    NullProgress progress;
+    for (auto _ : state) {
+        RecordList lines(true);
+        KeyList lineKeys(true);
+        LoadRecordFile(g_table->linesFile, lines, lineKeys);
+        RecordList ingredients(true);
+        KeyList keys(true);
+        LoadScrambledFile(g_table->ingredientFile, ingredients, keys, progress);
+        benchmark::DoNotOptimize(ingredients.count() + lines.count());
+    }
+}
+
+/** Shows the window and waits until its activation ran and it is active. */
+bool openAndWait(TCadIngTreluzaForm& form)
+{
+    form.handOver(kTable, g_table->preparation, g_table->index, g_table->indexKeys, g_table->current, {});
+    form.setOpenFlag(true);
+    form.show();
+    // The offscreen platform activates a window only when asked.
+    QApplication::setActiveWindow(&form);
+    QElapsedTimer waited;
+    waited.start();
+    while (form.activationPending() || QApplication::activeWindow() != &form) {
+        QApplication::processEvents();
+        // Nor does it give the activation back when the progress window closes.
+        if (!form.activationPending() && QApplication::activeWindow() != &form)
+            QApplication::setActiveWindow(&form);
+        if (waited.elapsed() > 10000)
+            return false;
+    }
+    return true;
+}
+
+void openWindow(benchmark::State& state, bool withProgress)
+{
+    FormContext context;
+    context.baseFolder = g_table->base;
+    TConForm con;
+    context.conForm = withProgress ? &con : nullptr;
+    TCadIngTreluzaForm form(context);
+    Answering answers;
+    for (auto _ : state) {
+        if (!openAndWait(form)) {
+            state.SkipWithError("the window did not open");
+            return;
+        }
+        if (form.focusWidget() != form.NomIngComboBox) {
+            state.SkipWithError("the ingredient combo has not the focus");
+            return;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(form.NomIngComboBox, &press);
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (form.data().count() != kLines || form.NomIngComboBox->count() != kIngredients)
+            state.SkipWithError("the lines or the ingredients were not loaded");
+        form.RetBitBtnClick();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (answers.failures > 0)
+        state.SkipWithError("a failure was reported");
+}
+
+void writeInCore(benchmark::State& state)
+{
+    for (auto _ : state) {
+        SaveRecordFile(g_table->linesFile, g_table->lines);
+        SaveRecordFile(PreparationIndexPath(g_table->base, kTable), g_table->index);
+    }
+}
+
+void changeLine(benchmark::State& state)
+{
+    FormContext context;
+    context.baseFolder = g_table->base;
+    TCadIngTreluzaForm form(context);
+    Answering answers;
+    if (!openAndWait(form)) {
+        state.SkipWithError("the window did not open");
+        return;
+    }
+    // A line in the middle of the list, shown as a click shows it.
+    form.IngTreluzaListBoxClick(kLines / 2);
+    if (form.mode() != RegisterMode::Showing) {
+        state.SkipWithError("the line is not shown");
+        return;
+    }
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // The net weight changes back and forth, with its chain run on exit.
+        form.PesLiqMaskEdit->setCoreText(round++ % 2 ? "   100,0" : "   200,0");
+        emit form.PesLiqMaskEdit->Exit(form.PesCozMaskEdit);
+        state.ResumeTiming();
+        form.GraBitBtnClick();
+    }
+    if (answers.failures > 0 || form.mode() != RegisterMode::Showing)
+        state.SkipWithError("the change was not stored");
+    form.RetBitBtnClick();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Table table;
+    g_table = &table;
+    const auto ms = benchmark::kMillisecond;
+    benchmark::RegisterBenchmark("loadInCore", loadInCore)->Unit(ms)->Repetitions(5);
+    benchmark::RegisterBenchmark("openWindow", openWindow, true)->Unit(ms)->Repetitions(5);
+    // The same without the progress window, to tell its share of the time.
+    benchmark::RegisterBenchmark("openWindowNoProgressWindow", openWindow, false)->Unit(ms)->Repetitions(5);
+    benchmark::RegisterBenchmark("writeInCore", writeInCore)->Unit(ms)->Repetitions(5);
+    benchmark::RegisterBenchmark("changeLine", changeLine)->Unit(ms)->Repetitions(5);
+    treluza::bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio("openWindow", "loadInCore", 1.5);
+    reporter.printRatio("openWindowNoProgressWindow", "loadInCore", 1.5);
+    reporter.printRatio("changeLine", "writeInCore", 2.0);
+    benchmark::Shutdown();
+    return 0;
+}
