@@ -22,15 +22,6 @@ constexpr int kHeaderWidth = 1 << 14;
 
 } // namespace
 
-void fillCombo(QComboBox& combo, const std::vector<std::string>& entries)
-{
-    const QSignalBlocker block(&combo);
-    combo.clear();
-    for (const std::string& e : entries)
-        combo.addItem(qs(e));
-    combo.setCurrentIndex(-1);
-}
-
 int entryOf(const std::vector<std::string>& entries, const std::string& text)
 {
     for (std::size_t i = 0; i < entries.size(); ++i) {

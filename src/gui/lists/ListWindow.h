@@ -27,8 +27,6 @@ namespace treluza {
 
 class TBitBtn;
 
-/** Fills a combo with entries, none selected, without signalling. */
-void fillCombo(QComboBox& combo, const std::vector<std::string>& entries);
 /** The entry whose text is text (compared as keys are), or -1. */
 int entryOf(const std::vector<std::string>& entries, const std::string& text);
 /** The entry at index, or "" when index is outside the entries. */

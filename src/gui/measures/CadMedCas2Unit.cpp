@@ -92,9 +92,7 @@ void TCadMedCas2Form::FormActivate()
     }
     {
         const QSignalBlocker quiet(NomIngComboBox);
-        NomIngComboBox->clear();
-        for (const auto& key : keys.lines())
-            NomIngComboBox->addItem(qs(key));
+        fillCombo(*NomIngComboBox, keys.lines());
         NomIngComboBox->setCurrentIndex(keys.empty() ? -1 : 0);
     }
     if (keys.empty()) {

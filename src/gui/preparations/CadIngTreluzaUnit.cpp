@@ -264,16 +264,7 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
 
 void TCadIngTreluzaForm::refillIngredients()
 {
-    // One insertion of every name: a table holds thousands of ingredients.
-    QStringList names;
-    names.reserve(m_ingredientKeys.count());
-    for (const std::string& key : m_ingredientKeys.lines())
-        names << qs(key);
-    m_showing = true;
-    NomIngComboBox->clear();
-    NomIngComboBox->addItems(names);
-    NomIngComboBox->setCurrentIndex(-1);
-    m_showing = false;
+    fillCombo(*NomIngComboBox, m_ingredientKeys.lines());
     m_chosenIngredient = -1;
 }
 

@@ -2,7 +2,27 @@
 
 #include "core/store/Cp1252.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QStringListModel>
+
 namespace treluza {
+
+void fillCombo(QComboBox& combo, const std::vector<std::string>& entries)
+{
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& e : entries)
+        items << qs(e);
+    const QSignalBlocker block(&combo);
+    auto* model = qobject_cast<QStringListModel*>(combo.model());
+    if (!model) {
+        model = new QStringListModel(&combo);
+        combo.setModel(model);
+    }
+    model->setStringList(items);
+    combo.setCurrentIndex(-1);
+}
 
 QString qs(std::string_view cp1252)
 {

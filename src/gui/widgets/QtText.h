@@ -6,6 +6,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+class QComboBox;
 
 namespace treluza {
 
@@ -19,5 +22,9 @@ std::string cs(const QString& text);
 
 /** Whether the character can be stored in core text. */
 bool hasCp1252Form(QChar c);
+
+/** Replaces a combo's items by core texts, none selected, without signalling.
+ *  The items go in at once, as one list: a table holds thousands of names. */
+void fillCombo(QComboBox& combo, const std::vector<std::string>& entries);
 
 } // namespace treluza
