@@ -7,7 +7,7 @@ namespace treluza {
  *  by character, through a fixed weight table: "|" weighs least, then the other
  *  control codes, the blank, punctuation and symbols, digits and letters. Letter
  *  case is ignored (accented letters too), and each accented letter weighs just
- *  after its base letter, so "pao" < "pão" < "pab". A text that is a prefix of
+ *  after its base letter, so "pab" < "pao" < "pão" < "pb". A text that is a prefix of
  *  another comes first. Returns <0, 0 or >0. */
 int compareText(std::string_view a, std::string_view b);
 
