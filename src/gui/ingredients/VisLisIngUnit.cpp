@@ -87,7 +87,7 @@ void TVisLisIngForm::buildControls()
     CabLabel = new QLabel(this);
     CabLabel->setObjectName(QStringLiteral("CabLabel"));
     CabLabel->setFont(listFont(false));
-    attachHeader(CabLabel, QRect(1, 75, 795, 18));
+    attachHeader(CabLabel, 75, 18);
 
     QWidget* const order[] = {
         LisFilOrdListBox, CopIngBitBtn,   PriBitBtn,      BitBtn1,        BitBtn3,        UltBitBtn,

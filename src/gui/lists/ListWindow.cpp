@@ -85,15 +85,20 @@ void TListWindow::makeRowList(bool bold, const QRect& geometry)
     LisFilOrdListBox->setGeometry(geometry);
 }
 
-void TListWindow::attachHeader(QWidget* header, const QRect& geometry)
+void TListWindow::attachHeader(QWidget* header, int top, int height)
 {
-    // The strip clips the wide header to the width of the list.
+    // The strip clips the wide header to the width of the list. The header
+    // starts where the rows' text starts: past the list's frame and the
+    // margin the style leaves before an item's text.
     auto* strip = new QWidget(this);
-    strip->setGeometry(geometry);
+    strip->setGeometry(LisFilOrdListBox->x(), top, LisFilOrdListBox->width(), height);
     header->setParent(strip);
-    header->setGeometry(0, 0, kHeaderWidth, geometry.height());
+    const int inset =
+        LisFilOrdListBox->frameWidth() +
+        LisFilOrdListBox->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, LisFilOrdListBox) + 1;
+    header->setGeometry(inset, 0, kHeaderWidth, height);
     connect(LisFilOrdListBox->horizontalScrollBar(), &QScrollBar::valueChanged, header,
-            [header](int value) { header->move(-value, 0); });
+            [header, inset](int value) { header->move(inset - value, 0); });
 }
 
 void TListWindow::connectListControls()

@@ -77,9 +77,10 @@ protected:
     QCheckBox* optionCheck(const char* name, const char* caption, const QPoint& at);
     QComboBox* optionCombo(const char* name, const QRect& geometry);
     void makeRowList(bool bold, const QRect& geometry);
-    /** Shows header within geometry, moved sideways with the list's rows so
-     *  that its columns stay over their fields. */
-    void attachHeader(QWidget* header, const QRect& geometry);
+    /** Shows header over the list, at top in the window and height high,
+     *  its text starting where the rows' text starts and moved sideways with
+     *  the rows, so that its columns stay over their fields. */
+    void attachHeader(QWidget* header, int top, int height);
     /** Connects the shared controls to their handlers. */
     void connectListControls();
 

@@ -48,11 +48,14 @@ TVisLisForm::TVisLisForm(FormContext& context, QWidget* parent) : TListWindow(co
     CabMemo->setFont(listFont(true));
     CabMemo->setEnabled(false);
     CabMemo->setFrame(false);
+    // A field without a frame still leaves 2 pixels before its text; taken
+    // back, the text starts at the field's edge, where the rows' text starts.
+    CabMemo->setTextMargins(-2, 0, 0, 0);
     // Read as plainly as the rows, though the field takes no input.
     QPalette palette = CabMemo->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     CabMemo->setPalette(palette);
-    attachHeader(CabMemo, QRect(2, 88, 794, 20));
+    attachHeader(CabMemo, 88, 20);
 
     connectListControls();
     connect(RetBitBtn, &TBitBtn::clicked, this, &TVisLisForm::RetBitBtnClick);
