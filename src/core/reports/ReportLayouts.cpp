@@ -108,6 +108,39 @@ void columnEdges(ReportPage& p, int n, int c, int first, int last)
         p.edge((j - 1) * c, n);
 }
 
+/** Layout 0's three rows per ingredient line, from row 11: names, weights and
+ *  cost, nutrients; C is the width of one of its ten columns. */
+void analysisLineRows(ReportPage& p, const IndexFields& f, const PageSlice& page, int C)
+{
+    int row = 11;
+    for (const LineFields& l : page.lines) {
+        p.centred(row, 0, 5 * C, TrimTrailingSpaces(l[LineField::Name]));
+        p.centred(row, 5 * C, 4 * C, l[LineField::Measure]);
+        p.centred(row, 9 * C, C, l[LineField::Quantity]);
+        for (int x : {0, 5 * C, 9 * C})
+            p.edge(x, row);
+        p.closeRow(row);
+        ++row;
+
+        static constexpr std::array<int, 7> kWeights{LineField::Gross,   LineField::Net,    LineField::FC,
+                                                     LineField::Raw,     LineField::Cooked, LineField::FCC,
+                                                     LineField::UnitCost};
+        for (std::size_t j = 0; j < kWeights.size(); ++j)
+            p.centred(row, static_cast<int>(j) * C, C, l[kWeights[j]]);
+        p.centred(row, 7 * C, C, ShareCell(l[LineField::Cost], f[IdxField::Cost]), 1);
+        p.centred(row, 8 * C, C, l[LineField::QuoteDate]);
+        columnEdges(p, row, C, 1, 10);
+        p.closeRow(row);
+        ++row;
+
+        for (int j = 0; j < kNutrients; ++j)
+            p.centred(row, j * C, C, ShareCell(l[LineField::Energy + j], f[IdxField::Energy + j]), 1);
+        columnEdges(p, row, C, 1, 10);
+        p.closeRow(row);
+        ++row;
+    }
+}
+
 void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& page)
 {
     const int R = p.R();
@@ -171,34 +204,7 @@ void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
     columnEdges(p, 10, C, 1, 10);
     p.closeRow(10);
 
-    // Three rows per ingredient line: names, weights and cost, nutrients.
-    int row = 11;
-    for (const LineFields& l : page.lines) {
-        p.centred(row, 0, 5 * C, TrimTrailingSpaces(l[LineField::Name]));
-        p.centred(row, 5 * C, 4 * C, l[LineField::Measure]);
-        p.centred(row, 9 * C, C, l[LineField::Quantity]);
-        for (int x : {0, 5 * C, 9 * C})
-            p.edge(x, row);
-        p.closeRow(row);
-        ++row;
-
-        static constexpr std::array<int, 7> kWeights{LineField::Gross,   LineField::Net,    LineField::FC,
-                                                     LineField::Raw,     LineField::Cooked, LineField::FCC,
-                                                     LineField::UnitCost};
-        for (std::size_t j = 0; j < kWeights.size(); ++j)
-            p.centred(row, static_cast<int>(j) * C, C, l[kWeights[j]]);
-        p.centred(row, 7 * C, C, ShareCell(l[LineField::Cost], f[IdxField::Cost]), 1);
-        p.centred(row, 8 * C, C, l[LineField::QuoteDate]);
-        columnEdges(p, row, C, 1, 10);
-        p.closeRow(row);
-        ++row;
-
-        for (int j = 0; j < kNutrients; ++j)
-            p.centred(row, j * C, C, ShareCell(l[LineField::Energy + j], f[IdxField::Energy + j]), 1);
-        columnEdges(p, row, C, 1, 10);
-        p.closeRow(row);
-        ++row;
-    }
+    analysisLineRows(p, f, page, C);
 }
 
 void drawTreluzaPage(ReportPage& p, const ReportInput& in, const PageSlice& page)
