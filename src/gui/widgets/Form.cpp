@@ -160,6 +160,7 @@ void TForm::closeEvent(QCloseEvent* e)
 {
     if (e->spontaneous() && m_borderIcons == BorderIcons::None) {
         e->ignore();
+        closeBoxClicked();
         return;
     }
     QDialog::closeEvent(e);

@@ -75,6 +75,10 @@ protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    /** The close box of a window that has none in its design, drawn anyway
+     *  by some window managers, was clicked: the window stays open unless
+     *  this leaves it its own way. */
+    virtual void closeBoxClicked() {}
 
 private:
     void runActivation();

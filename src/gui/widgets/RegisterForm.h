@@ -79,6 +79,9 @@ public:
     bool AskToSave();
 
 protected:
+    /** A close box drawn by the window manager leaves as "&Retorna" does. */
+    void closeBoxClicked() override { RetBitBtnClick(); }
+
     /** Makes the eight buttons in a row at the top, each width x height;
      *  returns the y below them. */
     int buildButtonRow(int width, int height);

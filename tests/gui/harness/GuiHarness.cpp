@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <fstream>
@@ -162,6 +163,16 @@ void pressEnter(QWidget& widget)
 {
     QWidget* target = widget.window()->focusWidget();
     QTest::keyClick(target ? target : &widget, Qt::Key_Return);
+}
+
+void clickCloseBox(QWidget& widget)
+{
+    QWidget* window = widget.window();
+    QCloseEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QApplication::instance()->notify(window, &e);
+    if (e.isAccepted())
+        window->hide();
 }
 
 namespace {

@@ -118,6 +118,10 @@ void click(QAbstractButton& button);
 /** Presses Enter in the focused control of the widget's window. */
 void pressEnter(QWidget& widget);
 
+/** Clicks the window manager's close box of widget's window: a spontaneous
+ *  close event; the window hides when the event is accepted. */
+void clickCloseBox(QWidget& widget);
+
 /** Answers the next modal window that opens. The returned flag turns true once
  *  fn has run. The window must be closed by fn; one left open fails the test
  *  and is closed. No window within 5 seconds fails the test. */

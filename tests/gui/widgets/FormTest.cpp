@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QWindow>
-#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 using namespace treluza;
@@ -43,16 +42,6 @@ protected:
     }
     void windowActivated() override { ++reactivations; }
 };
-
-// The close box of the window manager: a spontaneous close event.
-static void closeBox(QWidget& w)
-{
-    QCloseEvent e;
-    QSpontaneKeyEvent::setSpontaneous(&e);
-    QApplication::instance()->notify(&w, &e);
-    if (e.isAccepted())
-        w.hide();
-}
 
 class FormTest : public QObject {
     Q_OBJECT
@@ -120,11 +109,11 @@ private slots:
         QVERIFY(openForm(f));
         QTest::keyClick(&f, Qt::Key_Escape);
         QVERIFY(f.isVisible());
-        closeBox(f);
+        clickCloseBox(f);
         QVERIFY(f.isVisible());
         f.setBorderIcons(TForm::BorderIcons::Close);
         QVERIFY(f.isVisible());
-        closeBox(f);
+        clickCloseBox(f);
         QVERIFY(!f.isVisible());
     }
 
