@@ -349,7 +349,9 @@ std::optional<int> TCadIngForm::pickFromList()
     const std::optional<int> picked = m_context.visLisIngForm->browse(tableName, m_editable, m_data.records(),
                                                                       m_data.keys(), m_data.current());
     loadGroups(); // a copy may have added a group
-    return picked.value_or(0);
+    // With no row selected nothing valid was picked: the register goes Empty
+    // (a copy may have moved the records, so the shown one is not kept).
+    return picked.value_or(-1);
 }
 
 bool TCadIngForm::acceptNewKey(const std::string& key)

@@ -15,6 +15,7 @@
 #include "gui/dialogs/LisUnit.h"
 #include "gui/dialogs/MesDlgUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
+#include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"

@@ -2,6 +2,9 @@
 // a table open only for consultation.
 #include "CadIngFixture.h"
 
+#include <QCheckBox>
+#include <QListWidget>
+
 using namespace treluza;
 using namespace treluza::test;
 
@@ -9,6 +12,44 @@ class CadIngTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // "Lista" opens the ingredient browser: its pick is shown, the group list
+    // is read again (a copy may have added a group), and a return with no row
+    // selected leaves the register empty.
+    void listOpensTheBrowserAndShowsItsPick()
+    {
+        Fixture f;
+        TVisLisIngForm browser(f.env.context());
+        f.env.context().visLisIngForm = &browser;
+        const fs::path groups = IngredientGroupFilePath(f.base(), kTable);
+        GuiEnvironment::writeBytes(groups, "Leites              |\r\n");
+        writeIngredients(f.base(), {milkRecord(), ingredient("Sal", {})});
+        QVERIFY(openForm(f.form));
+        QCOMPARE(f.form.NomGruComboBox->count(), 1);
+        auto picked = onNextModal<TVisLisIngForm>([&](TVisLisIngForm& b) {
+            QCOMPARE(b.LisFilOrdListBox->count(), 2);
+            b.LisFilOrdListBox->setCurrentRow(1);
+            GuiEnvironment::writeBytes(groups, "Leites              |\r\nTemperos            |\r\n");
+            click(*b.RetBitBtn);
+        });
+        click(*f.form.LisBitBtn);
+        QVERIFY(*picked);
+        QCOMPARE(f.form.mode(), RegisterMode::Showing);
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60("Sal"));
+        QCOMPARE(f.form.NomGruComboBox->count(), 2);
+
+        auto nothing = onNextModal<TVisLisIngForm>([](TVisLisIngForm& b) {
+            click(*b.PalChaCheckBox);
+            typeInto(*b.PalChaMaskEdit, QStringLiteral("ZZZ"));
+            click(*b.PalChaBitBtn);
+            QCOMPARE(b.LisFilOrdListBox->count(), 0);
+            click(*b.RetBitBtn);
+        });
+        click(*f.form.LisBitBtn);
+        QVERIFY(*nothing);
+        QCOMPARE(f.form.mode(), RegisterMode::Empty);
+        QCOMPARE(f.form.IngMaskEdit->coreText(), name60(""));
+    }
+
     // Walking the whole form with Enter, inserting or showing, moves through
     // every control and clicks none: no question is asked, nothing is written
     // and the window stays open.
@@ -53,7 +94,7 @@ private slots:
                 f.form.RetBitBtn->isEnabled());
         QVERIFY(!f.form.kalMaskEdit->isEnabled() && !f.form.GraBitBtn->isEnabled() &&
                 !f.form.ExcBitBtn->isEnabled());
-        QVERIFY(!f.form.LisBitBtn->isEnabled()); // no ingredient browser yet
+        QVERIFY(!f.form.LisBitBtn->isEnabled()); // the fixture plugs no ingredient browser
         QCOMPARE(f.form.NomGruComboBox->count(), 1);
 
         typeInto(*f.form.IngMaskEdit, QStringLiteral("Pão/queijo"));

@@ -4,6 +4,7 @@
 // values are worked by hand in the comments.
 #include "PreparationFixture.h"
 
+#include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/widgets/QtText.h"
 
 using namespace treluza;
@@ -95,6 +96,30 @@ class CadIngTreluzaTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // "Consulta Tabelas" opens the ingredient browser on the active table; its
+    // pick becomes the chosen ingredient, with its household measures.
+    void theBrowsersPickBecomesTheChosenIngredient()
+    {
+        Kitchen k;
+        TVisLisIngForm browser(k.env.context());
+        k.env.context().visLisIngForm = &browser;
+        QVERIFY(startSheet(k, QStringLiteral("Fritura")));
+        QVERIFY(inIngredientWindow(k, [](TCadIngTreluzaForm& w) {
+            QVERIFY(w.TabBitBtn->isEnabled());
+            auto picked = onNextModal<TVisLisIngForm>([](TVisLisIngForm& b) {
+                QCOMPARE(b.LisFilOrdListBox->count(), 3);
+                b.LisFilOrdListBox->setCurrentRow(2);
+                click(*b.RetBitBtn);
+            });
+            click(*w.TabBitBtn);
+            QVERIFY(*picked);
+            QCOMPARE(cs(w.NomIngComboBox->currentText()), name60("Oleo"));
+            QCOMPARE(w.NomMedCasComboBox->count(), 1);
+            QCOMPARE(w.focusWidget(), w.NomIngComboBox);
+            click(*w.RetBitBtn);
+        }));
+    }
+
     // A line value over 999999,99 is reported when the net weight is left,
     // nutrient by nutrient in field order, and capped; a sum over it is
     // reported when a line is stored, field by field, and capped in the index.
