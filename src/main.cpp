@@ -1,21 +1,18 @@
-// The program: creates every window once, in a fixed order, shows the main
-// menu and runs the message loop until the user ends the program.
+// The program: creates the main menu and the shared windows, shows the menu
+// and runs the message loop until the user ends the program; the window of
+// each menu button is created once, when it is first opened.
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/tables/DeliveredTable.h"
 #include "gui/app/AppSetup.h"
 #include "gui/app/NutUnit.h"
+#include "gui/app/SharedWindows.h"
 #include "gui/dialogs/AjuUnit.h"
-#include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/ConUnit.h"
-#include "gui/dialogs/IteVerUnit.h"
-#include "gui/dialogs/LisUnit.h"
 #include "gui/dialogs/MesDlgUnit.h"
 #include "gui/groups/CadGruIngUnit.h"
 #include "gui/groups/CadGruPreUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
-#include "gui/ingredients/VisLisIngUnit.h"
-#include "gui/lists/VisLisUnit.h"
 #include "gui/measures/CadMedCas2Unit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
 #include "gui/preparations/CadTreluzaRotUnit.h"
@@ -29,6 +26,29 @@
 #include <QStandardPaths>
 
 #include <filesystem>
+#include <memory>
+#include <type_traits>
+
+namespace {
+
+/** The maker of a menu button's window: creates it into slot; a window that
+ *  works on a table also receives the table's name. */
+template <class Window>
+std::function<treluza::TTreluzaV4Form::PluggedWindow()>
+madeOnClick(std::unique_ptr<Window>& slot, treluza::FormContext& context, bool onTable)
+{
+    return [&slot, &context, onTable] {
+        slot = std::make_unique<Window>(context);
+        treluza::TableWindow* table = nullptr;
+        if constexpr (std::is_base_of_v<treluza::TableWindow, Window>) {
+            if (onTable)
+                table = slot.get();
+        }
+        return treluza::TTreluzaV4Form::PluggedWindow{slot.get(), table};
+    };
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -55,44 +75,47 @@ int main(int argc, char** argv)
     // Tables delivered with the program are registered on the first start.
     installDeliveredTables(context.baseFolder, programFolder / "Tabelas");
 
-    // The windows, in their creation order; the first is the main window.
+    // The main window, the message dialog and the progress window are made
+    // at start; every other window is made the first time it is opened, so
+    // that the menu shows at once.
     TTreluzaV4Form menu(context);
-    TCadTreluzaRotForm cadTreluzaRot(context);
-    TAjuForm aju(context);
-    context.ajuForm = &aju;
-    TCadRecForm cadRec(context);
-    TLisForm lis;
-    context.lisForm = &lis;
-    TCadMedCas2Form cadMedCas2(context);
-    TCfgNutForm cfgNut(context);
-    TCadTabForm cadTab(context);
-    TSelRelForm selRel(context);
-    TCadGruIngForm cadGruIng(context);
-    TCadGruPreForm cadGruPre(context);
-    TVisLisIngForm visLisIng(context);
-    context.visLisIngForm = &visLisIng;
     TMesDlgForm mesDlg;
     installMessageDialog(&mesDlg);
-    TCadIngForm cadIng(context);
-    TVisLisForm visLis(context);
-    context.visLisForm = &visLis;
-    TCadIngTreluzaForm cadIngTreluza(context);
     TConForm con;
     context.conForm = &con;
-    TAltNomForm altNom;
-    context.altNomForm = &altNom;
-    TIteVerForm iteVer(context);
-    context.iteVerForm = &iteVer;
+    SharedWindows shared(context);
+    shared.plug();
 
-    menu.plugWindow(MenuButton::Help, &aju);
-    menu.plugWindow(MenuButton::Tables, &cadTab);
-    menu.plugWindow(MenuButton::Config, &cfgNut);
-    menu.plugWindow(MenuButton::IngredientGroups, &cadGruIng, &cadGruIng);
-    menu.plugWindow(MenuButton::PreparationGroups, &cadGruPre, &cadGruPre);
-    menu.plugWindow(MenuButton::Ingredients, &cadIng, &cadIng);
-    menu.plugWindow(MenuButton::Measures, &cadMedCas2, &cadMedCas2);
-    menu.plugWindow(MenuButton::Preparations, &cadTreluzaRot, &cadTreluzaRot);
-    cadTreluzaRot.plugWindows(&cadIngTreluza, &cadRec, &selRel);
+    // Declared after the shared windows, so that they go first at the end;
+    // the preparation register after the windows it opens, for the same reason.
+    std::unique_ptr<TCadTabForm> cadTab;
+    std::unique_ptr<TCfgNutForm> cfgNut;
+    std::unique_ptr<TCadGruIngForm> cadGruIng;
+    std::unique_ptr<TCadGruPreForm> cadGruPre;
+    std::unique_ptr<TCadIngForm> cadIng;
+    std::unique_ptr<TCadMedCas2Form> cadMedCas2;
+    std::unique_ptr<TCadIngTreluzaForm> cadIngTreluza;
+    std::unique_ptr<TCadRecForm> cadRec;
+    std::unique_ptr<TSelRelForm> selRel;
+    std::unique_ptr<TCadTreluzaRotForm> cadTreluzaRot;
+
+    menu.plugWindowMaker(MenuButton::Help, [&] {
+        return TTreluzaV4Form::PluggedWindow{&shared.help(), nullptr};
+    });
+    menu.plugWindowMaker(MenuButton::Tables, madeOnClick(cadTab, context, false));
+    menu.plugWindowMaker(MenuButton::Config, madeOnClick(cfgNut, context, false));
+    menu.plugWindowMaker(MenuButton::IngredientGroups, madeOnClick(cadGruIng, context, true));
+    menu.plugWindowMaker(MenuButton::PreparationGroups, madeOnClick(cadGruPre, context, true));
+    menu.plugWindowMaker(MenuButton::Ingredients, madeOnClick(cadIng, context, true));
+    menu.plugWindowMaker(MenuButton::Measures, madeOnClick(cadMedCas2, context, true));
+    menu.plugWindowMaker(MenuButton::Preparations, [&] {
+        cadIngTreluza = std::make_unique<TCadIngTreluzaForm>(context);
+        cadRec = std::make_unique<TCadRecForm>(context);
+        selRel = std::make_unique<TSelRelForm>(context);
+        cadTreluzaRot = std::make_unique<TCadTreluzaRotForm>(context);
+        cadTreluzaRot->plugWindows(cadIngTreluza.get(), cadRec.get(), selRel.get());
+        return TTreluzaV4Form::PluggedWindow{cadTreluzaRot.get(), cadTreluzaRot.get()};
+    });
 
     menu.ReadActiveTable();
     menu.show();

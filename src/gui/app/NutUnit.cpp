@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace treluza {
 
 namespace {
@@ -134,7 +136,17 @@ void TTreluzaV4Form::plugWindow(MenuButton button, TForm* form, TableWindow* tab
     Plug& plug = m_plugs[static_cast<std::size_t>(button)];
     plug.form = form;
     plug.tableWindow = tableWindow;
+    plug.make = nullptr;
     buttonFor(button)->setEnabled(form != nullptr);
+}
+
+void TTreluzaV4Form::plugWindowMaker(MenuButton button, std::function<PluggedWindow()> make)
+{
+    Plug& plug = m_plugs[static_cast<std::size_t>(button)];
+    plug.form = nullptr;
+    plug.tableWindow = nullptr;
+    buttonFor(button)->setEnabled(make != nullptr);
+    plug.make = std::move(make);
 }
 
 void TTreluzaV4Form::windowActivated()
@@ -176,7 +188,11 @@ bool TTreluzaV4Form::PickActiveTable()
 
 void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
 {
-    const Plug& plug = m_plugs[static_cast<std::size_t>(button)];
+    Plug& plug = m_plugs[static_cast<std::size_t>(button)];
+    if (!plug.form && plug.make) {
+        std::tie(plug.form, plug.tableWindow) = plug.make();
+        plug.make = nullptr;
+    }
     if (!plug.form)
         return;
     // A window that works on a table never opens on a name that cannot name

@@ -12,11 +12,14 @@
 // sets the window's fields (table name, register mode Empty), then sets the
 // window's open flag and shows it modally. After it closes the active table
 // is read again. A button with no window plugged in stays disabled.
+// plugWindowMaker(button, make) does the same for a window made by make() the
+// first time its button is clicked, so that start-up builds only the menu.
 #include "gui/widgets/Form.h"
 
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 class QToolButton;
 
@@ -42,6 +45,10 @@ public:
     explicit TTreluzaV4Form(FormContext& context, QWidget* parent = nullptr);
 
     void plugWindow(MenuButton button, TForm* form, TableWindow* tableWindow = nullptr);
+    /** The button's window and the table window that receives the table's
+     *  name (none for a window that works on no table). */
+    using PluggedWindow = std::pair<TForm*, TableWindow*>;
+    void plugWindowMaker(MenuButton button, std::function<PluggedWindow()> make);
 
     /** Reads the fixed table from the configuration and checks it against the
      *  registry; sets the caption and, when the table is found, the editable
@@ -81,6 +88,7 @@ private:
     struct Plug {
         TForm* form = nullptr;
         TableWindow* tableWindow = nullptr;
+        std::function<PluggedWindow()> make; // until the window is made
     };
 
     QToolButton* buttonFor(MenuButton button) const;

@@ -78,6 +78,29 @@ class NutTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A window plugged by its maker is made when its button is first clicked,
+    // once, and opens like any other; until then the button is enabled.
+    void aWindowIsMadeWhenItsButtonIsFirstClicked()
+    {
+        Menu m;
+        int made = 0;
+        ProbeForm* probe = nullptr;
+        m.form->plugWindowMaker(MenuButton::Tables, [&] {
+            ++made;
+            probe = new ProbeForm;
+            probe->setParent(m.form, Qt::Dialog);
+            return TTreluzaV4Form::PluggedWindow{probe, probe};
+        });
+        QVERIFY(m.form->TabBitBtn->isEnabled());
+        QCOMPARE(made, 0);
+        click(*m.form->TabBitBtn);
+        QCOMPARE(made, 1);
+        QCOMPARE(probe->opened, 1);
+        click(*m.form->TabBitBtn);
+        QCOMPARE(made, 1);
+        QCOMPARE(probe->opened, 2);
+    }
+
     void buttonsCarryTheirCaptionsAndOnlyPluggedOnesWork()
     {
         Menu m;

@@ -1,6 +1,8 @@
 // The shell end to end: a table created in the table registry and fixed in
 // the configuration window becomes the active table of the main menu.
 #include "gui/app/NutUnit.h"
+#include "gui/app/SharedWindows.h"
+#include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/LisUnit.h"
 #include "gui/groups/CadGruIngUnit.h"
 #include "gui/tables/CadTabUnit.h"
@@ -10,6 +12,7 @@
 #include "harness/GuiHarness.h"
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -20,6 +23,33 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The windows opened through the context are made when first asked for,
+    // once, and answer as themselves.
+    void sharedWindowsAreMadeOnFirstUse()
+    {
+        GuiEnvironment env;
+        SharedWindows shared(env.context());
+        shared.plug();
+        QCOMPARE(static_cast<void*>(env.context().lisForm),
+                 static_cast<void*>(static_cast<ListPicker*>(&shared)));
+        TLisForm* first = nullptr;
+        for (int round = 0; round < 2; ++round) {
+            auto picked = onNextModal<TLisForm>([&](TLisForm& lis) {
+                if (!first)
+                    first = &lis;
+                QCOMPARE(&lis, first);
+                lis.ListBox->setCurrentRow(1);
+                lis.accept();
+            });
+            QCOMPARE(env.context().lisForm->pick(QStringLiteral("LISTA"), {"a", "b", "c"}, 0), 1);
+            QVERIFY(*picked);
+        }
+        auto cancelled = onNextModal<TAltNomForm>([](TAltNomForm& f) { click(*f.CanBitBtn); });
+        QCOMPARE(env.context().altNomForm->askNewName(QStringLiteral("Altera"), QString(), "Sal"),
+                 std::optional<std::string>());
+        QVERIFY(*cancelled);
+    }
+
     void createdAndFixedTableShowsInTheCaption()
     {
         GuiEnvironment env;
