@@ -5,6 +5,7 @@
 // ordering. Prints the ratios.
 #include "BenchData.h"
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 
 #include "core/ingredients/IngredientList.h"
 #include "core/lists/Keywords.h"
@@ -59,21 +60,6 @@ struct Setup {
 Setup* g_setup = nullptr;
 TVisLisIngForm* g_browser = nullptr;
 TVisLisForm* g_viewer = nullptr;
-
-bool waitForActivation(TForm& form)
-{
-    form.setOpenFlag(true);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QElapsedTimer waited;
-    waited.start();
-    while (form.activationPending()) {
-        QApplication::processEvents();
-        if (waited.elapsed() > 10000)
-            return false;
-    }
-    return true;
-}
 
 /** Sets the browser's ordering by energy and its keywords, as a user would. */
 void setFilters(const QString& keywords)
@@ -186,8 +172,7 @@ void coreViewerRefresh(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    treluza::bench::offscreenByDefault();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Setup setup;
@@ -206,7 +191,7 @@ int main(int argc, char** argv)
     list.lines = &setup.records;
     list.section = "Bancada";
     viewer.SetupList(list);
-    if (!waitForActivation(browser) || !waitForActivation(viewer)) {
+    if (!bench::openAndWait(browser) || !bench::openAndWait(viewer)) {
         std::fprintf(stderr, "the windows did not open\n");
         return 1;
     }

@@ -3,6 +3,7 @@
 // the same scrambled ingredient file with the core alone. Prints the ratio.
 #include "BenchData.h"
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
@@ -74,21 +75,9 @@ void openWindow(benchmark::State& state, bool withProgress)
     context.activeTableEditable = true;
     for (auto _ : state) {
         form.handOver(kTable);
-        form.setOpenFlag(true);
-        form.show();
-        // The offscreen platform activates a window only when asked.
-        QApplication::setActiveWindow(&form);
-        QElapsedTimer waited;
-        waited.start();
-        while (form.activationPending() || QApplication::activeWindow() != &form) {
-            QApplication::processEvents();
-            // Nor does it give the activation back when the progress window closes.
-            if (!form.activationPending() && QApplication::activeWindow() != &form)
-                QApplication::setActiveWindow(&form);
-            if (waited.elapsed() > 10000) {
-                state.SkipWithError("the window did not open");
-                return;
-            }
+        if (!bench::openAndWait(form)) {
+            state.SkipWithError("the window did not open");
+            return;
         }
         if (form.focusWidget() != form.IngMaskEdit) {
             state.SkipWithError("the name field has not the focus");
@@ -110,8 +99,7 @@ void openWindow(benchmark::State& state, bool withProgress)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    treluza::bench::offscreenByDefault();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Table table;

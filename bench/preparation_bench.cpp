@@ -9,6 +9,7 @@
 // Prints both ratios.
 #include "BenchData.h"
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 
 #include "core/preparations/LineCalculations.h"
 #include "core/records/IngredientRecord.h"
@@ -76,12 +77,9 @@ struct Table {
         NullProgress none;
         ingredientFile = IngredientFilePath(base, kTable);
         SaveScrambledFile(ingredientFile, ingredients, none);
-        {
-            RecordList loaded(true);
-            KeyList keys(true);
-            LoadScrambledFile(ingredientFile, loaded, keys, none);
-            ingredientNames = keys.count();
-        }
+        KeyList keys(true);
+        rebuildKeyList(ingredients, keys);
+        ingredientNames = keys.count();
 
         preparation = padded("Preparo " + std::to_string(kPreparations / 2), 40);
         QuietMessages quiet;
@@ -140,25 +138,11 @@ void loadInCore(benchmark::State& state)
     }
 }
 
-/** Shows the window and waits until its activation ran and it is active. */
+/** Hands the middle preparation over and opens the window. */
 bool openAndWait(TCadIngTreluzaForm& form)
 {
     form.handOver(kTable, g_table->preparation, g_table->index, g_table->indexKeys, g_table->current, {});
-    form.setOpenFlag(true);
-    form.show();
-    // The offscreen platform activates a window only when asked.
-    QApplication::setActiveWindow(&form);
-    QElapsedTimer waited;
-    waited.start();
-    while (form.activationPending() || QApplication::activeWindow() != &form) {
-        QApplication::processEvents();
-        // Nor does it give the activation back when the progress window closes.
-        if (!form.activationPending() && QApplication::activeWindow() != &form)
-            QApplication::setActiveWindow(&form);
-        if (waited.elapsed() > 10000)
-            return false;
-    }
-    return true;
+    return bench::openAndWait(form);
 }
 
 void openWindow(benchmark::State& state, bool withProgress)
@@ -237,8 +221,7 @@ void changeLine(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    treluza::bench::offscreenByDefault();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Table table;

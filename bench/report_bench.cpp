@@ -3,6 +3,7 @@
 // logic (the calls recorded from one drawing, replayed on the same surface);
 // and the time of saving the same report as a PDF file. Prints the ratio.
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 
 #include "core/reports/ReportLayouts.h"
 #include "core/store/FileIo.h"
@@ -159,8 +160,7 @@ void savePdf(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    treluza::bench::offscreenByDefault();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("drawLayout", drawLayout)->Unit(benchmark::kMillisecond)->Repetitions(5);

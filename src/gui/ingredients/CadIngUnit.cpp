@@ -221,11 +221,7 @@ void TCadIngForm::loadGroups()
     } catch (const StoreError&) {
         // Without a readable group file the ingredients are shown without groups.
     }
-    const QSignalBlocker block(NomGruComboBox);
-    NomGruComboBox->clear();
-    for (const std::string& g : m_groups)
-        NomGruComboBox->addItem(qs(g));
-    NomGruComboBox->setCurrentIndex(-1);
+    fillCombo(*NomGruComboBox, m_groups);
 }
 
 IngredientFields TCadIngForm::editFields()

@@ -191,12 +191,7 @@ void TCadTreluzaRotForm::loadGroups()
         close();
         return;
     }
-    m_showing = true;
-    NomGruPreComboBox->clear();
-    for (const std::string& g : m_groups)
-        NomGruPreComboBox->addItem(qs(g));
-    NomGruPreComboBox->setCurrentIndex(-1);
-    m_showing = false;
+    fillCombo(*NomGruPreComboBox, m_groups);
 }
 
 IndexFields TCadTreluzaRotForm::editFields() const

@@ -24,16 +24,30 @@ QString lineMask(int field)
     return qs(editMask(RecordKind::Line, field));
 }
 
-/** A column of two caption lines over an edit. */
-TMaskEdit* captionedEdit(QWidget* parent, const char* name, const char* const caption[2], const QString& mask,
-                         int x, int y)
+/** One column of a row of line fields: two caption lines over an edit. */
+struct CaptionedField {
+    TMaskEdit** edit;
+    const char* name;
+    const char* caption[2];
+    int field;
+};
+
+/** Places the columns side by side from x, every edit of its field's mask;
+ *  display-only ones take no input. */
+template <std::size_t N>
+void placeRow(QWidget* parent, const CaptionedField (&row)[N], int x, int top, bool displayOnly)
 {
-    placeCaption(parent, QString::fromUtf8(caption[0]), QRect(x, y, kColumn - 4, kCaptionHeight));
-    placeCaption(parent, QString::fromUtf8(caption[1]),
-                 QRect(x, y + kCaptionHeight, kColumn - 4, kCaptionHeight));
-    TMaskEdit* edit = placeMaskEdit(parent, name, mask, QRect(x, y + 28, kColumn - 8, kEditHeight));
-    edit->setFont(fixedPitchFont(9));
-    return edit;
+    for (const CaptionedField& c : row) {
+        placeCaption(parent, QString::fromUtf8(c.caption[0]), QRect(x, top, kColumn - 4, kCaptionHeight));
+        placeCaption(parent, QString::fromUtf8(c.caption[1]),
+                     QRect(x, top + kCaptionHeight, kColumn - 4, kCaptionHeight));
+        *c.edit =
+            placeMaskEdit(parent, c.name, lineMask(c.field), QRect(x, top + 28, kColumn - 8, kEditHeight));
+        (*c.edit)->setFont(fixedPitchFont(9));
+        if (displayOnly)
+            makeDisplayOnly(*c.edit);
+        x += kColumn;
+    }
 }
 
 } // namespace
@@ -57,12 +71,7 @@ void TLineFields::buildMeasureRow(int top)
     LimNomMedCasBitBtn->setObjectName(QStringLiteral("LimNomMedCasBitBtn"));
     LimNomMedCasBitBtn->setToolTip(QStringLiteral("Limpa o campo \"Medida Caseira\""));
     LimNomMedCasBitBtn->setGeometry(180, top + 28, 26, kEditHeight + 2);
-    const struct {
-        TMaskEdit** edit;
-        const char* name;
-        const char* caption[2];
-        int field;
-    } row[] = {
+    const CaptionedField row[] = {
         {&QuaMedCasMaskEdit, "QuaMedCasMaskEdit", {"Quantidade", "Med Caseira"}, LineField::Quantity},
         {&UmaMedCasMaskEdit, "UmaMedCasMaskEdit", {"Uma Med.Cas.", " tem (g/ml)"}, LineField::Net},
         {&PesBruMaskEdit, "PesBruMaskEdit", {"", "Peso Bruto"}, LineField::Gross},
@@ -70,32 +79,21 @@ void TLineFields::buildMeasureRow(int top)
         {&PesCozMaskEdit, "PesCozMaskEdit", {"", "Peso Cozido"}, LineField::Cooked},
         {&PesCruMaskEdit, "PesCruMaskEdit", {"", "Peso Cru"}, LineField::Raw},
     };
-    for (std::size_t i = 0; i < std::size(row); ++i)
-        *row[i].edit = captionedEdit(this, row[i].name, row[i].caption, lineMask(row[i].field),
-                                     214 + static_cast<int>(i) * kColumn, top);
+    placeRow(this, row, 214, top, false);
     makeDisplayOnly(UmaMedCasMaskEdit);
 }
 
 void TLineFields::buildDerivedRow(int top)
 {
     // The values copied from the ingredient or derived: factors, cost, date.
-    const struct {
-        TMaskEdit** edit;
-        const char* name;
-        const char* caption[2];
-        int field;
-    } row[] = {
+    const CaptionedField row[] = {
         {&FCMaskEdit, "FCMaskEdit", {"", "F.C."}, LineField::FC},
         {&FCCMaskEdit, "FCCMaskEdit", {"", "F.C.C."}, LineField::FCC},
         {&CusUniMaskEdit, "CusUniMaskEdit", {"Custo P.B.", "($/1000g)"}, LineField::UnitCost},
         {&CusCalMaskEdit, "CusCalMaskEdit", {"Custo P.B.", "$"}, LineField::Cost},
         {&DatCotMaskEdit, "DatCotMaskEdit", {"Data", "Cotação"}, LineField::QuoteDate},
     };
-    for (std::size_t i = 0; i < std::size(row); ++i) {
-        *row[i].edit = captionedEdit(this, row[i].name, row[i].caption, lineMask(row[i].field),
-                                     214 + static_cast<int>(i + 1) * kColumn, top);
-        makeDisplayOnly(*row[i].edit);
-    }
+    placeRow(this, row, 214 + kColumn, top, true);
 }
 
 void TLineFields::buildNutrientRows(int top)
@@ -172,12 +170,7 @@ void TLineFields::setMeasures(const RecordList& measures, const KeyList& keys)
 {
     m_measures = measures;
     m_measureKeys = keys;
-    m_showing = true;
-    NomMedCasComboBox->clear();
-    for (const std::string& key : keys.lines())
-        NomMedCasComboBox->addItem(qs(key));
-    NomMedCasComboBox->setCurrentIndex(-1);
-    m_showing = false;
+    fillCombo(*NomMedCasComboBox, keys.lines());
     selectMeasure(-1);
 }
 
