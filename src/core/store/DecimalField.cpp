@@ -201,6 +201,23 @@ std::string normaliseField(std::string text, std::string_view mask)
     return ZeroFillDecimals(AlignDecimalField(std::move(text)));
 }
 
+bool isWellFormedNumber(std::string_view text)
+{
+    const std::string aligned = AlignDecimalField(std::string(text));
+    bool digitSeen = false;
+    bool gapAfterDigit = false;
+    for (const char c : aligned) {
+        if (c >= '0' && c <= '9') {
+            if (gapAfterDigit)
+                return false;
+            digitSeen = true;
+        } else if (c == ' ' && digitSeen) {
+            gapAfterDigit = true;
+        }
+    }
+    return true;
+}
+
 namespace {
 
 struct MaskShape {

@@ -66,6 +66,12 @@ bool isBlankField(std::string_view text, std::string_view mask);
  *  "0"; a blank one is left as it is. */
 std::string normaliseField(std::string text, std::string_view mask);
 
+/** Whether a typed numeric text holds one number: once its integer part is
+ *  right-aligned against the comma (as leaving the field does), no blank stands
+ *  between two of its digits ("15   8,0" and "8, 5" do not; "12    ,5 " and
+ *  the blank template do). */
+bool isWellFormedNumber(std::string_view text);
+
 /** The largest value the mask can hold (999999,99 for "999999,99"). */
 Exact maskMaximum(std::string_view mask);
 

@@ -9,6 +9,7 @@
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
 #include "gui/widgets/FormLayout.h"
+#include "gui/widgets/GroupCombo.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/NameFilter.h"
@@ -202,7 +203,8 @@ void TCadIngForm::FormActivate()
     setMode(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
     if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, tableName); }, true))
         return;
-    loadGroups();
+    if (!loadGroups())
+        return;
     if (mode() == RegisterMode::Empty)
         ClearFields();
     else
@@ -210,18 +212,14 @@ void TCadIngForm::FormActivate()
     ApplyMode();
 }
 
-void TCadIngForm::loadGroups()
+bool TCadIngForm::loadGroups()
 {
-    m_groups.clear();
-    try {
-        RecordList records(true);
-        KeyList keys(true);
-        LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, tableName), records, keys);
-        m_groups = keys.lines();
-    } catch (const StoreError&) {
-        // Without a readable group file the ingredients are shown without groups.
-    }
-    fillCombo(*NomGruComboBox, m_groups);
+    const auto groups = loadGroupCombo(
+        *this, *NomGruComboBox, [this] { return IngredientGroupFilePath(m_context.baseFolder, tableName); });
+    m_groups = groups.value_or(std::vector<std::string>());
+    if (!groups)
+        m_data.release();
+    return groups.has_value();
 }
 
 IngredientFields TCadIngForm::editFields()
@@ -344,7 +342,8 @@ std::optional<int> TCadIngForm::pickFromList()
     // it, and in the ingredient file, when it returns.
     const std::optional<int> picked = m_context.visLisIngForm->browse(tableName, m_editable, m_data.records(),
                                                                       m_data.keys(), m_data.current());
-    loadGroups(); // a copy may have added a group
+    if (!loadGroups()) // a copy may have added a group
+        return std::nullopt;
     // With no row selected nothing valid was picked: the register goes Empty
     // (a copy may have moved the records, so the shown one is not kept).
     return picked.value_or(-1);

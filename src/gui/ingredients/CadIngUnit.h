@@ -117,7 +117,9 @@ private:
     void setTabOrderOfFields();
 
     void EnableValueFields(bool on);
-    void loadGroups();
+    /** Fills the group combo; false when the group file could not be read (the
+     *  window then closes). */
+    bool loadGroups();
     /** The texts of the edits as the fields of a record. */
     IngredientFields editFields();
     /** In a table open only for consultation: refuses a write (true) with the

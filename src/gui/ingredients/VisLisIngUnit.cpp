@@ -15,6 +15,7 @@
 #include "core/tables/TableRegistry.h"
 #include "gui/lists/ListBoxRows.h"
 #include "gui/widgets/BitBtn.h"
+#include "gui/widgets/GroupCombo.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/QtText.h"
@@ -145,7 +146,8 @@ void TVisLisIngForm::FormActivate()
     RetBitBtn->setEnabled(true);
 
     LoadViewedTable();
-    loadGroups(m_viewedTable);
+    if (!loadGroups(m_viewedTable))
+        return;
     ReadListSettings();
     setCaption();
     BuildList();
@@ -188,18 +190,12 @@ void TVisLisIngForm::LoadViewedTable()
     m_texts = rowTexts(viewedLines());
 }
 
-void TVisLisIngForm::loadGroups(const std::string& table)
+bool TVisLisIngForm::loadGroups(const std::string& table)
 {
-    m_groups.clear();
-    try {
-        RecordList records(true);
-        KeyList keys(true);
-        LoadRecordFile(IngredientGroupFilePath(m_context.baseFolder, table), records, keys);
-        m_groups = keys.lines();
-    } catch (const StoreError&) {
-        // Without a readable group file there is nothing to filter by.
-    }
-    fillCombo(*NomGruComboBox, m_groups);
+    const auto groups = loadGroupCombo(*this, *NomGruComboBox,
+                                       [&] { return IngredientGroupFilePath(m_context.baseFolder, table); });
+    m_groups = groups.value_or(std::vector<std::string>());
+    return groups.has_value();
 }
 
 void TVisLisIngForm::BuildList()
@@ -311,7 +307,8 @@ void TVisLisIngForm::NomTabCheckBoxClick()
         NomTabComboBox->setCurrentIndex(m_registryKeys.find(m_activeTable));
     }
     NomTabComboBox->setEnabled(false);
-    loadGroups(m_activeTable);
+    if (!loadGroups(m_activeTable))
+        return;
     LoadViewedTable();
     setCaption();
     ReadListSettings();
@@ -328,7 +325,8 @@ void TVisLisIngForm::NomTabComboBoxClick()
         NomTabCheckBox->setChecked(true);
         NomTabCheckBoxClick();
     }
-    loadGroups(m_viewedTable);
+    if (!loadGroups(m_viewedTable))
+        return;
     setCaption();
     ClearListSettings();
     BuildList();

@@ -84,7 +84,9 @@ protected:
 private:
     void buildControls();
     /** The groups of a table into the group combo, nothing selected. */
-    void loadGroups(const std::string& table);
+    /** Fills the group combo; false when the group file could not be read (the
+     *  window then closes). */
+    bool loadGroups(const std::string& table);
     void setCaption();
     /** Writes the copies and the settings, takes the pick and closes. */
     void closeBrowser();

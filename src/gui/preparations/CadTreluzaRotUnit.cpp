@@ -16,6 +16,7 @@
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
 #include "gui/widgets/FormLayout.h"
+#include "gui/widgets/GroupCombo.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/NameFilter.h"
@@ -177,21 +178,12 @@ void TCadTreluzaRotForm::FormActivate()
 
 void TCadTreluzaRotForm::loadGroups()
 {
-    m_groups.clear();
-    try {
-        RecordList records(true);
-        KeyList keys(true);
-        LoadRecordFile(PreparationGroupFilePath(m_context.baseFolder, tableName), records, keys);
-        m_groups = keys.lines();
-    } catch (const StoreError& e) {
-        // A save without the groups would write every preparation without its
-        // group: the window does not stay open on them.
-        tellStoreError(e);
+    const auto groups = loadGroupCombo(*this, *NomGruPreComboBox, [this] {
+        return PreparationGroupFilePath(m_context.baseFolder, tableName);
+    });
+    m_groups = groups.value_or(std::vector<std::string>());
+    if (!groups)
         m_data.release();
-        close();
-        return;
-    }
-    fillCombo(*NomGruPreComboBox, m_groups);
 }
 
 IndexFields TCadTreluzaRotForm::editFields() const

@@ -1,6 +1,8 @@
 #include "gui/widgets/MaskEdit.h"
 
+#include "core/store/DecimalField.h"
 #include "gui/widgets/Form.h"
+#include "gui/widgets/Messages.h"
 #include "gui/widgets/NameFilter.h"
 #include "gui/widgets/QtText.h"
 
@@ -9,7 +11,17 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace treluza {
+
+namespace {
+
+// The field whose invalid value took the focus back: the field the focus had
+// reached on the way out was never entered, so it sends no Exit.
+TMaskEdit* s_takingFocusBack = nullptr;
+
+} // namespace
 
 TMaskEdit::TMaskEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -18,6 +30,14 @@ TMaskEdit::TMaskEdit(QWidget* parent) : QLineEdit(parent)
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TMaskEdit::onShownTextChanged);
     connect(qApp, &QApplication::focusChanged, this, &TMaskEdit::onFocusChanged);
+    // The caret or the selection moved by anything but this field's own
+    // placing (keys, the mouse, a caller) ends the whole-text selection.
+    const auto moved = [this] {
+        if (!m_placing && !m_refreshing)
+            userActs();
+    };
+    connect(this, &QLineEdit::cursorPositionChanged, this, moved);
+    connect(this, &QLineEdit::selectionChanged, this, moved);
 }
 
 TMaskEdit::TMaskEdit(const QString& editMask, QWidget* parent) : TMaskEdit(parent)
@@ -114,6 +134,10 @@ void TMaskEdit::parseMask()
         m_places.push_back(p);
     }
     m_chars.assign(m_places.size(), QChar());
+    m_numeric = std::any_of(m_places.begin(), m_places.end(), [](const Place& p) { return p.editable; }) &&
+                std::all_of(m_places.begin(), m_places.end(), [](const Place& p) {
+                    return p.editable ? p.kind == '9' || p.kind == '0' || p.kind == '#' : p.literal == u',';
+                });
 }
 
 bool TMaskEdit::accepts(const Place& p, QChar c) const
@@ -183,7 +207,7 @@ void TMaskEdit::setMaskText(const QString& text)
         }
         QLineEdit::setText(t);
         // A long text is shown from its beginning.
-        setCursorPosition(0);
+        placeCaret(0);
         return;
     }
     // Place by place when the literals are in the text; otherwise the text
@@ -224,8 +248,18 @@ void TMaskEdit::refresh(int cursor)
     m_refreshing = true;
     QLineEdit::setText(shownText);
     m_refreshing = false;
-    setCursorPosition(cursor);
+    placeCaret(cursor);
     onShownTextChanged();
+}
+
+void TMaskEdit::placeCaret(int cursor)
+{
+    m_placing = true;
+    if (m_entered && hasFocus())
+        selectAll();
+    else
+        setCursorPosition(cursor);
+    m_placing = false;
 }
 
 void TMaskEdit::onShownTextChanged()
@@ -278,6 +312,7 @@ void TMaskEdit::typeCharacter(QChar c)
 {
     if (isReadOnly() || !isEnabled())
         return;
+    userActs();
     if (c.unicode() < 0x20 || c.unicode() == 0x7F)
         return;
     if (!hasCp1252Form(c)) {
@@ -336,6 +371,10 @@ void TMaskEdit::keyPressEvent(QKeyEvent* e)
         e->ignore(); // the window moves the focus on
         return;
     }
+    const int key = e->key();
+    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_AltGr &&
+        key != Qt::Key_Meta)
+        userActs();
     if (isReadOnly()) {
         QLineEdit::keyPressEvent(e);
         return;
@@ -414,6 +453,55 @@ int TMaskEdit::endOfFilled() const
     return 0;
 }
 
+void TMaskEdit::mousePressEvent(QMouseEvent* e)
+{
+    userActs();
+    QLineEdit::mousePressEvent(e);
+}
+
+void TMaskEdit::focusInEvent(QFocusEvent* e)
+{
+    m_placing = true;
+    QLineEdit::focusInEvent(e);
+    const Qt::FocusReason reason = e->reason();
+    const bool windowBack = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    // Coming back with the window to the field being edited keeps what was
+    // there; any other arrival but a click is an entry from the keyboard.
+    if (!(windowBack && m_leftWithWindow))
+        m_entered = reason != Qt::MouseFocusReason;
+    m_leftWithWindow = false;
+    if (m_entered)
+        selectAll();
+    m_placing = false;
+}
+
+void TMaskEdit::focusOutEvent(QFocusEvent* e)
+{
+    const Qt::FocusReason reason = e->reason();
+    m_leftWithWindow = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    if (!m_leftWithWindow)
+        m_entered = false;
+    m_placing = true;
+    QLineEdit::focusOutEvent(e);
+    m_placing = false;
+}
+
+bool TMaskEdit::holdsValidValue() const
+{
+    return !m_numeric || isWellFormedNumber(cs(maskText()));
+}
+
+bool TMaskEdit::acceptValue()
+{
+    if (holdsValidValue() || !isEnabled() || isReadOnly())
+        return true;
+    s_takingFocusBack = this;
+    setFocus(Qt::OtherFocusReason);
+    s_takingFocusBack = nullptr;
+    tell(QStringLiteral("Valor inválido!"));
+    return false;
+}
+
 void TMaskEdit::mouseReleaseEvent(QMouseEvent* e)
 {
     QLineEdit::mouseReleaseEvent(e);
@@ -427,8 +515,11 @@ void TMaskEdit::mouseReleaseEvent(QMouseEvent* e)
 
 void TMaskEdit::onFocusChanged(QWidget* old, QWidget* now)
 {
-    if (old == this && now && now != this && now->window() == window())
-        emit Exit(now);
+    if (old != this || !now || now == this || now->window() != window())
+        return;
+    if (now == s_takingFocusBack || !acceptValue())
+        return;
+    emit Exit(now);
 }
 
 } // namespace treluza

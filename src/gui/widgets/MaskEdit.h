@@ -26,6 +26,17 @@
 //  * Characters with no Windows-1252 form are refused in every field, with the
 //    message of a forbidden character. Name fields add the forbidden name
 //    characters with installNameFilter().
+//  * A field entered from the keyboard (Tab, Shift+Tab, Enter, the focus put
+//    there by the program, the window coming back to a field that was not the
+//    one being edited) shows its whole text selected until the user acts in
+//    it, so typing replaces the value, even when the program sets the text
+//    after the focus arrived (an exit chain of the field left). A mouse click
+//    places the caret where it is clicked; a window coming back to the field
+//    being edited leaves the caret as it was.
+//  * A numeric field (a mask of digit places with at most a comma) cannot be
+//    left holding blanks between its digits: "Valor inválido!" is shown, the
+//    focus goes back to it and no Exit is sent. holdsValidValue() tells
+//    whether it holds one value (a store checks it too).
 #include <QLineEdit>
 
 #include <string>
@@ -58,6 +69,14 @@ public:
     /** Types one character as the keyboard would (KeyPress, then the mask). */
     void typeCharacter(QChar c);
 
+    /** A numeric mask: digit places and at most a comma as literal. */
+    bool isNumeric() const { return m_numeric; }
+    /** False for a numeric field that holds blanks between its digits. */
+    bool holdsValidValue() const;
+    /** True when the field holds a valid value; otherwise shows "Valor
+     *  inválido!", puts the focus back on it and answers false. */
+    bool acceptValue();
+
 signals:
     void KeyPress(QChar& key);
     void Change();
@@ -66,7 +85,10 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     struct Place {
@@ -81,6 +103,11 @@ private:
     QChar cased(const Place& p, QChar c) const;
     QChar shown(int i) const;
     void refresh(int cursor);
+    /** Puts the caret at cursor, or selects the whole text while the field
+     *  was entered from the keyboard and not yet acted in. */
+    void placeCaret(int cursor);
+    /** The user acts in the field: a text set later keeps the caret. */
+    void userActs() { m_entered = false; }
     void typeMasked(QChar c);
     void removeAt(int place);
     void clearRange(int from, int to);
@@ -99,6 +126,10 @@ private:
     std::vector<QChar> m_chars; // null for an empty place
     QString m_lastText;
     bool m_refreshing = false;
+    bool m_numeric = false;
+    bool m_entered = false;        // entered from the keyboard, whole text selected
+    bool m_leftWithWindow = false; // the focus went to another window, not another field
+    bool m_placing = false;        // the caret or selection is being set here
 };
 
 } // namespace treluza

@@ -177,7 +177,8 @@ void TRegisterForm::keyEditExit(QWidget* next)
 
 void TRegisterForm::NovBitBtnClick()
 {
-    AskToSave();
+    if (!AskToSave())
+        return;
     ClearFields();
     clearUnsaved();
     m_mode = RegisterMode::Empty;
@@ -202,8 +203,17 @@ void TRegisterForm::commitDelete()
     saveFile();
 }
 
+bool TRegisterForm::fieldsHoldValues()
+{
+    const QList<TMaskEdit*> edits = findChildren<TMaskEdit*>();
+    return std::all_of(edits.begin(), edits.end(),
+                       [this](TMaskEdit* e) { return !e->isVisibleTo(this) || e->acceptValue(); });
+}
+
 bool TRegisterForm::store(bool inserting, bool report)
 {
+    if (!fieldsHoldValues())
+        return false;
     const StoreReports reports = storeReports();
     const RegisterData before = m_data;
     try {
@@ -249,6 +259,8 @@ bool TRegisterForm::AskToSave()
 
 void TRegisterForm::GraBitBtnClick()
 {
+    if ((m_mode == RegisterMode::Showing || m_mode == RegisterMode::Inserting) && !fieldsHoldValues())
+        return;
     if (m_mode == RegisterMode::Showing)
         m_mode = RegisterMode::Changing;
     if (m_mode == RegisterMode::Inserting) {
@@ -417,7 +429,7 @@ void TRegisterForm::RetBitBtnClick()
 
 bool TRegisterForm::renameCurrent(const QString& caption, const QString& existsMessage)
 {
-    if (m_mode != RegisterMode::Showing)
+    if (m_mode != RegisterMode::Showing || (m_tracksUnsaved && !fieldsHoldValues()))
         return false;
     const std::string oldKey = keyEdit()->coreText();
     const std::optional<std::string> asked =

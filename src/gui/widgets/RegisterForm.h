@@ -224,6 +224,9 @@ protected:
 
 private:
     bool store(bool inserting, bool report);
+    /** Whether every numeric field shown holds one value; the first that does
+     *  not is refused ("Valor inválido!") and takes the focus. */
+    bool fieldsHoldValues();
 
     RegisterMode m_mode = RegisterMode::Empty;
     bool m_tracksUnsaved = false;

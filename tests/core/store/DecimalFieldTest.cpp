@@ -37,6 +37,19 @@ TEST(DecimalField, ComparesWithoutOverflow)
     EXPECT_THROW(Exact::whole(1) / Exact(), std::domain_error);
 }
 
+TEST(DecimalField, WellFormedNumbers)
+{
+    // Blanks around a number are alignment; blanks between its digits would be
+    // read as another number.
+    const std::pair<const char*, bool> cases[] = {
+        {"      ,  ", true}, {"    12,50", true}, {"12    ,5 ", true}, {"   8,0", true},
+        {"1 ,5", true},      {"3     ", true},    {"", true},          {"15   8,0", false},
+        {"1 2,00", false},   {"8, 5", false},     {"12,5 1", false},   {"1    3", false},
+    };
+    for (const auto& [text, wellFormed] : cases)
+        EXPECT_EQ(isWellFormedNumber(text), wellFormed) << '"' << text << '"';
+}
+
 TEST(DecimalField, BlankAndNormalise)
 {
     EXPECT_TRUE(isBlankField("      ,  ", "999999,99"));

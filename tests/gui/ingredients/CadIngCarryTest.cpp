@@ -242,6 +242,30 @@ private slots:
         QCOMPARE(FieldOf(IdxField::Energy, loadLines(indexPath(f.base()))[0]), std::string("   120,00"));
     }
 
+    // A store that failed on the way to a new or another record keeps the
+    // edits on screen, unsaved, in the record shown.
+    void failedStoreBeforeAnotherRecordKeepsTheEdits()
+    {
+        Fixture f;
+        writeIngredients(f.base(), {milkRecord()});
+        QVERIFY(openForm(f.form));
+        show(f, QStringLiteral("Leite"));
+        retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("300"));
+        const std::string bytes = GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable));
+        for (TBitBtn* button : {f.form.NovBitBtn, f.form.ProBitBtn, f.form.AntBitBtn}) {
+            MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kYes},
+                                 {QStringLiteral("Erro durante a alteração!"), kOk}};
+            injectWriteFailure(1);
+            click(*button);
+            injectWriteFailure(0);
+            QVERIFY(script.done());
+            QCOMPARE(f.form.mode(), RegisterMode::Showing);
+            QCOMPARE(f.form.kalMaskEdit->maskText(), QStringLiteral(" 300,00"));
+            QVERIFY(f.form.unsaved());
+            QCOMPARE(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable)), bytes);
+        }
+    }
+
     // Leaving with edits whose store fails asks before dropping them.
     void failedStoreOnReturnAsksBeforeLeavingWithoutIt()
     {

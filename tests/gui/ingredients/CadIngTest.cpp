@@ -308,19 +308,27 @@ private slots:
         QCOMPARE(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable)), before);
     }
 
+    // The ingredient file or the group file (without which a store would
+    // write the group blank) unreadable: the window says so and closes.
     void unreadableFileClosesTheWindowWithoutWriting()
     {
-        Fixture f;
-        const fs::path file = IngredientFilePath(f.base(), kTable);
-        fs::remove(file);
-        fs::create_directory(file);
-        MessageScript script{{QStringLiteral("Não foi possível ler o arquivo ") +
-                                  QString::fromStdString(file.string()) + QStringLiteral(" !"),
-                              kOk}};
-        QVERIFY(openForm(f.form));
-        QTRY_VERIFY(!f.form.isVisible());
-        QVERIFY(script.done());
-        QVERIFY(fs::is_directory(file));
+        for (const bool groups : {false, true}) {
+            Fixture f;
+            const fs::path file =
+                groups ? IngredientGroupFilePath(f.base(), kTable) : IngredientFilePath(f.base(), kTable);
+            const std::string ingredients = GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable));
+            fs::remove(file);
+            fs::create_directory(file);
+            MessageScript script{{QStringLiteral("Não foi possível ler o arquivo ") +
+                                      QString::fromStdString(file.string()) + QStringLiteral(" !"),
+                                  kOk}};
+            QVERIFY(openForm(f.form));
+            QTRY_VERIFY(!f.form.isVisible());
+            QVERIFY(script.done());
+            QVERIFY(fs::is_directory(file));
+            if (groups)
+                QCOMPARE(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kTable)), ingredients);
+        }
     }
 
     void garbageLinesShowWithoutCrashing()

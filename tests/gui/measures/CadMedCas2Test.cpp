@@ -12,6 +12,7 @@
 #include "harness/GuiHarness.h"
 #include "support/TableBuilder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QtTest>
@@ -225,6 +226,7 @@ private slots:
             const auto file = f.measures(c.ingredient == 0 ? "Arroz" : "Feijão");
             const std::string before = f.bytes(file);
             f.show(QString::fromUtf8(c.measure));
+            f.form.QuaMaskEdit->clearText();
             typeInto(*f.form.QuaMaskEdit, QStringLiteral("99"));
             leaveTowards(*f.form.QuaMaskEdit, *f.form.GraBitBtn);
             if (c.then == Then::Declined) {
@@ -246,6 +248,7 @@ private slots:
                 QVERIFY(none.done());
                 f.show(QString::fromUtf8(c.measure));
                 QCOMPARE(f.form.QuaMaskEdit->coreText(), std::string(c.stored));
+                f.form.QuaMaskEdit->clearText();
                 typeInto(*f.form.QuaMaskEdit, QStringLiteral("99"));
                 QCOMPARE(f.bytes(file), before);
             }
@@ -265,6 +268,51 @@ private slots:
             QVERIFY(none.done());
             QCOMPARE(loadLines(file), lines);
         }
+    }
+
+    // A quantity typed from the keyboard over a stored one replaces it. One
+    // left with blanks between its digits (the caret put at the start with the
+    // mouse) is refused on leaving and by "&Grava", and never stored.
+    void typedQuantityReplacesTheStoredOneAndBlanksInsideAreRefused()
+    {
+        Fixture f;
+        QVERIFY(openForm(f.form));
+        f.chooseIngredient(1); // Feijão: no preparation uses its Xícara of 170,0
+        const auto file = f.measures("Feijão");
+        typeInto(*f.form.MedCasMaskEdit, QStringLiteral("Xícara"));
+        QTest::keyClick(f.form.MedCasMaskEdit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.form.QuaMaskEdit);
+        QTest::keyClicks(f.form.QuaMaskEdit, QStringLiteral("15"));
+        QTest::keyClick(f.form.QuaMaskEdit, Qt::Key_Tab);
+        QCOMPARE(f.form.QuaMaskEdit->maskText(), QStringLiteral("    15,0"));
+        {
+            MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
+                                 {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
+            click(*f.form.GraBitBtn);
+            QVERIFY(script.done());
+        }
+        const std::string stored = f.bytes(file);
+        QVERIFY(stored.find(padded("Xícara", 20) + "|    15,0|") != std::string::npos);
+
+        f.show(QStringLiteral("Xícara"));
+        QTest::mouseClick(f.form.QuaMaskEdit, Qt::LeftButton, {},
+                          QPoint(3, f.form.QuaMaskEdit->height() / 2));
+        QCOMPARE(f.form.QuaMaskEdit->cursorPosition(), 0);
+        QTest::keyClicks(f.form.QuaMaskEdit, QStringLiteral("2"));
+        QCOMPARE(f.form.QuaMaskEdit->maskText(), QStringLiteral("2   15,0"));
+        {
+            MessageScript script{{QStringLiteral("Valor inválido!"), kOk}};
+            QTest::keyClick(f.form.QuaMaskEdit, Qt::Key_Tab);
+            QVERIFY(script.done());
+            QCOMPARE(QApplication::focusWidget(), f.form.QuaMaskEdit);
+            QCOMPARE(f.form.QuaMaskEdit->selectedText(), f.form.QuaMaskEdit->shownText());
+        }
+        {
+            MessageScript script{{QStringLiteral("Valor inválido!"), kOk}};
+            f.form.GraBitBtn->click();
+            QVERIFY(script.done());
+        }
+        QCOMPARE(f.bytes(file), stored);
     }
 
     // The caption, with the longest table name, shows whole in a title bar of

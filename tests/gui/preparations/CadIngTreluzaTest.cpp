@@ -274,6 +274,31 @@ private slots:
         }));
     }
 
+    // A weight entered with Tab shows its whole text selected although the
+    // chain of the field left rewrites it: typing replaces the value instead
+    // of merging with it (120 typed over 110,0 gave 120110,0).
+    void typingOverAShownWeightReplacesIt()
+    {
+        TwoSheets k;
+        QVERIFY(showPreparation(k, QStringLiteral("Arroz e feijao")));
+        QVERIFY(inIngredientWindow(k, [&](TCadIngTreluzaForm& w) {
+            clickRow(*w.IngTreluzaListBox, 0); // Batata: gross 120,0, net 100,0
+            QTest::mouseClick(w.PesLiqMaskEdit, Qt::LeftButton);
+            QTest::keyClick(w.PesLiqMaskEdit, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.PesBruMaskEdit);
+            QCOMPARE(w.PesBruMaskEdit->selectedText(), w.PesBruMaskEdit->shownText());
+            QTest::keyClicks(w.PesBruMaskEdit, QStringLiteral("130"));
+            QTest::keyClick(w.PesBruMaskEdit, Qt::Key_Tab);
+            QCOMPARE(w.PesBruMaskEdit->maskText(), QStringLiteral("   130,0"));
+            // 130,0 / 100,0; 130 x 4,00 / 1000.
+            QCOMPARE(w.FCMaskEdit->maskText(), QStringLiteral("  1,30"));
+            QCOMPARE(w.CusCalMaskEdit->maskText(), QStringLiteral("     0,52"));
+            MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kNo}};
+            click(*w.RetBitBtn);
+            QVERIFY(script.done());
+        }));
+    }
+
     // A measure chosen and its quantity left blank: "Sim" keeps the measure
     // (the net weight then gives the quantity), "Não" drops it and closes
     // the quantity.

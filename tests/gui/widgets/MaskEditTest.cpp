@@ -139,6 +139,77 @@ private slots:
         QCOMPARE(exits, QList<QWidget*>{w.b});
     }
 
+    // A field entered from the keyboard, or given the focus by the program,
+    // shows its whole text selected, even when its text is set after the focus
+    // arrived; a click places the caret, and the window coming back to the
+    // field being edited leaves the caret where it was.
+    void keyboardEntrySelectsTheWholeTextAndAClickDoesNot()
+    {
+        const struct {
+            const char* name;
+            Qt::FocusReason reason;
+            bool selected;
+        } cases[] = {{"Tab", Qt::TabFocusReason, true},
+                     {"Shift+Tab", Qt::BacktabFocusReason, true},
+                     {"program", Qt::OtherFocusReason, true},
+                     {"mouse", Qt::MouseFocusReason, false}};
+        for (const auto& c : cases) {
+            Window w;
+            w.b->setEditMask(QStringLiteral("999999,9;1;_"));
+            w.b->setMaskText(QStringLiteral("   110,0"));
+            w.a->setFocus();
+            // The field left sets the text of the one entered, as a chain does.
+            connect(w.a, &TMaskEdit::Exit, w.b, [&w] { w.b->setMaskText(QStringLiteral("   120,0")); });
+            w.b->setFocus(c.reason);
+            QCOMPARE(w.b->hasSelectedText(), c.selected);
+            if (c.selected)
+                QCOMPARE(w.b->selectedText(), w.b->shownText());
+            QTest::keyClicks(w.b, QStringLiteral("7"));
+            QCOMPARE(w.b->maskText(), QString::fromLatin1(c.selected ? "7     , " : "7  120,0"));
+        }
+        Window w;
+        w.a->setEditMask(QStringLiteral("999999,9;1;_"));
+        typeInto(*w.a, QStringLiteral("12"));
+        QDialog other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.hide();
+        QApplication::setActiveWindow(&w.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
+        QCOMPARE(QApplication::focusWidget(), w.a);
+        QVERIFY(!w.a->hasSelectedText());
+        QCOMPARE(w.a->cursorPosition(), 2);
+    }
+
+    // A numeric field left with blanks between its digits is refused and
+    // keeps the focus; the field the focus reached on the way is not left.
+    void numericFieldWithBlanksBetweenDigitsIsNotLeft()
+    {
+        Window w;
+        w.a->setEditMask(QStringLiteral("999999,9;1;_"));
+        w.b->setEditMask(QStringLiteral("9999;1;_"));
+        QList<QWidget*> exits;
+        connect(w.a, &TMaskEdit::Exit, this, [&](QWidget* next) { exits << next; });
+        connect(w.b, &TMaskEdit::Exit, this, [&](QWidget* next) { exits << next; });
+        typeInto(*w.a, QStringLiteral("15"));
+        w.a->setCursorPosition(5);
+        typeKeys(*w.a, QStringLiteral("8"));
+        QCOMPARE(w.a->maskText(), QStringLiteral("15   8, "));
+        QVERIFY(!w.a->holdsValidValue());
+        {
+            MessageScript script{{QStringLiteral("Valor inválido!"), kOk}};
+            leaveTowards(*w.a, *w.b);
+            QVERIFY(script.done());
+        }
+        QCOMPARE(QApplication::focusWidget(), w.a);
+        QVERIFY(exits.isEmpty());
+        w.a->setMaskText(QStringLiteral("    15,8"));
+        leaveTowards(*w.a, *w.b);
+        QCOMPARE(exits, QList<QWidget*>{w.b});
+        QVERIFY(!TMaskEdit(QStringLiteral("99/99/99;1;_")).isNumeric());
+        QVERIFY(!TMaskEdit().isNumeric());
+    }
+
     void editingKeysOfTheLineEditCannotBreakTheMask()
     {
         Window w;
