@@ -9,6 +9,7 @@
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/PlatformDialogs.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/SaveFile.h"
 
 #include <QListWidget>
 
@@ -130,15 +131,9 @@ void TIteVerForm::BitBtn1Click()
 void TIteVerForm::BitBtn2Click()
 {
     // The name is used as typed: no extension is added.
-    const QString file = dialogs().chooseSaveFile(this, QStringLiteral("txt|*.txt"), QString());
-    if (file.isEmpty())
-        return;
-    const std::filesystem::path path(file.toStdString());
-    try {
-        SaveLines(path, lines());
-    } catch (const FileWriteError&) {
-        tell(QStringLiteral("Não foi possível gravar o arquivo ") + file + QStringLiteral(" !"));
-    }
+    const QString file = chooseFileToSave(this, m_context.configFile, kTextList);
+    if (!file.isEmpty())
+        writeChosenFile(file, joinLines(lines()), false);
 }
 
 void TIteVerForm::BitBtn3Click()

@@ -2,6 +2,7 @@
 
 #include "gui/widgets/QtText.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -62,6 +63,7 @@ int TLisForm::pick(const QString& caption, const QStringList& items, int selecte
     setWindowTitle(caption);
     setItems(items);
     setItemIndex(selected);
+    m_openedWith = itemIndex();
     openModal();
     return itemIndex();
 }
@@ -80,7 +82,25 @@ void TLisForm::keyPressEvent(QKeyEvent* e)
         done(1);
         return;
     }
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        closeWithoutChoice();
+        return;
+    }
     TForm::keyPressEvent(e);
+}
+
+void TLisForm::closeEvent(QCloseEvent* e)
+{
+    if (e->spontaneous())
+        setItemIndex(m_openedWith);
+    TForm::closeEvent(e);
+}
+
+void TLisForm::closeWithoutChoice()
+{
+    setItemIndex(m_openedWith);
+    done(0);
 }
 
 } // namespace treluza

@@ -3,9 +3,10 @@
 //
 // How to use it: pick(caption, items, selected) sets the caption, fills the
 // list, selects an entry and shows the window modally; it returns the index
-// selected when the window closed (Enter, a double click or the close box:
-// there is no cancel). With an empty list it returns -1. pickCore() takes
-// Windows-1252 lines (a key list).
+// selected when the window closed by Enter or a double click; the close box
+// and Escape close it without a choice, returning the entry selected when it
+// opened. With an empty list it returns -1. pickCore() takes Windows-1252
+// lines (a key list).
 #include "gui/widgets/Form.h"
 #include "gui/widgets/FormContext.h"
 
@@ -33,6 +34,13 @@ public:
 protected:
     void FormActivate() override;
     void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    /** Closes with the entry selected when the picker opened. */
+    void closeWithoutChoice();
+
+    int m_openedWith = -1;
 };
 
 } // namespace treluza

@@ -435,8 +435,15 @@ void TCadIngTreluzaForm::commitDelete()
 void TCadIngTreluzaForm::refreshRows()
 {
     IngTreluzaListBox->clear();
-    for (const std::string& line : m_data.records().lines())
-        IngTreluzaListBox->addItem(qs(ListRow(line)));
+    // A row shows the first letters of its ingredient; the whole name is its tip.
+    for (const std::string& line : m_data.records().lines()) {
+        auto* item = new QListWidgetItem(qs(ListRow(line)), IngTreluzaListBox);
+        item->setToolTip(qs(TrimTrailingSpaces(keyOf(line))));
+    }
+    // The line just stored stays selected, so the user sees which is current.
+    const int current = m_data.current();
+    if (current >= 0 && current < m_data.count())
+        IngTreluzaListBox->setCurrentRow(current);
     refreshTotalsRow();
 }
 

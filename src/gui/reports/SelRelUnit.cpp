@@ -11,6 +11,7 @@
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/PlatformDialogs.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/SaveFile.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -170,15 +171,6 @@ QString TSelRelForm::offeredName() const
     return qs(SafeFileStem(m_preparation));
 }
 
-void TSelRelForm::saveFile(const QString& file, const std::string& bytes)
-{
-    try {
-        writeFileAtomic(std::filesystem::path(file.toStdString()), bytes);
-    } catch (const FileWriteError&) {
-        tell(QStringLiteral("Não foi possível gravar o arquivo ") + file + QStringLiteral(" !"));
-    }
-}
-
 void TSelRelForm::ImpBitBtnClick()
 {
     if (!ask(QStringLiteral("Confirma impressão? ")))
@@ -208,22 +200,21 @@ void TSelRelForm::VisBitBtnClick()
     m_viewer->showPicture(picture);
     if (!ask(QStringLiteral("Gera imagem do relatório?")))
         return;
-    const QString file =
-        dialogs().chooseSaveFile(this, QStringLiteral("*.bmp|*.bmp"), QStringLiteral("bmp"), offeredName());
+    const QString file = chooseFileToSave(this, m_context.configFile, kBmpPicture, offeredName());
     if (!file.isEmpty())
-        saveFile(file, monochromeBmp(picture));
+        writeChosenFile(file, monochromeBmp(picture), true);
 }
 
 void TSelRelForm::PdfBitBtnClick()
 {
-    const QString file =
-        dialogs().chooseSaveFile(this, QStringLiteral("*.pdf|*.pdf"), QStringLiteral("pdf"), offeredName());
+    const QString file = chooseFileToSave(this, m_context.configFile, kPdfFile, offeredName());
     if (file.isEmpty())
         return;
     const std::optional<ReportInput> input = loadInput();
     if (!input)
         return;
-    saveFile(file, renderPdf(m_layout, *input, m_resolution, qs(TrimTrailingSpaces(m_preparation))));
+    writeChosenFile(file, renderPdf(m_layout, *input, m_resolution, qs(TrimTrailingSpaces(m_preparation))),
+                    true);
 }
 
 void TSelRelForm::AjuBitBtnClick()

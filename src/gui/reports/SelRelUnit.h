@@ -67,7 +67,6 @@ private:
     /** The file name offered by the save dialogs: the preparation's file stem. */
     QString offeredName() const;
     void showResolution();
-    void saveFile(const QString& file, const std::string& bytes);
 
     FormContext& m_context;
     TVisRelForm* m_viewer;

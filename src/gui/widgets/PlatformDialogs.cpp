@@ -137,9 +137,11 @@ std::unique_ptr<TextPrinter> QtPlatformDialogs::chooseTextPrinter(QWidget* paren
 }
 
 QString QtPlatformDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
-                                          const QString& defaultSuffix, const QString& fileName)
+                                          const QString& defaultSuffix, const QString& fileName,
+                                          const QString& folder)
 {
     QFileDialog dialog(parent);
+    dialog.setDirectory(folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFilter(filter));

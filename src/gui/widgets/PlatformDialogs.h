@@ -2,7 +2,7 @@
 // PlatformDialogs: the print dialog and the save dialog, behind a seam.
 //
 // How to use it: windows call dialogs().choosePrinter(...) or
-// dialogs().chooseSaveFile(...) and never create a QPrintDialog or a
+// chooseFileToSave(...) of SaveFile.h and never create a QPrintDialog or a
 // QFileDialog themselves. The real implementation shows QPrintDialog (which
 // offers printing to a PDF file) and QFileDialog. A test installs its own
 // implementation with setPlatformDialogs() and answers without a window;
@@ -43,12 +43,13 @@ public:
      *  or null when the user cancels. */
     virtual std::unique_ptr<TextPrinter> chooseTextPrinter(QWidget* parent, const QFont& font) = 0;
 
-    /** Shows the save dialog; filter as "txt|*.txt" (description and pattern
-     *  pairs separated by "|"); a default suffix is added to a name typed
-     *  without one when given; fileName, when given, is the name offered.
-     *  Returns the chosen path, empty on cancel. */
+    /** Shows the save dialog in folder; filter as "txt|*.txt" (description
+     *  and pattern pairs separated by "|"); a default suffix is added to a name
+     *  typed without one when given; fileName, when given, is the name offered.
+     *  Returns the chosen path, empty on cancel. Windows call it through
+     *  chooseFileToSave (SaveFile.h), which chooses the folder. */
     virtual QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                                   const QString& fileName = QString()) = 0;
+                                   const QString& fileName, const QString& folder) = 0;
 };
 
 /** The dialogs in use. */
@@ -90,7 +91,7 @@ public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     std::unique_ptr<TextPrinter> chooseTextPrinter(QWidget* parent, const QFont& font) override;
     QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                           const QString& fileName) override;
+                           const QString& fileName, const QString& folder) override;
 };
 
 } // namespace treluza

@@ -302,9 +302,10 @@ std::unique_ptr<TextPrinter> ScriptedDialogs::chooseTextPrinter(QWidget*, const 
 }
 
 QString ScriptedDialogs::chooseSaveFile(QWidget*, const QString& filter, const QString& defaultSuffix,
-                                        const QString& fileName)
+                                        const QString& fileName, const QString& folder)
 {
     ++saveDialogs;
+    lastFolder = folder;
     lastFilter = filter;
     lastSuffix = defaultSuffix;
     lastFileName = fileName;

@@ -150,6 +150,7 @@ public:
     QString lastFilter;
     QString lastSuffix;
     QString lastFileName;
+    QString lastFolder;
     QFont lastFont;
     /** Every document the text printers received, with its lines. */
     std::vector<QStringList> documents;
@@ -157,7 +158,7 @@ public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     std::unique_ptr<TextPrinter> chooseTextPrinter(QWidget* parent, const QFont& font) override;
     QString chooseSaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                           const QString& fileName) override;
+                           const QString& fileName, const QString& folder) override;
 };
 
 // ---------------------------------------------------------------------------

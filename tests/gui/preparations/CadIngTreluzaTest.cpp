@@ -293,9 +293,16 @@ private slots:
             // 130,0 / 100,0; 130 x 4,00 / 1000.
             QCOMPARE(w.FCMaskEdit->maskText(), QStringLiteral("  1,30"));
             QCOMPARE(w.CusCalMaskEdit->maskText(), QStringLiteral("     0,52"));
-            MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kNo}};
-            click(*w.RetBitBtn);
+            // Once stored, the changed line's row stays selected; every row
+            // shows its ingredient's whole name as a tip.
+            MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
+                                 {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
+            click(*w.GraBitBtn);
             QVERIFY(script.done());
+            QCOMPARE(w.IngTreluzaListBox->currentRow(), 0);
+            QVERIFY(w.IngTreluzaListBox->item(0)->isSelected());
+            QCOMPARE(w.IngTreluzaListBox->item(0)->toolTip(), QStringLiteral("Batata"));
+            click(*w.RetBitBtn);
         }));
     }
 

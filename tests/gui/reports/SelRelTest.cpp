@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QtTest>
 
@@ -69,6 +70,13 @@ bool inOrder(const QString& pdfText, const QStringList& expected)
         at = found + e.size();
     }
     return true;
+}
+
+/** The user's documents folder, or the home folder where there is none. */
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 struct Scene {
@@ -192,7 +200,13 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.saveAnswer = s.file(QStringLiteral("ficha.pdf"));
         s.open();
-        click(*s.form.PdfBitBtn);
+        {
+            MessageScript script{{QStringLiteral("Arquivo gravado: ") + dialogs.saveAnswer, kOk}};
+            click(*s.form.PdfBitBtn);
+            QVERIFY(script.done());
+        }
+        // The first save dialog of a kind opens in the documents folder.
+        QCOMPARE(dialogs.lastFolder, documentsFolder());
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.pdf|*.pdf"));
         QCOMPARE(dialogs.lastSuffix, QStringLiteral("pdf"));
         QCOMPARE(dialogs.lastFileName, QStringLiteral("Arroz_feijão com frango"));
@@ -228,9 +242,11 @@ private slots:
                                qs(rice[LineField::Gross]).trimmed(), QStringLiteral("01/03/24"),
                                qs(rice[LineField::Energy]).trimmed() + QStringLiteral("  ")}));
 
-        // A cancelled dialog writes nothing; a folder that cannot be written is reported.
+        // A cancelled dialog writes nothing; the next one opens where the last
+        // PDF went. A folder that cannot be written is reported.
         dialogs.saveAnswer.clear();
         click(*s.form.PdfBitBtn);
+        QCOMPARE(dialogs.lastFolder, s.file(QString()).chopped(1));
         dialogs.saveAnswer = s.file(QStringLiteral("sem-pasta/ficha.pdf"));
         {
             MessageScript script{{QStringLiteral("Não foi possível gravar o arquivo ") + dialogs.saveAnswer +
@@ -257,7 +273,11 @@ private slots:
         dialogs.saveAnswer = s.file(QStringLiteral("longa.pdf"));
         s.open();
         click(*s.form.CusRadioButton);
-        click(*s.form.PdfBitBtn);
+        {
+            MessageScript script{{QStringLiteral("Arquivo gravado: ") + dialogs.saveAnswer, kOk}};
+            click(*s.form.PdfBitBtn);
+            QVERIFY(script.done());
+        }
         const QString info = poppler(QStringLiteral("pdfinfo"), {dialogs.saveAnswer});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
         const QString text = poppler(QStringLiteral("pdftotext"),
@@ -275,8 +295,14 @@ private slots:
         Scene s;
         ScriptedDialogs dialogs;
         dialogs.saveAnswer = s.file(QStringLiteral("ficha.bmp"));
+        {
+            // A PDF saved elsewhere does not move the pictures' folder.
+            IniFile ini(s.env.configFile());
+            ini.writeString("Pastas", "PDF", s.env.configFile().parent_path().string());
+        }
         s.open();
-        MessageScript script{{QStringLiteral("Gera imagem do relatório?"), kYes}};
+        MessageScript script{{QStringLiteral("Gera imagem do relatório?"), kYes},
+                             {QStringLiteral("Arquivo gravado: ") + dialogs.saveAnswer, kOk}};
         auto ran = onNextModal<TVisRelForm>([&](TVisRelForm& v) {
             QCOMPARE(v.windowTitle(),
                      QStringLiteral("TELA VISUALIZA RELATÓRIO - click duas vezes para voltar..."));
@@ -289,6 +315,7 @@ private slots:
         click(*s.form.VisBitBtn);
         QVERIFY(*ran);
         QVERIFY(script.done());
+        QCOMPARE(dialogs.lastFolder, documentsFolder());
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.bmp|*.bmp"));
         QCOMPARE(dialogs.lastSuffix, QStringLiteral("bmp"));
         QCOMPARE(dialogs.lastFileName, QStringLiteral("Arroz_feijão com frango"));
