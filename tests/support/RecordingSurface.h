@@ -80,6 +80,17 @@ public:
         return out;
     }
 
+    /** The texts of one page whose top lies in row n of rows R high (a text
+     *  drawn smaller stands lower in its row), in drawing order. */
+    std::vector<std::string> inRow(int n, int R, int page = 1) const
+    {
+        std::vector<std::string> out;
+        for (const Text& t : texts)
+            if (t.page == page && t.y >= (n - 1) * R && t.y < n * R)
+                out.push_back(t.text);
+        return out;
+    }
+
     std::string face;
     int fontHeight = 0;
     std::vector<int> fonts;

@@ -1,5 +1,6 @@
 #include "core/reports/ReportGeometry.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace treluza {
@@ -38,7 +39,14 @@ int ReportPage::ofRow(Fraction factor) const
 
 void ReportPage::setFont(std::string_view face, Fraction factor)
 {
-    m_surface.setFont(face, ofRow(factor));
+    setFontHeight(face, ofRow(factor));
+}
+
+void ReportPage::setFontHeight(std::string_view face, int height)
+{
+    m_face = face;
+    m_fontHeight = height;
+    m_surface.setFont(face, height);
 }
 
 int ReportPage::textTop(int n) const
@@ -50,6 +58,11 @@ int ReportPage::textTop(int n) const
 int ReportPage::leftMargin() const
 {
     return ofRow({1, 5});
+}
+
+int ReportPage::cellMargin() const
+{
+    return std::max(1, ofRow({1, 10}));
 }
 
 int ReportPage::columnWidth(int k) const
@@ -73,14 +86,50 @@ void ReportPage::edge(int x, int n)
     rule(x, (n - 1) * m_rowHeight, x, n * m_rowHeight);
 }
 
-void ReportPage::textAt(int x, int n, std::string_view text)
+namespace {
+
+/** Whether a text holds only blanks and the literals of a field mask. */
+bool isBlankTemplate(std::string_view text)
 {
-    m_surface.textOut(x, textTop(n), text);
+    return text.find_first_not_of(" ,/") == std::string_view::npos;
+}
+
+} // namespace
+
+template <typename Place>
+void ReportPage::drawFitted(int n, int left, int right, std::string_view text, Place place)
+{
+    if (isBlankTemplate(text))
+        return;
+    int width = m_surface.textWidth(text);
+    int x = place(width);
+    if (x >= left && x + width <= right) {
+        m_surface.textOut(x, textTop(n), text);
+        return;
+    }
+    // Smaller heights of the same face, down to the largest that fits.
+    int height = m_fontHeight;
+    while (width > right - left && height > 1) {
+        --height;
+        m_surface.setFont(m_face, height);
+        width = m_surface.textWidth(text);
+    }
+    // On the baseline of the row's other texts (four fifths of a cell are
+    // above the baseline).
+    x = std::max(left, std::min(place(width), right - width));
+    m_surface.textOut(x, textTop(n) + (m_fontHeight - height) * 4 / 5, text);
+    if (height != m_fontHeight)
+        m_surface.setFont(m_face, m_fontHeight);
+}
+
+void ReportPage::textIn(int x, int n, int right, std::string_view text)
+{
+    drawFitted(n, x, right - cellMargin(), text, [x](int) { return x; });
 }
 
 void ReportPage::leftText(int n, std::string_view text)
 {
-    textAt(leftMargin(), n, text);
+    textIn(leftMargin(), n, m_tableWidth, text);
 }
 
 int ReportPage::centredX(int x0, int w, std::string_view text)
@@ -90,7 +139,10 @@ int ReportPage::centredX(int x0, int w, std::string_view text)
 
 void ReportPage::centred(int n, int x0, int w, std::string_view text, int shift)
 {
-    textAt(centredX(x0, w, text) - shift, n, text);
+    // The last column of a grid of rounded widths may end past the table's edge.
+    const int margin = cellMargin();
+    drawFitted(n, x0 + margin, std::min(x0 + w, m_tableWidth) - margin, text,
+               [&](int width) { return x0 + roundHalfEven(static_cast<long long>(w) - width, 2) - shift; });
 }
 
 } // namespace treluza

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/reports/ReportSurface.h"
 
+#include <string>
 #include <string_view>
 
 namespace treluza {
@@ -24,7 +25,14 @@ int MmToDots(Fraction millimetres, Fraction dotsPerInch);
 inline constexpr Fraction kPictureDotsPerInch{9398, 100};
 
 /** The rows, rules and text placement of one report page: rows of R dots
- *  numbered from 1 (row n spans (n - 1)R to nR) under a table T dots wide. */
+ *  numbered from 1 (row n spans (n - 1)R to nR) under a table T dots wide.
+ *
+ *  Every text is drawn in a cell, and never crosses the cell's rules nor the
+ *  page's edge: a text wider than its cell less the cell's inner margin on
+ *  each side is drawn in a smaller height of the same face, as large as fits,
+ *  on the baseline of the row's other texts; the layout's positions stay otherwise as
+ *  they are. A text that holds nothing but blanks and the literals of a field
+ *  mask ("," and "/"), the blank template of an empty field, is not drawn. */
 class ReportPage {
 public:
     ReportPage(ReportSurface& surface, int rowHeight, int tableWidth);
@@ -35,6 +43,8 @@ public:
 
     /** Sets the face and a height of factor x R. */
     void setFont(std::string_view face, Fraction factor);
+    /** Sets the face and a height in dots. */
+    void setFontHeight(std::string_view face, int height);
     /** round(factor x R). */
     int ofRow(Fraction factor) const;
 
@@ -42,6 +52,8 @@ public:
     int textTop(int n) const;
     /** Where a left-aligned text starts: round(0,2 x R). */
     int leftMargin() const;
+    /** The room kept between a text and its cell's rules: round(0,1 x R). */
+    int cellMargin() const;
     /** The column width of a grid of k equal columns: round(T / k). */
     int columnWidth(int k) const;
 
@@ -51,7 +63,9 @@ public:
     /** A vertical rule at x over the height of row n. */
     void edge(int x, int n);
 
-    void textAt(int x, int n, std::string_view text);
+    /** A text starting at x in row n, in the cell that ends at right. */
+    void textIn(int x, int n, int right, std::string_view text);
+    /** A text at the left margin of row n, in the cell that ends at T. */
     void leftText(int n, std::string_view text);
     /** x0 + round((w - text width) / 2). */
     int centredX(int x0, int w, std::string_view text);
@@ -59,9 +73,15 @@ public:
     void centred(int n, int x0, int w, std::string_view text, int shift = 0);
 
 private:
+    /** Draws text in row n between left and right at the x place(width) gives,
+     *  in a smaller height when it would not fit. */
+    template <typename Place> void drawFitted(int n, int left, int right, std::string_view text, Place place);
+
     ReportSurface& m_surface;
     int m_rowHeight;
     int m_tableWidth;
+    std::string m_face;
+    int m_fontHeight = 0;
 };
 
 } // namespace treluza

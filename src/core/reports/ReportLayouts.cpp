@@ -52,6 +52,12 @@ const std::vector<std::string>& nutrientHeadings()
                  t);
 }
 
+/** A field as printed: its text, or nothing for its blank template. */
+std::string shown(std::string_view field)
+{
+    return field.find_first_not_of(" ,/") == std::string_view::npos ? std::string() : std::string(field);
+}
+
 constexpr int kNutrients = 10;
 constexpr int kMethodRows = 16;
 constexpr int kMethodLines = 32;
@@ -86,7 +92,8 @@ ReportPage makePage(ReportSurface& surface, ReportLayout layout, Fraction dotsPe
 /** Heading rows 1 and 2: technician and date; preparation, group and table. */
 void headingRows(ReportPage& p, const ReportInput& in, const char* dateLabel, const PageSlice& page)
 {
-    p.leftText(1, in.technicianName + " " + in.technicianContact + dateLabel + in.index[IdxField::Date]);
+    p.leftText(1,
+               in.technicianName + " " + in.technicianContact + dateLabel + shown(in.index[IdxField::Date]));
     std::string row2 = cp("Preparação : ") + TrimTrailingSpaces(in.preparation);
     const std::string group = TrimTrailingSpaces(in.index[IdxField::Group]);
     if (!group.empty())
@@ -153,17 +160,17 @@ void drawAnalysisPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
 
     // Row 3: the recipe, a portion and a tablespoon, with their weights and costs.
     const IndexFields& f = in.index;
+    const auto value = [&f](int field) { return RemoveSpaces(shown(f[field])); };
     const std::array<std::string, 3> yields{
-        "(1) Receita = " + RemoveSpaces(f[IdxField::Yield]) + "g  $" + RemoveSpaces(f[IdxField::Cost]),
-        "(2) Per capita = " + RemoveSpaces(f[IdxField::Portions]) + " de " +
-            RemoveSpaces(f[IdxField::PortionYield]) + "g  $" + RemoveSpaces(f[IdxField::PerCapitaCost]),
-        "(3) Colher sopa = " + RemoveSpaces(f[IdxField::Tablespoon]) + "g  $" +
-            RemoveSpaces(f[IdxField::SpoonCost]),
+        "(1) Receita = " + value(IdxField::Yield) + "g  $" + value(IdxField::Cost),
+        "(2) Per capita = " + value(IdxField::Portions) + " de " + value(IdxField::PortionYield) + "g  $" +
+            value(IdxField::PerCapitaCost),
+        "(3) Colher sopa = " + value(IdxField::Tablespoon) + "g  $" + value(IdxField::SpoonCost),
     };
     const int third = p.columnWidth(3);
     for (int k = 0; k < 3; ++k) {
         p.edge(k * third, 3);
-        p.textAt(k * third + p.leftMargin(), 3, yields[static_cast<std::size_t>(k)]);
+        p.textIn(k * third + p.leftMargin(), 3, (k + 1) * third, yields[static_cast<std::size_t>(k)]);
     }
     p.closeRow(3);
 
@@ -260,7 +267,7 @@ void drawTreluzaPage(ReportPage& p, const ReportInput& in, const PageSlice& page
     lineEdges(7);
     int row = 8;
     for (const LineFields& l : page.lines) {
-        p.leftText(row, l[LineField::Name].substr(0, 60));
+        p.textIn(p.leftMargin(), row, 6 * K, l[LineField::Name].substr(0, 60));
         p.centred(row, 6 * K, K, l[LineField::Net], 3);
         for (int j = 0; j < kNutrients; ++j)
             p.centred(row, (j + 7) * K, K, l[LineField::Energy + j], 3);
@@ -279,12 +286,13 @@ void drawTreluzaPage(ReportPage& p, const ReportInput& in, const PageSlice& page
     p.rule(middle, top, middle, bottom);
     p.rule(0, bottom, T, bottom);
     p.rule(T, bottom, T, top);
-    p.surface().setFont(s.face, p.ofRow({3, 4}));
+    p.setFontHeight(s.face, p.ofRow({3, 4}));
     const int indent = p.ofRow({3, 10});
     const std::size_t shown = std::min<std::size_t>(in.method.size(), kMethodLines);
     for (std::size_t m = 0; m < shown; ++m) {
         const int half = static_cast<int>(m) / kMethodRows;
-        p.textAt(half * middle + indent, title + 1 + static_cast<int>(m) % kMethodRows, in.method[m]);
+        p.textIn(half * middle + indent, title + 1 + static_cast<int>(m) % kMethodRows,
+                 half == 0 ? middle : T, in.method[m]);
     }
 }
 
@@ -333,12 +341,12 @@ void drawMeasuresPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
     p.rule(T, 28 * R, T, 0);
     int row = 6;
     for (const LineFields& l : page.lines) {
-        p.leftText(row, l[LineField::Name]);
+        p.textIn(p.leftMargin(), row, 6 * K, l[LineField::Name]);
         p.centred(row, 6 * K, K, l[LineField::Gross]);
         p.centred(row, 7 * K, K, l[LineField::FC]);
         p.centred(row, 8 * K, K, l[LineField::Net]);
         p.centred(row, 9 * K, K, l[LineField::Quantity]);
-        p.textAt(10 * K + p.leftMargin(), row, l[LineField::Measure]);
+        p.textIn(10 * K + p.leftMargin(), row, T, l[LineField::Measure]);
         lineEdges(row);
         ++row;
     }
@@ -351,7 +359,7 @@ void drawMeasuresPage(ReportPage& p, const ReportInput& in, const PageSlice& pag
     p.rule(T, 30 * R, T, 62 * R + 1);
     const std::size_t shown = std::min<std::size_t>(in.method.size(), kMethodLines);
     for (std::size_t m = 0; m < shown; ++m)
-        p.textAt(7 * R, 31 + static_cast<int>(m), in.method[m]);
+        p.textIn(7 * R, 31 + static_cast<int>(m), T, in.method[m]);
 }
 
 using PageDrawer = void (*)(ReportPage&, const ReportInput&, const PageSlice&);
@@ -422,6 +430,8 @@ PixelSize picturePageSize(ReportLayout layout, const ReportInput& input)
 
 std::string ShareCell(std::string_view value, std::string_view total)
 {
+    if (shown(value).empty())
+        return std::string();
     const double whole = ParseDecimal(total);
     if (!(whole > 0))
         return std::string(value) + "    %";

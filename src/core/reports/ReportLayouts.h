@@ -66,7 +66,8 @@ PixelSize picturePageSize(ReportLayout layout, const ReportInput& input);
 
 /** A nutrient or cost followed by its share of the recipe's total:
  *  value + " " + the share in 3 places (at most 999) + "%"; value + "    %"
- *  when the total is not greater than zero. */
+ *  when the total is not greater than zero; nothing for a value that is its
+ *  field's blank template (an empty cell). */
 std::string ShareCell(std::string_view value, std::string_view total);
 
 void DrawAnalysisReport(ReportSurface& surface, const ReportInput& input, Fraction dotsPerInch);

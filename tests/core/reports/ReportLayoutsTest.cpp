@@ -61,6 +61,94 @@ RecordingSurface draw(ReportLayout layout, const ReportInput& in, Fraction dpi)
     return s;
 }
 
+/** A field at its widest: every digit place filled, a name or text at its
+ *  whole width, a date. */
+std::string widest(RecordKind kind, int n)
+{
+    const std::string_view mask = fieldMask(kind, n);
+    if (mask.empty())
+        return std::string(static_cast<std::size_t>(std::max(fieldWidth(kind, n), 1)), 'W');
+    if (mask.find('/') != std::string_view::npos)
+        return mask.size() == 8 ? "31/12/24" : "31/12/2024";
+    std::string text(mask);
+    std::replace(text.begin(), text.end(), '9', '8');
+    return text;
+}
+
+/** A full page of lines whose every field is at its widest, each line's values
+ *  the recipe's (a share of 100 %), a method text of 32 lines of 70
+ *  characters, and a technician's name and contact of 40 characters each. */
+ReportInput widestInput(ReportLayout layout)
+{
+    ReportInput in;
+    for (int n = 1; n <= IdxField::Count; ++n)
+        in.index[n] = widest(RecordKind::Index, n);
+    in.table = std::string(20, 'W');
+    in.preparation = in.index[IdxField::Name];
+    LineFields line;
+    for (int n = 1; n <= LineField::Count; ++n)
+        line[n] = widest(RecordKind::Line, n);
+    for (const RecipeValueFields& v : kRecipeValues)
+        line[v.line] = in.index[v.index];
+    in.lines.assign(static_cast<std::size_t>(ingredientRoom(layout)), line);
+    in.method.assign(32, std::string(70, 'W'));
+    in.technicianName = std::string(40, 'W');
+    in.technicianContact = std::string(40, 'W');
+    return in;
+}
+
+// Every text drawn lies inside its cell, clear of the vertical rules across its
+// row and of the table's edges, however wide the values are: a text too wide
+// for its cell is drawn smaller.
+TEST(ReportCells, EveryTextStaysInsideItsCellAtTheWidestValues)
+{
+    for (const ReportLayout layout :
+         {ReportLayout::Analysis, ReportLayout::Treluza, ReportLayout::Measures}) {
+        for (const Fraction dpi : {kPictureDotsPerInch, k300, Fraction{600, 1}}) {
+            SCOPED_TRACE(static_cast<int>(layout) * 1000 + static_cast<int>(dpi.num));
+            const ReportInput in = widestInput(layout);
+            RecordingSurface s;
+            DrawReport(layout, s, in, dpi);
+            int T = 0;
+            for (const RecordingSurface::Line& l : s.lines)
+                T = std::max({T, l.x1, l.x2});
+            ASSERT_GT(s.texts.size(), 100u);
+            for (const RecordingSurface::Text& t : s.texts) {
+                const int left = t.x;
+                const int right = t.x + RecordingSurface::widthOf(t.text, t.fontHeight);
+                const int middle = t.y + t.fontHeight / 2;
+                EXPECT_GT(left, 0) << t.text;
+                EXPECT_LT(right, T) << t.text;
+                for (const RecordingSurface::Line& l : s.lines) {
+                    if (l.x1 != l.x2 || l.page != t.page || middle <= std::min(l.y1, l.y2) ||
+                        middle >= std::max(l.y1, l.y2))
+                        continue;
+                    EXPECT_TRUE(l.x1 < left || l.x1 > right) << '"' << t.text << "\" [" << left << ", "
+                                                             << right << "] crosses the rule at " << l.x1;
+                }
+            }
+        }
+    }
+}
+
+// A field holding only its blank template prints as an empty cell.
+TEST(ReportCells, BlankFieldsPrintAsEmptyCells)
+{
+    ReportInput in = preparation(1);
+    in.index[IdxField::Energy + 5] = "      ,  ";
+    in.index[IdxField::Date] = "  /  /    ";
+    in.index[IdxField::Cost] = "      ,  ";
+    for (const ReportLayout layout :
+         {ReportLayout::Analysis, ReportLayout::Treluza, ReportLayout::Measures}) {
+        const RecordingSurface s = draw(layout, in, kPictureDotsPerInch);
+        for (const RecordingSurface::Text& t : s.texts) {
+            EXPECT_NE(t.text.find_first_not_of(" ,/%"), std::string::npos) << '"' << t.text << '"';
+            EXPECT_EQ(t.text.find("/  /"), std::string::npos) << t.text;
+        }
+    }
+    EXPECT_NE(draw(ReportLayout::Analysis, in, kPictureDotsPerInch).find("(1) Receita = 800g  $"), nullptr);
+}
+
 TEST(ReportGeometry, RoundsHalvesToTheEvenNumberOnExactFractions)
 {
     struct Case {
@@ -147,7 +235,7 @@ TEST(AnalysisReport, PictureOfFiveLines)
     EXPECT_EQ(fc->x, 2 * 74 + (74 - 14) / 2);
     EXPECT_EQ(fc->y, roundHalfEven((20 * 9 - 19) * 16, 20));
     // Recipe rows: "(1) " before the first value.
-    EXPECT_EQ(s.row(roundHalfEven((20 * 5 - 19) * 16, 20)).front(), "(1)    200,00");
+    EXPECT_EQ(s.inRow(5, 16).front(), "(1)    200,00");
 }
 
 TEST(AnalysisReport, IngredientRowsAndShareCells)
@@ -158,23 +246,18 @@ TEST(AnalysisReport, IngredientRowsAndShareCells)
     in.lines[0][LineField::Energy + 1] = "   200,00";
     in.index[IdxField::Energy + 2] = "      ,  "; // no protein in the recipe
     const RecordingSurface s = draw(ReportLayout::Analysis, in, kPictureDotsPerInch);
-    const int yA = roundHalfEven((20 * 11 - 19) * 16, 20);
-    const int yB = roundHalfEven((20 * 12 - 19) * 16, 20);
-    const int yC = roundHalfEven((20 * 13 - 19) * 16, 20);
-    EXPECT_EQ(s.row(yA), (std::vector<std::string>{"Ingrediente 1", "Colher de sopa      ", "  2,00"}));
+    EXPECT_EQ(s.inRow(11, 16), (std::vector<std::string>{"Ingrediente 1", "Colher de sopa      ", "  2,00"}));
     const RecordingSurface::Text* name = s.find("Ingrediente 1");
     EXPECT_EQ(name->x, 140); // (370 - 91) / 2 = 139,5
-    const std::vector<std::string> b = s.row(yB);
-    ASSERT_EQ(b.size(), 9u);
-    EXPECT_EQ(b[7], "     0,60   5%");
-    const std::vector<std::string> c = s.row(yC);
-    ASSERT_EQ(c.size(), 10u);
-    EXPECT_EQ(c[0], "    10,00   5%");
-    EXPECT_EQ(c[1], "   200,00 100%");
-    EXPECT_EQ(c[2], "      ,      %");
-    // Share cells sit one dot left of the centred place.
+    // Empty fields print nothing: the net weight and the cost are the only
+    // weights, energy and carbohydrate the only values.
+    EXPECT_EQ(s.inRow(12, 16), (std::vector<std::string>{"   100,0", "     0,60   5%"}));
+    EXPECT_EQ(s.inRow(13, 16), (std::vector<std::string>{"    10,00   5%", "   200,00 100%"}));
+    // A share cell wider than its column (14 characters of 7 dots in 74) is
+    // drawn smaller, 11 dots high, two dots inside its rules.
     const RecordingSurface::Text* share = s.find("   200,00 100%");
-    EXPECT_EQ(share->x, 74 + roundHalfEven(74 - 14 * 7, 2) - 1);
+    EXPECT_EQ(share->fontHeight, 11);
+    EXPECT_EQ(share->x, 74 + 2);
     for (int x = 0; x <= 9 * 74; x += 74)
         EXPECT_TRUE(s.hasLine(x, 176, x, 192)) << x;
     EXPECT_TRUE(s.hasLine(740, 0, 740, 13 * 16));
@@ -194,7 +277,7 @@ TEST(ReportTexts, ShareCells)
              {"    10,00", "      ,  ", "    10,00    %"},
              {"   120,00", "    10,00", "   120,00 999%"}, // 1200 % is more than three places hold
              {"    66,80", "   200,00", "    66,80  33%"},
-             {"      ,  ", "   200,00", "      ,     0%"},
+             {"      ,  ", "   200,00", ""}, // an empty cell
          })
         EXPECT_EQ(ShareCell(c.value, c.total), c.expected) << c.value << " / " << c.total;
 }
@@ -290,7 +373,7 @@ TEST(MeasuresReport, FrameAndMethodBlockStayInPlace)
         EXPECT_EQ(s.find("Passo 1")->y, roundHalfEven((20 * 31 - 19) * R, 20));
         EXPECT_EQ(s.find("Passo 20")->y, roundHalfEven((20 * 50 - 19) * R, 20));
         if (lines) {
-            EXPECT_EQ(s.find(std::string(60, 'N'))->y, roundHalfEven((20 * 28 - 19) * R, 20));
+            EXPECT_EQ(s.inRow(28, R).front(), std::string(60, 'N'));
             EXPECT_TRUE(s.hasLine(10 * K, 27 * R, 10 * K, 28 * R));
         }
     }
