@@ -23,6 +23,7 @@
 #include "gui/widgets/FormContext.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -57,6 +58,10 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TRELUZA"));
+    // Window managers match the windows to the desktop entry of this name; the
+    // icon of the installed program is the one its entry names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRELUZA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TRELUZA_APP_ID)));
     setUpApplication(app);
 
     const ProgramFolders folders = resolveProgramFolders(
