@@ -17,7 +17,7 @@ namespace treluza::bench {
 inline std::vector<std::string> foodNames()
 {
     std::vector<std::string> names;
-    std::ifstream in(std::filesystem::path(TRELUZA_SHARED_DATA) / "taco" / "alimentos.csv");
+    std::ifstream in(std::filesystem::path(TRELUZA_TACO_DATA) / "alimentos.csv");
     std::string row;
     std::getline(in, row);
     while (std::getline(in, row)) {

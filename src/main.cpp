@@ -23,6 +23,7 @@
 #include "gui/widgets/FormContext.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -57,15 +58,20 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TRELUZA"));
+    // Window managers match the windows to the desktop entry of this name; the
+    // icon of the installed program is the one its entry names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRELUZA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TRELUZA_APP_ID)));
     setUpApplication(app);
 
-    const fs::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const ProgramFolders folders = resolveProgramFolders(
+        fs::path(QCoreApplication::applicationDirPath().toStdString()),
+        fs::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()));
     FormContext context;
-    context.baseFolder = resolveBaseFolder(
-        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    context.baseFolder = folders.base;
     context.configFile =
         ConfigFilePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
-    context.helpFile = programFolder / "Ajuda.hlp";
+    context.helpFile = folders.helpFile();
     // A change that a crash or a power cut interrupted is completed first.
     try {
         replayJournals(context.baseFolder);
@@ -73,7 +79,7 @@ int main(int argc, char** argv)
         // Tried again before its table is opened; the window says so then.
     }
     // Tables delivered with the program are registered on the first start.
-    installDeliveredTables(context.baseFolder, programFolder / "Tabelas");
+    installDeliveredTables(context.baseFolder, folders.deliveredTables());
 
     // The main window, the message dialog and the progress window are made
     // at start; every other window is made the first time it is opened, so

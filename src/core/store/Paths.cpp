@@ -145,13 +145,17 @@ fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::stri
     return path;
 }
 
-fs::path resolveBaseFolder(const fs::path& executableFolder, const fs::path& userDataFolder)
+ProgramFolders resolveProgramFolders(const fs::path& executableFolder, const fs::path& userDataFolder)
 {
-    if (::access(executableFolder.c_str(), W_OK) == 0)
-        return executableFolder;
     std::error_code ec;
-    fs::create_directories(userDataFolder, ec);
-    return userDataFolder;
+    const fs::path installed = (executableFolder / kInstalledResources).lexically_normal();
+    const bool isInstalled = fs::is_directory(installed, ec);
+    ProgramFolders folders{isInstalled ? installed : executableFolder, executableFolder};
+    if (isInstalled || ::access(executableFolder.c_str(), W_OK) != 0) {
+        fs::create_directories(userDataFolder, ec);
+        folders.base = userDataFolder;
+    }
+    return folders;
 }
 
 } // namespace treluza

@@ -50,9 +50,29 @@ std::filesystem::path MethodFilePath(const std::filesystem::path& base, std::str
 std::filesystem::path MeasureFilePath(const std::filesystem::path& base, std::string_view table,
                                       std::string_view ingredient, bool create);
 
-/** The base folder: the executable's folder when files can be written there,
- *  otherwise the per-user data folder (created when missing). */
-std::filesystem::path resolveBaseFolder(const std::filesystem::path& executableFolder,
-                                        const std::filesystem::path& userDataFolder);
+/** Where the program reads the files delivered with it and keeps its data. */
+struct ProgramFolders {
+    /** The read-only files: the help text and the folder of delivered tables. */
+    std::filesystem::path resources;
+    /** The base folder, which holds the data root. */
+    std::filesystem::path base;
+
+    std::filesystem::path helpFile() const { return resources / "Ajuda.hlp"; }
+    std::filesystem::path deliveredTables() const { return resources / "Tabelas"; }
+};
+
+/** The folder of an installed program's read-only files, relative to the
+ *  folder of its executable. */
+inline constexpr std::string_view kInstalledResources = "../share/treluza";
+
+/** The folders of the program whose executable is in executableFolder.
+ *  Installed (its read-only files in kInstalledResources), the base folder is
+ *  always the per-user data folder: nothing is written under the installation
+ *  prefix, even by a user who could. Otherwise (a build tree, its read-only
+ *  files beside the executable) the base folder is the executable's folder
+ *  when files can be written there, else the per-user data folder. The
+ *  per-user folder is created when it is chosen. */
+ProgramFolders resolveProgramFolders(const std::filesystem::path& executableFolder,
+                                     const std::filesystem::path& userDataFolder);
 
 } // namespace treluza

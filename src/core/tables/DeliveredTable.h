@@ -1,8 +1,9 @@
 #pragma once
-// Tables delivered with the program. Each one is a folder beside the program
-// holding the table's registry line and its ready-made ingredient and
-// ingredient group files; on start-up a table the registry does not name yet
-// is registered and its files are copied into its table folder.
+// Tables delivered with the program. Each one is a folder among the program's
+// read-only files (beside it in a build folder, in share/treluza once
+// installed) holding the table's registry line and its ready-made ingredient
+// and ingredient group files; on start-up a table the registry does not name
+// yet is registered and its files are copied into its table folder.
 #include <filesystem>
 #include <string>
 #include <string_view>

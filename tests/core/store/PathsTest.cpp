@@ -4,6 +4,10 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <string>
 
 namespace treluza {
 namespace {
@@ -78,20 +82,56 @@ TEST(Paths, NamesThatWouldNameOrLeaveTheDataRootAreRefused)
     EXPECT_FALSE(fs::exists(base.path() / "Dados" / "ArqGruIng.dad"));
 }
 
-TEST(Paths, BaseFolderAndConfigFile)
+TEST(Paths, ConfigFileIsInTheConfigFolder)
 {
-    TempFolder exe;
-    TempFolder user;
-    EXPECT_EQ(resolveBaseFolder(exe.path(), user.path() / "d"), exe.path());
-    EXPECT_EQ(ConfigFilePath(user.path()), user.path() / "CfgTreluza.ini");
-    ensureDataRoot(exe.path());
-    EXPECT_TRUE(fs::is_directory(exe.path() / "Dados"));
-    exe.makeReadOnly();
-    if (!exe.writable()) {
-        EXPECT_EQ(resolveBaseFolder(exe.path(), user.path() / "d"), user.path() / "d");
+    EXPECT_EQ(ConfigFilePath("/home/u/.config/TRELUZA"), fs::path("/home/u/.config/TRELUZA/CfgTreluza.ini"));
+}
+
+TEST(Paths, ProgramFoldersOfABuildTreeAndOfAnInstalledProgram)
+{
+    // Paths under a fresh root: the folders made there (separated by blanks),
+    // the executable's folder, whether it is made read-only, and the folders
+    // expected ("user" is the per-user data folder).
+    struct Case {
+        const char* name;
+        const char* folders;
+        const char* executable;
+        bool readOnly;
+        const char* resources;
+        const char* base;
+    };
+    const Case cases[] = {
+        {"build tree", "build/src", "build/src", false, "build/src", "build/src"},
+        {"read-only build tree", "build/src", "build/src", true, "build/src", "user"},
+        {"executable's folder gone", "", "build/src", false, "build/src", "user"},
+        {"installed, writable", "usr/bin usr/share/treluza", "usr/bin", false, "usr/share/treluza", "user"},
+        {"installed, read-only", "usr/bin usr/share/treluza", "usr/bin", true, "usr/share/treluza", "user"},
+        {"trailing separator", "opt/bin opt/share/treluza", "opt/bin/", false, "opt/share/treluza", "user"},
+        {"share of other programs", "usr/bin usr/share/other", "usr/bin", false, "usr/bin", "usr/bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder root;
+        std::istringstream made(c.folders);
+        for (std::string folder; made >> folder;)
+            fs::create_directories(root.path() / folder);
+        const fs::path executable = root.path() / c.executable;
+        const fs::path user = root.path() / "home/.local/share/TRELUZA";
+        if (c.readOnly) {
+            fs::permissions(executable,
+                            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+            // Permissions do not bind root: the row says nothing then.
+            if (::access(executable.c_str(), W_OK) == 0)
+                continue;
+        }
+        const ProgramFolders folders = resolveProgramFolders(executable, user);
+        EXPECT_EQ(folders.resources.lexically_normal(), (root.path() / c.resources).lexically_normal());
+        const fs::path base = std::string(c.base) == "user" ? user : root.path() / c.base;
+        EXPECT_EQ(folders.base.lexically_normal(), base.lexically_normal());
+        // The per-user folder is made only when it is the base folder.
+        EXPECT_EQ(fs::is_directory(user), base == user);
     }
-    EXPECT_EQ(resolveBaseFolder(exe.path() / "missing", user.path() / "d"), user.path() / "d");
-    EXPECT_TRUE(fs::is_directory(user.path() / "d"));
 }
 
 } // namespace
