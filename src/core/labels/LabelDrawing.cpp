@@ -30,7 +30,7 @@ constexpr int kFootPt = 60;
 
 namespace mark {
 constexpr int kGap = 200; // from the table
-constexpr int kWidth = 1300;
+constexpr int kWidth = 1600;
 constexpr int kBorder = 15;
 constexpr int kHeader = 290;
 constexpr int kPad = 70;
@@ -41,7 +41,7 @@ constexpr int kRim = 34;     // its ring
 constexpr int kHandle = 100; // length past the ring
 constexpr int kHandleWide = 48;
 constexpr int kTitlePt = 140;
-constexpr int kBandPt = 105;
+constexpr int kBandPt = 100;
 } // namespace mark
 
 // Liberation Sans (and Arial): ascent plus descent is 2288 units of an em of 2048.
@@ -100,10 +100,11 @@ public:
             m_s.setFont(kLabelFace, m_cell);
     }
     /** A filled box between two corners, placed corner by corner so that
-     *  boxes that meet leave no gap. */
+     *  boxes that meet leave no gap; at least one dot each way, so that a thin
+     *  rule shows at a low resolution too. */
     void box(long long left, long long top, long long right, long long bottom)
     {
-        m_s.fillRect(x(left), y(top), x(right) - x(left), y(bottom) - y(top));
+        m_s.fillRect(x(left), y(top), std::max(x(right) - x(left), 1), std::max(y(bottom) - y(top), 1));
     }
     /** The top of a text of the current font centred in the row. */
     int textTop(long long top, long long height) const

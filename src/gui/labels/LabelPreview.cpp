@@ -24,6 +24,10 @@ TLabelPreview::TLabelPreview(QWidget* parent) : QWidget(parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
+    // The label's texts take their weight from the label, not from the window.
+    QFont regular = font();
+    regular.setBold(false);
+    setFont(regular);
 }
 
 void TLabelPreview::showLabel(const NutritionLabel& label)
