@@ -193,7 +193,8 @@ TEST(NutritionLabel, AmountsAtTheirLimitInBothColumnsAreZero)
         const IndexFields index = recipe(c.values);
         const LabelFields label = inputs(c.portion, c.label);
         ASSERT_EQ(labelProblem(index, label), std::nullopt) << c.name;
-        const LabelRow& row = rowOf(makeLabel(index, label), c.row);
+        const NutritionLabel made = makeLabel(index, label);
+        const LabelRow& row = rowOf(made, c.row);
         EXPECT_EQ(row.per100, c.per100) << c.name;
         EXPECT_EQ(row.perPortion, c.perPortion) << c.name;
     }
