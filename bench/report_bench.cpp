@@ -88,6 +88,12 @@ public:
     }
     int textWidth(std::string_view text) override { return measure->textWidth(text); }
     void newPage() override {}
+    // The reports draw in regular black text and lines only.
+    void setBoldFont(std::string_view, int) override {}
+    void setInk(Ink) override {}
+    void fillRect(int, int, int, int) override {}
+    void fillEllipse(int, int, int, int) override {}
+    void fillPolygon(std::span<const SurfacePoint>) override {}
 };
 
 const ReportInput g_input = twentyLines();

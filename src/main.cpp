@@ -13,6 +13,7 @@
 #include "gui/groups/CadGruIngUnit.h"
 #include "gui/groups/CadGruPreUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
+#include "gui/labels/CadRotUnit.h"
 #include "gui/measures/CadMedCas2Unit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
 #include "gui/preparations/CadTreluzaRotUnit.h"
@@ -103,6 +104,7 @@ int main(int argc, char** argv)
     std::unique_ptr<TCadIngTreluzaForm> cadIngTreluza;
     std::unique_ptr<TCadRecForm> cadRec;
     std::unique_ptr<TSelRelForm> selRel;
+    std::unique_ptr<TCadRotForm> cadRot;
     std::unique_ptr<TCadTreluzaRotForm> cadTreluzaRot;
 
     menu.plugWindowMaker(MenuButton::Help, [&] {
@@ -118,8 +120,9 @@ int main(int argc, char** argv)
         cadIngTreluza = std::make_unique<TCadIngTreluzaForm>(context);
         cadRec = std::make_unique<TCadRecForm>(context);
         selRel = std::make_unique<TSelRelForm>(context);
+        cadRot = std::make_unique<TCadRotForm>(context);
         cadTreluzaRot = std::make_unique<TCadTreluzaRotForm>(context);
-        cadTreluzaRot->plugWindows(cadIngTreluza.get(), cadRec.get(), selRel.get());
+        cadTreluzaRot->plugWindows(cadIngTreluza.get(), cadRec.get(), selRel.get(), cadRot.get());
         return TTreluzaV4Form::PluggedWindow{cadTreluzaRot.get(), cadTreluzaRot.get()};
     });
 

@@ -1,6 +1,9 @@
 #pragma once
 #include "core/reports/ReportSurface.h"
 
+#include <algorithm>
+#include <span>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +20,23 @@ public:
         std::string text;
         int fontHeight;
         int page;
+        bool bold = false;
+        Ink ink = Ink::Black;
         bool operator==(const Text&) const = default;
     };
     struct Line {
         int x1, y1, x2, y2;
         int page;
         bool operator==(const Line&) const = default;
+    };
+    /** A filled shape: a rectangle, an ellipse in its box, or a polygon's
+     *  bounding box; with its ink. */
+    struct Fill {
+        enum Shape { Rect, Ellipse, Polygon } shape;
+        int x, y, width, height;
+        Ink ink;
+        int page;
+        bool operator==(const Fill&) const = default;
     };
 
     static int widthOf(std::string_view text, int fontHeight)
@@ -35,6 +49,33 @@ public:
         this->face = face;
         fontHeight = height;
         fonts.push_back(height);
+        bold = false;
+    }
+    void setBoldFont(std::string_view face, int height) override
+    {
+        setFont(face, height);
+        bold = true;
+    }
+    void setInk(Ink i) override { ink = i; }
+    void fillRect(int x, int y, int width, int height) override
+    {
+        fills.push_back({Fill::Rect, x, y, width, height, ink, pages});
+    }
+    void fillEllipse(int x, int y, int width, int height) override
+    {
+        fills.push_back({Fill::Ellipse, x, y, width, height, ink, pages});
+    }
+    void fillPolygon(std::span<const SurfacePoint> points) override
+    {
+        int left = points.empty() ? 0 : points.front().x, right = left;
+        int top = points.empty() ? 0 : points.front().y, bottom = top;
+        for (const SurfacePoint& p : points) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        fills.push_back({Fill::Polygon, left, top, right - left, bottom - top, ink, pages});
     }
     void moveTo(int x, int y) override
     {
@@ -49,7 +90,7 @@ public:
     }
     void textOut(int x, int y, std::string_view text) override
     {
-        texts.push_back({x, y, std::string(text), fontHeight, pages});
+        texts.push_back({x, y, std::string(text), fontHeight, pages, bold, ink});
     }
     int textWidth(std::string_view text) override { return widthOf(text, fontHeight); }
     void newPage() override { ++pages; }
@@ -93,6 +134,9 @@ public:
 
     std::string face;
     int fontHeight = 0;
+    bool bold = false;
+    Ink ink = Ink::Black;
+    std::vector<Fill> fills;
     std::vector<int> fonts;
     std::vector<Text> texts;
     std::vector<Line> lines;

@@ -84,6 +84,21 @@ const Layout& LineLayout()
     return layout;
 }
 
+const Layout& LabelLayout()
+{
+    static const Layout layout = [] {
+        Layout l(LabelField::Count, Free(1)); // the switches
+        l[LabelField::Unit - 1] = Free(2);
+        l[LabelField::Portion - 1] = Masked(kWholeMask);
+        l[LabelField::Measure - 1] = Free(static_cast<int>(kName30.size()));
+        l[LabelField::PerPackage - 1] = Masked(kWholeMask);
+        for (int n : {LabelField::TotalSugars, LabelField::AddedSugars, LabelField::TransFat})
+            l[n - 1] = Masked(kAmountMask);
+        return l;
+    }();
+    return layout;
+}
+
 const Layout& LayoutOf(RecordKind kind)
 {
     static const Layout ingredientGroup{Masked(kName20)};
@@ -105,6 +120,8 @@ const Layout& LayoutOf(RecordKind kind)
         return measure;
     case RecordKind::Registry:
         return registry;
+    case RecordKind::Label:
+        return LabelLayout();
     }
     throw std::logic_error("unknown record kind");
 }

@@ -18,6 +18,7 @@ enum class RecordKind {
     PreparationGroup, // preparation group file, 1 field
     Measure,          // household measure file of an ingredient, 2 fields
     Registry,         // table registry, 3 fields
+    Label,            // label file of a preparation, 13 fields
 };
 
 /** Field numbers of an ingredient record. Values are per 100 g of the
@@ -105,6 +106,26 @@ constexpr int Description = 2;
 constexpr int Flag = 3; // "1": the table may be changed; anything else: consultation only
 constexpr int Count = 3;
 } // namespace RegistryField
+
+/** Fields of the one line of a preparation's label file: what the user types
+ *  for its nutrition label. Amounts are of the whole recipe; a blank amount is
+ *  not typed yet (0 is a value). Switches are "1" (on) or "0" (off). */
+namespace LabelField {
+constexpr int Unit = 1;                // "g" for a solid, "ml" for a liquid
+constexpr int Portion = 2;             // g or ml of one portion, whole, or blank
+constexpr int Measure = 3;             // the portion's household measure, free text
+constexpr int PerPackage = 4;          // portions per package, whole, or blank
+constexpr int About = 5;               // switch: "Cerca de" before the portions per package
+constexpr int TotalSugars = 6;         // g, or blank
+constexpr int AddedSugars = 7;         // g, or blank
+constexpr int TransFat = 8;            // g, or blank
+constexpr int FibreInCarbohydrate = 9; // switch: the table's carbohydrate includes dietary fibre
+constexpr int Cholesterol = 10;        // switch: the cholesterol line is shown
+constexpr int Calcium = 11;            // switch: the calcium line is shown when it counts
+constexpr int Iron = 12;               // switch: the iron line is shown when it counts
+constexpr int Exempt = 13;             // switch: the food carries no front mark
+constexpr int Count = 13;
+} // namespace LabelField
 
 // The masks of the numeric and date fields (the part of an edit mask before
 // ";"): "9" places take a digit or stay blank, "," and "/" are kept.

@@ -9,6 +9,7 @@
 #include "core/store/IniFile.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
+#include "gui/labels/CadRotUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
 #include "gui/preparations/RecipeValues.h"
 #include "gui/recipes/CadRecUnit.h"
@@ -78,7 +79,6 @@ void TCadTreluzaRotForm::buildNameRow(int top)
         (*more[i].button)->setObjectName(QString::fromLatin1(more[i].name));
         (*more[i].button)->setGeometry(x0 + static_cast<int>(i) * w, 0, w, 35);
     }
-    ImpRotBitBtn->setEnabled(false); // the label has no action
 
     NomPreLabel = placeCaption(this, QStringLiteral("Nome da preparação"), QRect(8, top + 4, 200, 14));
     NomPreMaskEdit = placeMaskEdit(this, "NomPreMaskEdit", indexMask(IdxField::Name),
@@ -128,16 +128,17 @@ void TCadTreluzaRotForm::connectFields()
     connect(IngBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::IngBitBtnClick);
     connect(RecBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::RecBitBtnClick);
     connect(ImpTreluzaBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::ImpTreluzaBitBtnClick);
+    connect(ImpRotBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::ImpRotBitBtnClick);
 }
 
 void TCadTreluzaRotForm::setTabOrderOfFields()
 {
     // The order Enter and Tab follow.
     const std::vector<QWidget*> order = {
-        NomPreMaskEdit, DatPreMaskEdit,   LimNomGruPreBitBtn, NomGruPreComboBox, IngBitBtn,
-        RecBitBtn,      ImpTreluzaBitBtn, RenPesMaskEdit,     NumPorMaskEdit,    RenColSopMaskEdit,
-        GraBitBtn,      NovBitBtn,        ExcBitBtn,          AntBitBtn,         ProBitBtn,
-        LisBitBtn,      AjuBitBtn,        RetBitBtn,          AltNomBitBtn};
+        NomPreMaskEdit,    DatPreMaskEdit,   LimNomGruPreBitBtn, NomGruPreComboBox, IngBitBtn,
+        RecBitBtn,         ImpTreluzaBitBtn, ImpRotBitBtn,       RenPesMaskEdit,    NumPorMaskEdit,
+        RenColSopMaskEdit, GraBitBtn,        NovBitBtn,          ExcBitBtn,         AntBitBtn,
+        ProBitBtn,         LisBitBtn,        AjuBitBtn,          RetBitBtn,         AltNomBitBtn};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -154,11 +155,12 @@ void TCadTreluzaRotForm::handOver(const std::string& table)
 }
 
 void TCadTreluzaRotForm::plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method,
-                                     TSelRelForm* reports)
+                                     TSelRelForm* reports, TCadRotForm* label)
 {
     m_ingredients = ingredients;
     m_method = method;
     m_reports = reports;
+    m_label = label;
 }
 
 void TCadTreluzaRotForm::FormActivate()
@@ -260,6 +262,7 @@ void TCadTreluzaRotForm::EnableRecordFields(bool on)
     IngBitBtn->setEnabled(on && m_ingredients);
     RecBitBtn->setEnabled(on && m_method);
     ImpTreluzaBitBtn->setEnabled(on && m_reports);
+    ImpRotBitBtn->setEnabled(on && m_label);
 }
 
 void TCadTreluzaRotForm::ApplyMode()
@@ -269,7 +272,6 @@ void TCadTreluzaRotForm::ApplyMode()
     applyCommonMode();
     EnableRecordFields(mode() == RegisterMode::Inserting || mode() == RegisterMode::Showing);
     AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
-    ImpRotBitBtn->setEnabled(false);
     if (mode() != RegisterMode::Empty)
         DatPreMaskEdit->setFocus();
 }
@@ -428,6 +430,17 @@ void TCadTreluzaRotForm::ImpTreluzaBitBtnClick()
     setMode(RegisterMode::Showing);
     m_reports->handOver(m_data.records()[m_data.current()], tableName, NomPreMaskEdit->coreText());
     m_reports->openModal();
+    setMode(RegisterMode::Showing);
+    ApplyMode();
+}
+
+void TCadTreluzaRotForm::ImpRotBitBtnClick()
+{
+    if (!m_label || !storeBeforeOpening())
+        return;
+    setMode(RegisterMode::Showing);
+    m_label->handOver(tableName, NomPreMaskEdit->coreText(), m_data.records()[m_data.current()]);
+    m_label->openModal();
     setMode(RegisterMode::Showing);
     ApplyMode();
 }

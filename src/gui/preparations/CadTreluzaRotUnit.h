@@ -23,6 +23,7 @@ namespace treluza {
 
 class TCadIngTreluzaForm;
 class TCadRecForm;
+class TCadRotForm;
 class TRecipeValues;
 class TSelRelForm;
 
@@ -36,8 +37,9 @@ public:
     std::string tableName;
 
     /** The windows this register opens: the preparation ingredient window,
-     *  the method text and the report window (each may be null). */
-    void plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method, TSelRelForm* reports);
+     *  the method text, the report window and the label (each may be null). */
+    void plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method, TSelRelForm* reports,
+                     TCadRotForm* label = nullptr);
 
     QLabel* NomPreLabel = nullptr;
     TMaskEdit* NomPreMaskEdit = nullptr;
@@ -70,6 +72,7 @@ public:
     void IngBitBtnClick();
     void RecBitBtnClick();
     void ImpTreluzaBitBtnClick();
+    void ImpRotBitBtnClick();
 
 protected:
     void FormActivate() override;
@@ -107,6 +110,7 @@ private:
     TCadIngTreluzaForm* m_ingredients = nullptr;
     TCadRecForm* m_method = nullptr;
     TSelRelForm* m_reports = nullptr;
+    TCadRotForm* m_label = nullptr;
 };
 
 } // namespace treluza

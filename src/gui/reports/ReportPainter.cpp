@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPolygon>
 #include <QPrinter>
 
 #include <vector>
@@ -38,16 +39,31 @@ PainterSurface::PainterSurface(QPainter& painter, std::function<void()> newPage,
 
 void PainterSurface::setFont(std::string_view face, int height)
 {
-    auto it = m_cellPerEm.find(face);
+    applyFont(face, height, false);
+}
+
+void PainterSurface::setBoldFont(std::string_view face, int height)
+{
+    applyFont(face, height, true);
+}
+
+void PainterSurface::applyFont(std::string_view face, int height, bool bold)
+{
+    auto it = m_cellPerEm.find({std::string(face), bold});
     if (it == m_cellPerEm.end()) {
         // The cell (ascent plus descent) of the face per unit of its em.
         QFont probe(qs(face));
+        if (bold)
+            probe.setBold(true);
         probe.setPixelSize(1000);
         const QFontMetricsF m(probe);
-        it = m_cellPerEm.emplace(std::string(face), (m.ascent() + m.descent()) / 1000.0).first;
+        it = m_cellPerEm.emplace(std::pair{std::string(face), bold}, (m.ascent() + m.descent()) / 1000.0)
+                 .first;
     }
     QFont font(qs(face));
     font.setStyleHint(QFont::SansSerif);
+    if (bold)
+        font.setBold(true);
     if (m_aliased)
         font.setStyleStrategy(QFont::NoAntialias);
     const double em = height > 0 ? height / it->second : 1.0;
@@ -55,6 +71,40 @@ void PainterSurface::setFont(std::string_view face, int height)
     m_painter.setFont(font);
     m_font = m_painter.font();
     m_ascent = QFontMetricsF(m_font, m_painter.device()).ascent();
+}
+
+void PainterSurface::setInk(Ink ink)
+{
+    m_ink = ink;
+    m_painter.setPen(QPen(ink == Ink::White ? Qt::white : Qt::black, 1));
+}
+
+void PainterSurface::fillShape(const std::function<void()>& draw)
+{
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(m_ink == Ink::White ? Qt::white : Qt::black);
+    m_painter.setRenderHint(QPainter::Antialiasing, !m_aliased);
+    draw();
+    m_painter.restore();
+}
+
+void PainterSurface::fillRect(int x, int y, int width, int height)
+{
+    m_painter.fillRect(QRect(x, y, width, height), m_ink == Ink::White ? Qt::white : Qt::black);
+}
+
+void PainterSurface::fillEllipse(int x, int y, int width, int height)
+{
+    fillShape([&] { m_painter.drawEllipse(QRect(x, y, width, height)); });
+}
+
+void PainterSurface::fillPolygon(std::span<const SurfacePoint> points)
+{
+    QPolygon polygon;
+    for (const SurfacePoint& p : points)
+        polygon << QPoint(p.x, p.y);
+    fillShape([&] { m_painter.drawPolygon(polygon); });
 }
 
 void PainterSurface::moveTo(int x, int y)

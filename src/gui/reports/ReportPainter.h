@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 class QPainter;
 class QPrinter;
@@ -27,13 +28,23 @@ public:
     PainterSurface(QPainter& painter, std::function<void()> newPage, bool aliased);
 
     void setFont(std::string_view face, int height) override;
+    void setBoldFont(std::string_view face, int height) override;
+    void setInk(Ink ink) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void textOut(int x, int y, std::string_view text) override;
     int textWidth(std::string_view text) override;
+    void fillRect(int x, int y, int width, int height) override;
+    void fillEllipse(int x, int y, int width, int height) override;
+    void fillPolygon(std::span<const SurfacePoint> points) override;
     void newPage() override;
 
 private:
+    void applyFont(std::string_view face, int height, bool bold);
+    /** Fills a shape in the ink, without an outline; curves are smoothed
+     *  unless the surface is aliased. */
+    void fillShape(const std::function<void()>& draw);
+
     QPainter& m_painter;
     std::function<void()> m_newPage;
     bool m_aliased;
@@ -41,7 +52,8 @@ private:
     double m_ascent = 0;
     int m_x = 0;
     int m_y = 0;
-    std::map<std::string, double, std::less<>> m_cellPerEm;
+    Ink m_ink = Ink::Black;
+    std::map<std::pair<std::string, bool>, double> m_cellPerEm;
 };
 
 /** The picture of a report: white, black drawing at 93,98 dots per inch, its
