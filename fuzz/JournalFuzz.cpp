@@ -12,10 +12,10 @@ using namespace treluza;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (const auto entries = parseJournal(bytes)) {
-        if (encodeJournal(*entries) != bytes)
+    if (const auto contents = parseJournal(bytes)) {
+        if (encodeJournal(contents->folder, contents->entries) != bytes)
             std::abort();
-        for (const JournalEntry& e : *entries) {
+        for (const JournalEntry& e : contents->entries) {
             if (e.path.empty() || e.path.front() == '/' || e.path.find("..") == 0)
                 std::abort();
         }
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written.push_back(std::move(e));
     }
     // The paths made above are always inside the folder.
-    if (parseJournal(encodeJournal(written)) != written)
+    const JournalContents expected{"Tabela", written};
+    if (parseJournal(encodeJournal(expected.folder, written)) != expected)
         std::abort();
     return 0;
 }

@@ -1,7 +1,8 @@
 // The program: creates the main menu and the shared windows, shows the menu
 // and runs the message loop until the user ends the program; the window of
 // each menu button is created once, when it is first opened.
-#include "core/store/Journal.h"
+#include "core/store/Cp1252.h"
+#include "core/store/DataFolder.h"
 #include "core/store/Paths.h"
 #include "core/tables/DeliveredTable.h"
 #include "gui/app/AppSetup.h"
@@ -22,6 +23,7 @@
 #include "gui/tables/CadTabUnit.h"
 #include "gui/tables/CfgNutUnit.h"
 #include "gui/widgets/FormContext.h"
+#include "gui/widgets/Messages.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -73,21 +75,27 @@ int main(int argc, char** argv)
     context.configFile =
         ConfigFilePath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
     context.helpFile = folders.helpFile();
-    // A change that a crash or a power cut interrupted is completed first.
-    try {
-        replayJournals(context.baseFolder);
-    } catch (const StoreError&) {
-        // Tried again before its table is opened; the window says so then.
+
+    // The message dialog, the main window and the progress window are made
+    // at start; every other window is made the first time it is opened, so
+    // that the menu shows at once.
+    TMesDlgForm mesDlg;
+    installMessageDialog(&mesDlg);
+    // One run at a time works on a data folder: a second one says so and
+    // leaves every file alone. The first completes what a failure or a crash
+    // interrupted.
+    const std::optional<OpenedDataFolder> data = openDataFolder(context.baseFolder);
+    if (!data) {
+        tell(QStringLiteral("O TRELUZA já está em execução!"));
+        installMessageDialog(nullptr);
+        return 0;
     }
+    for (const std::string& folder : data->report.setAside)
+        tellSetAsideJournal(fromUtf8(folder));
     // Tables delivered with the program are registered on the first start.
     installDeliveredTables(context.baseFolder, folders.deliveredTables());
 
-    // The main window, the message dialog and the progress window are made
-    // at start; every other window is made the first time it is opened, so
-    // that the menu shows at once.
     TTreluzaV4Form menu(context);
-    TMesDlgForm mesDlg;
-    installMessageDialog(&mesDlg);
     TConForm con;
     context.conForm = &con;
     SharedWindows shared(context);

@@ -3,11 +3,17 @@
 // preparation together with the ingredient file in one transaction, and
 // renames the extra preparation with its three files in another.
 //   fault_child <base folder> <preparations> <ingredients> [rounds]
-// Writes one byte to its output after each round.
+// Writes one byte to its output after each round. It opens the data folder as
+// the program does; with "start" for rounds it does only that (a second run
+// of the program), and either way it ends with status 5 when another run
+// holds the folder.
 #include "FaultTable.h"
+
+#include "core/store/DataFolder.h"
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -18,10 +24,15 @@ int main(int argc, char** argv)
         return 2;
     }
     const fault::FaultTable table(argv[1], std::atoi(argv[2]), std::atoi(argv[3]));
-    const long rounds = argc > 4 ? std::atol(argv[4]) : -1;
+    const bool startOnly = argc > 4 && std::string(argv[4]) == "start";
+    const long rounds = argc > 4 && !startOnly ? std::atol(argv[4]) : -1;
     try {
         // What the start of the program does first.
-        replayJournals(table.base());
+        const std::optional<OpenedDataFolder> opened = openDataFolder(table.base());
+        if (!opened)
+            return 5;
+        if (startOnly)
+            return 0;
         const std::optional<long> start = table.generationOnDisk();
         if (!start) {
             std::cerr << "fault_child: no generation on disk\n";

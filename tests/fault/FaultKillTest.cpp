@@ -93,5 +93,45 @@ TEST(Kills, EveryFileIsOldOrNewAndTheReplayMakesTheTableWhole)
                 kills, withJournal, checked, table.generationOnDisk().value_or(-1));
 }
 
+// A second run of the program started while a first one carries changes
+// stops at once and touches no file: the first run's journal and temporary
+// files stay its own. After the first is killed, the table is old or new and
+// the start-up of a later run makes it whole.
+TEST(Kills, ASecondRunDuringACarryTouchesNothing)
+{
+    const char* env = std::getenv("TRELUZA_SECOND_RUNS");
+    const int runs = env ? std::atoi(env) : 20;
+    TempFolder dir;
+    const FaultTable table(dir.path(), kPreparations, kIngredients);
+    table.create(0);
+    std::mt19937 rng(20261208);
+    std::uniform_int_distribution<int> moment(0, 400);
+    int refused = 0;
+    for (int r = 0; r < runs && !::testing::Test::HasFailure(); ++r) {
+        SCOPED_TRACE("run " + std::to_string(r));
+        int output = -1;
+        const pid_t first = startChild(table, "1000000", output);
+        ASSERT_GT(first, 0);
+        // Once a round is done the first run holds the folder.
+        char done = 0;
+        ASSERT_EQ(::read(output, &done, 1), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(moment(rng)));
+        int unused = -1;
+        const pid_t second = startChild(table, "start", unused);
+        ASSERT_GT(second, 0);
+        const int status = waitFor(second);
+        ::close(unused);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 5) << "status " << status;
+        refused += WIFEXITED(status) && WEXITSTATUS(status) == 5 ? 1 : 0;
+        ::kill(first, SIGKILL);
+        waitFor(first);
+        ::close(output);
+        expectOldOrNew(table);
+        replayJournals(table.base());
+        expectWhole(table);
+    }
+    std::printf("second runs during a carry: %d, refused: %d\n", runs, refused);
+}
+
 } // namespace
 } // namespace treluza::fault

@@ -187,18 +187,23 @@ public:
         changes.commit();
     }
 
-    /** Renames the extra preparation from the name of a parity to the other's. */
+    /** Renames the extra preparation from the name of a parity to the other's,
+     *  reading the index through the change, as a register that reads it
+     *  again would. */
     void renameExtra(int parity) const
     {
+        Transaction changes = Transaction::forTable(m_base, kTable);
         RecordList index(true);
         KeyList keys(true);
-        LoadRecordFile(PreparationIndexPath(m_base, kTable), index, keys);
+        index.assign(splitLines(changes.read(PreparationIndexPath(m_base, kTable))));
+        rebuildKeyList(index, keys);
         const int at = keys.find(extraName(parity));
         if (at < 0)
             return;
         IndexFields fields = readIndex(index[at]);
         fields[IdxField::Name] = extraName(1 - parity);
-        renamePreparation(m_base, kTable, index, keys, at, fields);
+        renamePreparation(m_base, kTable, index, keys, at, fields, changes);
+        changes.commit();
     }
 
     /** The preparation's lines at generation g. */

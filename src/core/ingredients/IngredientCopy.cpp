@@ -105,6 +105,12 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
         changes.write(IngredientFilePath(tables.base, tables.activeTable),
                       scrambledFileBytes(activeRecords, quiet));
         changes.commit();
+    } catch (const ChangePendingError&) {
+        // Recorded: the copy stays in the lists, as the files will hold it.
+        outcome.position = activeKeys.find(name);
+        messages.show(cp("Erro durante inclusão!"), MessageKind::Message);
+        outcome.result = CopyResult::Copied;
+        return outcome;
     } catch (const StoreError&) {
         activeRecords = recordsBefore;
         activeKeys = keysBefore;

@@ -2,6 +2,8 @@
 
 #include "core/store/DecimalField.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
+#include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 
 #include <algorithm>
@@ -133,9 +135,10 @@ std::string labelBytes(const LabelFields& fields)
     return joinFields(fields) + "\r\n";
 }
 
-void saveLabelFile(const std::filesystem::path& path, const LabelFields& fields)
+void saveLabelFile(const std::filesystem::path& base, std::string_view table, std::string_view preparation,
+                   const LabelFields& fields)
 {
-    writeFileAtomic(path, labelBytes(fields));
+    writeTableFile(base, table, LabelFilePath(base, table, preparation), labelBytes(fields));
 }
 
 bool switchOn(const LabelFields& fields, int n)

@@ -48,8 +48,10 @@ LabelRead loadLabelFile(const std::filesystem::path& path, const IndexFields& in
 /** The bytes of the file: the fields each followed by "|", then CR LF. */
 std::string labelBytes(const LabelFields& fields);
 
-/** Writes the file whole and atomically. Throws FileWriteError. */
-void saveLabelFile(const std::filesystem::path& path, const LabelFields& fields);
+/** Writes the label file of a preparation of the table whole and atomically
+ *  (writeTableFile). Throws FileWriteError and UnusableNameError. */
+void saveLabelFile(const std::filesystem::path& base, std::string_view table, std::string_view preparation,
+                   const LabelFields& fields);
 
 bool switchOn(const LabelFields& fields, int n);
 bool isLiquid(const LabelFields& fields);

@@ -71,7 +71,7 @@ int renamePreparation(const fs::path& base, std::string_view table, RecordList& 
 void movePreparationFiles(const fs::path& base, std::string_view table, std::string_view oldName,
                           std::string_view newName, Transaction& changes)
 {
-    if (!isUsableName(newName))
+    if (!isUsableNameFor(NameUse::Preparation, newName))
         throw UnusableNameError(std::string(newName));
     const PathBuilder builders[] = {PreparationFilePath, MethodFilePath, LabelFilePath};
     for (const auto& build : builders) {

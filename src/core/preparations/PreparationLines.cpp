@@ -35,6 +35,8 @@ WindowTotals storePreparationLines(const std::filesystem::path& base, std::strin
         stagePreparationIndex(base, table, index, changes);
         changes.commit();
         return totals;
+    } catch (const ChangePendingError&) {
+        throw; // recorded: the index line stays as the files will hold it
     } catch (const StoreError&) {
         putLine(index, current, before);
         throw;
@@ -46,7 +48,7 @@ void loadIngredientMeasures(const std::filesystem::path& base, std::string_view 
 {
     measures.clear();
     keys.clear();
-    if (!isUsableName(ingredient))
+    if (!isUsableNameFor(NameUse::Ingredient, ingredient))
         return;
     const auto path = MeasureFilePath(base, table, ingredient, false);
     std::error_code ec;

@@ -29,7 +29,7 @@ int walk(const std::filesystem::path& base, std::string_view table, Transaction*
             prep.index = static_cast<int>(i);
             prep.name = FieldOf(1, index[i]);
             prep.indexLine = index[i];
-            if (isUsableName(prep.name)) {
+            if (isUsableNameFor(NameUse::Preparation, prep.name)) {
                 prep.file = PreparationFilePath(base, table, prep.name);
                 prep.lines = splitLines(read(prep.file));
             } else if (changes) {

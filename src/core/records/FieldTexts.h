@@ -1,4 +1,6 @@
 #pragma once
+#include "core/store/RecordList.h"
+
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -55,11 +57,13 @@ inline std::string_view fieldAt(std::string_view line, int n)
     return n >= 1 ? line.substr(0, line.find('|')) : std::string_view();
 }
 
-/** The record line of the fields: each text followed by "|". */
+/** The record line of the fields: each text followed by "|". Throws
+ *  UnusableNameError for a text a record cannot hold (checkFieldValue). */
 template <int N> std::string joinFields(const FieldTexts<N>& fields)
 {
     std::string line;
     for (int n = 1; n <= N; ++n) {
+        checkFieldValue(fields[n]);
         line += fields[n];
         line += '|';
     }

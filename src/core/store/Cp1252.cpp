@@ -55,7 +55,10 @@ std::string toUtf8(std::string_view cp1252)
     return out;
 }
 
-std::string fromUtf8(std::string_view utf8)
+namespace {
+
+// UTF-8 to Windows-1252; whole turns false at the first "?" made.
+std::string utf8ToCp1252(std::string_view utf8, bool& whole)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -79,6 +82,7 @@ std::string fromUtf8(std::string_view utf8)
             len = 4;
         } else {
             out += '?';
+            whole = false;
             ++i;
             continue;
         }
@@ -92,14 +96,69 @@ std::string fromUtf8(std::string_view utf8)
         }
         if (!ok) {
             out += '?';
+            whole = false;
             ++i;
             continue;
         }
         const int c = cp1252FromCodePoint(cp);
+        whole = whole && c >= 0;
         out += c < 0 ? '?' : static_cast<char>(c);
         i += len;
     }
     return out;
+}
+
+// UTF-16 of either byte order to Windows-1252.
+std::string utf16ToCp1252(std::string_view bytes, bool bigEndian, bool& whole)
+{
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    whole = whole && bytes.size() % 2 == 0;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        const int c = cp >= 0xD800 && cp <= 0xDFFF ? -1 : cp1252FromCodePoint(cp);
+        whole = whole && c >= 0;
+        out += c < 0 ? '?' : static_cast<char>(c);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string fromUtf8(std::string_view utf8)
+{
+    bool whole = true;
+    return utf8ToCp1252(utf8, whole);
+}
+
+DecodedText decodeTextFile(std::string_view bytes)
+{
+    DecodedText d;
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        d.text = utf8ToCp1252(bytes.substr(3), d.whole);
+    else if (bytes.starts_with("\xFF\xFE"))
+        d.text = utf16ToCp1252(bytes.substr(2), false, d.whole);
+    else if (bytes.starts_with("\xFE\xFF"))
+        d.text = utf16ToCp1252(bytes.substr(2), true, d.whole);
+    else
+        d.text = std::string(bytes);
+    if (const std::size_t nul = d.text.find('\0'); nul != std::string::npos) {
+        d.text.resize(nul);
+        d.whole = false;
+    }
+    return d;
 }
 
 } // namespace treluza

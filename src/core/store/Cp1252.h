@@ -13,6 +13,20 @@ std::string fromUtf8(std::string_view utf8);
  *  same value so that a round trip keeps every byte. */
 std::string toUtf8(std::string_view cp1252);
 
+/** A text file's bytes as Windows-1252 text, and whether they were taken
+ *  whole. */
+struct DecodedText {
+    std::string text;
+    /** False when something could not be taken: a character without a
+     *  Windows-1252 form or a malformed sequence (each read as "?"), or a NUL
+     *  (the text ends before it). */
+    bool whole = true;
+};
+
+/** Reads text saved as UTF-16 (little or big endian) or UTF-8 when the bytes
+ *  start with that byte-order mark, as Windows-1252 otherwise. */
+DecodedText decodeTextFile(std::string_view bytes);
+
 /** The Windows-1252 byte of a Unicode code point, or -1 when it has none. */
 int cp1252FromCodePoint(char32_t cp);
 

@@ -1,6 +1,7 @@
 #include "core/store/IniFile.h"
 
 #include "core/store/Collation.h"
+#include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 
 #include <charconv>
@@ -102,7 +103,12 @@ IniFile::IniFile(std::filesystem::path path) : m_path(std::move(path))
         return;
     }
     try {
-        m_lines = loadLines(m_path);
+        // Saved as "Unicode" by a text editor, or with a NUL inside: what can
+        // be read is read, but a file not taken whole is never replaced by a
+        // shorter one.
+        const DecodedText decoded = decodeTextFile(readWholeFile(m_path));
+        m_lines = splitLines(decoded.text);
+        m_readFailed = !decoded.whole;
     } catch (const FileReadError&) {
         // An unreadable file reads as empty (every key gives its default), and
         // no write may replace it.

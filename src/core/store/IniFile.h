@@ -14,10 +14,12 @@ namespace treluza {
  *  CR LF; lines it does not know (other sections, other keys, comments) are
  *  kept when it is rewritten. A missing file is created empty when opened.
  *
+ *  A file saved as UTF-16 or UTF-8 with its byte-order mark is read as such.
  *  A file that exists but cannot be read reads as empty (every key gives its
- *  default), and the failure is remembered: every write to it then throws
- *  FileWriteError and changes nothing, so a real file is never replaced by one
- *  made of a few keys.
+ *  default), and one that cannot be taken whole (a NUL inside, a character
+ *  without a Windows-1252 form) reads as far as it can; either failure is
+ *  remembered: every write to the file then throws FileWriteError and changes
+ *  nothing, so a real file is never replaced by one made of a few keys.
  *
  *  Every write replaces the whole file atomically and throws FileWriteError on
  *  failure (the file and this object keep the old values). Several keys can be
@@ -30,7 +32,7 @@ public:
      *  has no path, and saving it throws FileWriteError. */
     static IniFile fromBytes(std::string_view bytes);
 
-    /** Whether the file existed but could not be read. */
+    /** Whether the file existed but could not be read, or not whole. */
     bool readFailed() const { return m_readFailed; }
 
     const std::filesystem::path& path() const { return m_path; }

@@ -1,5 +1,6 @@
 #include "core/store/Journal.h"
 
+#include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
 
@@ -17,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kHeader = "TRELUZA JOURNAL 1\r\n";
+constexpr std::string_view kHeader = "TRELUZA JOURNAL 2\r\n";
 constexpr std::string_view kEnd = "END ";
 constexpr std::string_view kBreak = "\r\n";
 
@@ -161,25 +162,94 @@ void applyEntries(const fs::path& folder, const std::vector<JournalEntry>& entri
 }
 
 // Removes the temporaries interrupted writes left in a folder and its
-// sub-folders (one level: the table folder's own folders).
+// sub-folders (one level: the table folder's own folders). Links are left
+// alone: what they lead to may be outside the data folder.
 void removeStaleTemporaries(const fs::path& folder, int depth)
 {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path p = it->path();
         std::error_code typeError;
-        if (it->is_directory(typeError)) {
+        const fs::file_status status = it->symlink_status(typeError);
+        if (fs::is_directory(status)) {
             if (depth > 0)
                 removeStaleTemporaries(p, depth - 1);
-        } else if (isTemporaryName(p.filename().string())) {
+        } else if (fs::is_regular_file(status) && isTemporaryName(p.filename().string())) {
             fs::remove(p, typeError);
         }
     }
 }
 
+// The name of a folder as a journal records it.
+std::string folderName(const fs::path& folder)
+{
+    const fs::path normal = folder.lexically_normal();
+    return (normal.has_filename() ? normal : normal.parent_path()).filename().string();
+}
+
+// Letters of one case: two paths that differ only in case name one file on a
+// case-insensitive disk. Windows-1252 letters of both cases included.
+std::string foldedCase(std::string_view path)
+{
+    std::string folded = fromUtf8(path);
+    for (char& c : folded) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+            c = static_cast<char>(u - 0x20);
+        else if (u == 0x9A || u == 0x9C || u == 0x9E)
+            c = static_cast<char>(u - 0x10);
+        else if (u == 0xFF)
+            c = static_cast<char>(0x9F);
+    }
+    return folded;
+}
+
+// Whether a path's real location (its links resolved) is inside the folder's.
+bool staysInside(const fs::path& folder, const fs::path& path)
+{
+    std::error_code ec;
+    const fs::path inside = fs::weakly_canonical(folder, ec);
+    if (ec)
+        return false;
+    const fs::path real = fs::weakly_canonical(path, ec);
+    if (ec)
+        return false;
+    const fs::path rel = real.lexically_relative(inside);
+    return !rel.empty() && *rel.begin() != ".." && rel != ".";
+}
+
+// Whether the entries of a journal can be applied in the folder: no entry
+// names a folder, and none reaches outside the folder through a link.
+bool appliesInside(const fs::path& folder, const std::vector<JournalEntry>& entries)
+{
+    for (const JournalEntry& e : entries) {
+        const fs::path target = folder / fs::path(e.path);
+        std::error_code ec;
+        if (fs::is_directory(fs::symlink_status(target, ec)) || !staysInside(folder, target))
+            return false;
+    }
+    return true;
+}
+
+// Renames an unusable journal out of the way, untouched.
+void setAside(const fs::path& journal, const fs::path& folder)
+{
+    const fs::path aside = setAsideName(folder);
+    std::error_code ec;
+    fs::rename(journal, aside, ec);
+    if (ec)
+        throw FileWriteError(journal, "cannot set the journal aside: " + ec.message());
+    syncFolder(folder);
+}
+
 } // namespace
 
-Transaction::Transaction(fs::path folder) : m_folder(std::move(folder).lexically_normal()) {}
+Transaction::Transaction(fs::path folder) : m_folder(std::move(folder).lexically_normal())
+{
+    // Nothing is read or written through a folder whose last change is not
+    // complete: it is completed first.
+    finishPendingChange(m_folder);
+}
 
 Transaction Transaction::forTable(const fs::path& base, std::string_view table)
 {
@@ -194,36 +264,44 @@ std::string Transaction::relative(const fs::path& file) const
     return rel;
 }
 
-JournalEntry& Transaction::entryFor(const fs::path& file)
+JournalEntry& Transaction::entryFor(const fs::path& file, bool remove)
 {
     const std::string rel = relative(file);
-    const auto [it, added] = m_byPath.try_emplace(rel, m_entries.size());
-    if (added)
-        m_entries.push_back(JournalEntry{rel, false, {}});
-    return m_entries[it->second];
+    if (const auto it = m_byPath.find(rel); it != m_byPath.end()) {
+        JournalEntry& e = m_entries[it->second];
+        if (e.remove != remove)
+            throw UnusableNameError(fromUtf8(rel));
+        return e;
+    }
+    const std::string folded = foldedCase(rel);
+    if (!m_byFoldedPath.try_emplace(folded, rel).second)
+        throw UnusableNameError(fromUtf8(rel));
+    m_byPath.emplace(rel, m_entries.size());
+    m_entries.push_back(JournalEntry{rel, remove, {}});
+    return m_entries.back();
 }
 
 void Transaction::write(const fs::path& file, std::string bytes)
 {
-    JournalEntry& e = entryFor(file);
-    e.remove = false;
-    e.bytes = std::move(bytes);
+    entryFor(file, false).bytes = std::move(bytes);
 }
 
 void Transaction::remove(const fs::path& file)
 {
-    JournalEntry& e = entryFor(file);
-    e.remove = true;
-    e.bytes.clear();
+    entryFor(file, true);
 }
 
 void Transaction::move(const fs::path& from, const fs::path& to)
 {
     if (relative(from) == relative(to))
         return;
+    // A move never starts from, nor lands on, a file this change already
+    // writes or deletes: one of the two would be lost.
+    if (stages(from) || stages(to))
+        throw UnusableNameError(fromUtf8(relative(stages(to) ? to : from)));
     std::string content;
     std::error_code ec;
-    if (stages(from) || fs::exists(from, ec))
+    if (fs::exists(from, ec))
         content = read(from);
     write(to, std::move(content));
     remove(from);
@@ -247,7 +325,7 @@ void Transaction::commit()
     if (m_entries.empty())
         return;
     // A change a crash left half done is completed before this one starts.
-    replayJournal(m_folder);
+    finishPendingChange(m_folder);
     // What is sure to fail is refused before the journal exists: a journal
     // that can never be applied would stop every later change of the table.
     for (const JournalEntry& e : m_entries) {
@@ -261,12 +339,29 @@ void Transaction::commit()
                 throw FileWriteError(target, ec.message());
         }
     }
-    const fs::path journal = journalPath(m_folder);
-    writeFileAtomic(journal, encodeJournal(m_entries));
-    applyEntries(m_folder, m_entries);
-    removeFile(journal);
+    if (m_entries.size() == 1) {
+        // One file: its atomic replacement is the whole change.
+        applyEntries(m_folder, m_entries);
+    } else {
+        const fs::path journal = journalPath(m_folder);
+        writeFileAtomic(journal, encodeJournal(folderName(m_folder), m_entries));
+        try {
+            applyEntries(m_folder, m_entries);
+            removeFile(journal);
+        } catch (const FileWriteError& e) {
+            throw ChangePendingError(e.path(), e.what());
+        }
+    }
     m_entries.clear();
     m_byPath.clear();
+    m_byFoldedPath.clear();
+}
+
+void writeTableFile(const fs::path& base, std::string_view table, const fs::path& file, std::string bytes)
+{
+    Transaction change = Transaction::forTable(base, table);
+    change.write(file, std::move(bytes));
+    change.commit();
 }
 
 fs::path journalPath(const fs::path& folder)
@@ -274,14 +369,19 @@ fs::path journalPath(const fs::path& folder)
     return folder / "Transacao.jnl";
 }
 
-std::string encodeJournal(const std::vector<JournalEntry>& entries)
+std::string encodeJournal(std::string_view folder, const std::vector<JournalEntry>& entries)
 {
-    std::size_t total = kHeader.size() + 32;
+    std::size_t total = kHeader.size() + folder.size() + 48;
     for (const JournalEntry& e : entries)
         total += e.path.size() + e.bytes.size() + 48;
     std::string out;
     out.reserve(total);
     out += kHeader;
+    // The folder the journal belongs to: "F <length>", then the name.
+    out += "F " + std::to_string(folder.size());
+    out += kBreak;
+    out += folder;
+    out += kBreak;
     out += std::to_string(entries.size());
     out += kBreak;
     for (const JournalEntry& e : entries) {
@@ -302,7 +402,7 @@ std::string encodeJournal(const std::vector<JournalEntry>& entries)
     return out;
 }
 
-std::optional<std::vector<JournalEntry>> parseJournal(std::string_view bytes)
+std::optional<JournalContents> parseJournal(std::string_view bytes)
 {
     // The checksum line closes the journal: "END " and eight hex digits.
     constexpr std::size_t kTail = kEnd.size() + 8 + kBreak.size();
@@ -312,71 +412,115 @@ std::optional<std::vector<JournalEntry>> parseJournal(std::string_view bytes)
     if (!body.ends_with(kEnd) || hex8(crc32(body)) != bytes.substr(body.size(), 8))
         return std::nullopt;
     std::string_view rest = body.substr(kHeader.size(), body.size() - kHeader.size() - kEnd.size());
+    const auto folderLine = takeLine(rest);
+    if (!folderLine || !folderLine->starts_with("F "))
+        return std::nullopt;
+    const auto folderLength = number(folderLine->substr(2));
+    const auto folder = folderLength ? take(rest, *folderLength) : std::nullopt;
+    if (!folder || !rest.starts_with(kBreak))
+        return std::nullopt;
+    rest.remove_prefix(kBreak.size());
     const auto countLine = takeLine(rest);
     const auto count = countLine ? number(*countLine) : std::nullopt;
     // Every entry takes at least seven bytes, so a larger count is a lie.
     if (!count || *count > rest.size() / 7 + 1)
         return std::nullopt;
-    std::vector<JournalEntry> entries;
-    entries.reserve(*count);
+    JournalContents contents{std::string(*folder), {}};
+    contents.entries.reserve(*count);
     for (std::size_t i = 0; i < *count; ++i) {
         auto entry = takeEntry(rest);
         if (!entry)
             return std::nullopt;
-        entries.push_back(std::move(*entry));
+        contents.entries.push_back(std::move(*entry));
     }
     if (!rest.empty())
         return std::nullopt;
-    return entries;
+    return contents;
+}
+
+fs::path setAsideName(const fs::path& folder)
+{
+    for (int n = 1;; ++n) {
+        const fs::path name = folder / ("Transacao.jnl." + std::to_string(n) + ".recusado");
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(name, ec)))
+            return name;
+    }
+}
+
+PendingChange finishPendingChange(const fs::path& folder)
+{
+    const fs::path journal = journalPath(folder);
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(journal, ec);
+    if (!fs::exists(status)) {
+        // A journal whose own write was cut short: the change never began.
+        const fs::path cut = temporaryPathFor(journal);
+        if (fs::is_regular_file(fs::symlink_status(cut, ec)))
+            fs::remove(cut, ec);
+        return PendingChange::None;
+    }
+    // Nothing is read that could block (a FIFO) or take all the memory.
+    if (!fs::is_regular_file(status) || fs::file_size(journal, ec) > kLargestJournal || ec) {
+        setAside(journal, folder);
+        return PendingChange::SetAside;
+    }
+    const std::optional<JournalContents> contents = parseJournal(readWholeFile(journal));
+    if (!contents || contents->folder != folderName(folder) || !appliesInside(folder, contents->entries)) {
+        setAside(journal, folder);
+        return PendingChange::SetAside;
+    }
+    applyEntries(folder, contents->entries);
+    removeFile(journal);
+    return PendingChange::Completed;
 }
 
 bool replayJournal(const fs::path& folder)
 {
-    const fs::path journal = journalPath(folder);
-    std::error_code ec;
-    // A journal whose own write was cut short: the change never began.
-    fs::remove(temporaryPathFor(journal), ec);
-    if (!fs::exists(fs::symlink_status(journal, ec)))
-        return false;
-    const std::optional<std::vector<JournalEntry>> entries = parseJournal(readWholeFile(journal));
-    if (entries)
-        applyEntries(folder, *entries);
-    removeFile(journal);
-    return entries.has_value();
+    return finishPendingChange(folder) == PendingChange::Completed;
 }
 
-int replayJournals(const fs::path& base)
+StartUpReport replayJournals(const fs::path& base)
 {
+    StartUpReport report;
     const fs::path root = dataRoot(base);
     std::error_code ec;
     if (!fs::is_directory(root, ec))
-        return 0;
+        return report;
+    // Table folders only: a link in the data root may lead anywhere.
     std::vector<fs::path> folders{root};
     for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        if (it->is_directory(typeError))
+        if (fs::is_directory(it->symlink_status(typeError)))
             folders.push_back(it->path());
     }
-    int replayed = 0;
-    std::exception_ptr failure;
     for (const fs::path& folder : folders) {
+        const std::string name = folderName(folder);
         try {
-            replayed += replayJournal(folder) ? 1 : 0;
-        } catch (const StoreError&) {
-            if (!failure)
-                failure = std::current_exception();
+            switch (finishPendingChange(folder)) {
+            case PendingChange::Completed:
+                ++report.completed;
+                break;
+            case PendingChange::SetAside:
+                report.setAside.push_back(name);
+                break;
+            case PendingChange::None:
+                break;
+            }
+        } catch (const std::exception&) {
+            // Nothing at start-up ends the program: the journal stays, and the
+            // table's windows report what they then cannot do.
+            report.failed.push_back(name);
             continue;
         }
         removeStaleTemporaries(folder, folder == root ? 0 : 1);
     }
-    if (failure)
-        std::rethrow_exception(failure);
-    return replayed;
+    return report;
 }
 
-bool replayTableJournal(const fs::path& base, std::string_view table)
+PendingChange replayTableJournal(const fs::path& base, std::string_view table)
 {
-    return replayJournal(tableFolderPath(base, table));
+    return finishPendingChange(tableFolderPath(base, table));
 }
 
 } // namespace treluza

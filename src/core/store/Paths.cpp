@@ -1,8 +1,11 @@
 #include "core/store/Paths.h"
 
 #include "core/store/Cp1252.h"
+#include "core/store/FileIo.h"
 #include "core/store/StrUnit.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <unistd.h>
 
@@ -27,12 +30,52 @@ std::string SafeFileStem(std::string_view name)
 
 bool isUsableName(std::string_view name)
 {
-    if (name.find('\0') != std::string_view::npos)
+    // A NUL ends a file name; "|", CR and LF would break the record that
+    // holds the name.
+    if (name.find_first_of(std::string_view("\0|\r\n", 4)) != std::string_view::npos)
         return false;
     const std::string stem = SafeFileStem(name);
     // File names hold 255 bytes; the longest extension added is four.
     constexpr std::size_t kLongestStem = 255 - 4;
     return stem.find_first_not_of(". ") != std::string::npos && toUtf8(stem).size() <= kLongestStem;
+}
+
+namespace {
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool startsWithLetters(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && sameLetters(text.substr(0, prefix.size()), prefix);
+}
+
+} // namespace
+
+bool isUsableNameFor(NameUse use, std::string_view name)
+{
+    if (!isUsableName(name))
+        return false;
+    const std::string stem = SafeFileStem(name);
+    switch (use) {
+    case NameUse::Table:
+        // Beside the registry, its temporary, the journal of the data root and
+        // the journals set aside, and the lock; a temporary name would be
+        // taken for one.
+        return !startsWithLetters(stem, "ArqTab.dad") && !startsWithLetters(stem, "Transacao.jnl") &&
+               !sameLetters(stem, kLockFileName) && !isTemporaryName(stem);
+    case NameUse::Preparation:
+        // The lines file would be the preparation index.
+        return !sameLetters(stem, "ArqTreluza");
+    case NameUse::Ingredient:
+        return true;
+    }
+    return false;
 }
 
 void EnsureFileExists(const fs::path& path)
@@ -62,9 +105,9 @@ fs::path namePath(std::string_view cp1252Name)
 
 namespace {
 
-fs::path stem(std::string_view name)
+fs::path stem(std::string_view name, NameUse use)
 {
-    if (!isUsableName(name))
+    if (!isUsableNameFor(use, name))
         throw UnusableNameError(std::string(name));
     return namePath(SafeFileStem(name));
 }
@@ -78,7 +121,8 @@ fs::path ensured(fs::path path)
 fs::path inTable(const fs::path& base, std::string_view table, std::string_view folder,
                  std::string_view preparation, const char* extension)
 {
-    return ensured(tableFolderPath(base, table) / folder / (stem(preparation).string() + extension));
+    return ensured(tableFolderPath(base, table) / folder /
+                   (stem(preparation, NameUse::Preparation).string() + extension));
 }
 
 } // namespace
@@ -95,7 +139,7 @@ fs::path TableRegistryPath(const fs::path& base)
 
 fs::path tableFolderPath(const fs::path& base, std::string_view table)
 {
-    return dataRoot(base) / stem(table);
+    return dataRoot(base) / stem(table, NameUse::Table);
 }
 
 fs::path IngredientFilePath(const fs::path& base, std::string_view table)
@@ -137,7 +181,7 @@ fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::stri
                          bool create)
 {
     const fs::path folder = tableFolderPath(base, table) / "Medidas";
-    const fs::path path = folder / (stem(ingredient).string() + ".med");
+    const fs::path path = folder / (stem(ingredient, NameUse::Ingredient).string() + ".med");
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (create)

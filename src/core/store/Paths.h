@@ -18,9 +18,23 @@ std::string SafeFileStem(std::string_view name);
 /** Whether a name can be used as a table, preparation or ingredient name on disk. */
 bool isUsableName(std::string_view name);
 
+/** What a name names on disk: a table's folder in the data root, beside the
+ *  registry; a preparation's lines, method text and label files, beside the
+ *  preparation index; an ingredient's measure file. */
+enum class NameUse { Table, Preparation, Ingredient };
+
+/** Whether a name can be used for that on disk: a usable name whose file or
+ *  folder is none of the program's own (the registry, the preparation index,
+ *  a journal, the lock), nor a temporary name of the program, in any letter
+ *  case (the disk may ignore it). */
+bool isUsableNameFor(NameUse use, std::string_view name);
+
 /** Creates the folder of path with all missing parents, and the file empty when
  *  missing. Errors are not reported: the following load or save reports them. */
 void EnsureFileExists(const std::filesystem::path& path);
+
+/** The lock file of a data folder, in its data root (DataFolderLock). */
+inline constexpr std::string_view kLockFileName = "Treluza.lck";
 
 /** The data root "Dados" under the base folder. */
 std::filesystem::path dataRoot(const std::filesystem::path& base);
@@ -32,7 +46,8 @@ void ensureDataRoot(const std::filesystem::path& base);
 std::filesystem::path namePath(std::string_view cp1252Name);
 
 // Path builders. Every builder but MeasureFilePath creates the folders and an
-// empty file before returning; those taking names throw UnusableNameError.
+// empty file before returning; those taking names throw UnusableNameError for
+// a name isUsableNameFor refuses.
 std::filesystem::path ConfigFilePath(const std::filesystem::path& configFolder);
 std::filesystem::path TableRegistryPath(const std::filesystem::path& base);
 std::filesystem::path tableFolderPath(const std::filesystem::path& base, std::string_view table);

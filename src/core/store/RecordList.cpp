@@ -114,17 +114,25 @@ std::string FieldOf(int n, std::string_view line)
     for (int i = 0; i < n; ++i) {
         const std::size_t p = rest.find('|');
         if (p == std::string_view::npos) {
+            // The last field answers for every number from here upwards.
             result = rest;
-        } else {
-            result = rest.substr(0, p);
-            rest.remove_prefix(p + 1);
+            break;
         }
+        result = rest.substr(0, p);
+        rest.remove_prefix(p + 1);
     }
     return std::string(result);
 }
 
+void checkFieldValue(std::string_view value)
+{
+    if (value.find_first_of("|\r\n") != std::string_view::npos)
+        throw UnusableNameError(std::string(value));
+}
+
 void SetFieldOf(int n, std::string& line, std::string_view value)
 {
+    checkFieldValue(value);
     const auto bars = static_cast<int>(std::count(line.begin(), line.end(), '|'));
     if (bars < n)
         line.append(static_cast<std::size_t>(n - bars), '|');

@@ -57,8 +57,13 @@ using KeyList = RecordList;
  *  field number from there upwards gives that last field. */
 std::string FieldOf(int n, std::string_view line);
 
+/** Throws UnusableNameError for a value that a record line cannot hold: one
+ *  with a "|" (the field separator), a CR or an LF (line breaks). */
+void checkFieldValue(std::string_view value);
+
 /** Replaces field n of the line by value, adding terminated empty fields when
- *  the line has fewer than n. */
+ *  the line has fewer than n. Throws UnusableNameError for a value that a
+ *  record cannot hold (checkFieldValue). */
 void SetFieldOf(int n, std::string& line, std::string_view value);
 
 /** The key of a record line: the text before the first "|" (empty without one). */

@@ -36,9 +36,19 @@ private:
     std::filesystem::path m_path;
 };
 
-/** A table, preparation or ingredient name that cannot name a file or folder:
- *  its stem is empty or made only of dots and blanks (it would name the data
- *  root or leave it), it is too long for a file name, or it holds a NUL. */
+/** A change of several files whose journal is complete, but whose files could
+ *  not all be replaced: the change is recorded and completes when the journal
+ *  is replayed (before the next change of the folder, or at the next start).
+ *  What a window holds is kept as the completed change. */
+class ChangePendingError : public FileWriteError {
+public:
+    using FileWriteError::FileWriteError;
+};
+
+/** A name that cannot name a file or folder, or a text a record cannot hold:
+ *  a stem that is empty or made only of dots and blanks (it would name the
+ *  data root or leave it), too long for a file name, one of the program's own
+ *  file names, or a text holding a NUL, a "|", a CR or an LF. */
 class UnusableNameError : public StoreError {
 public:
     explicit UnusableNameError(const std::string& name);

@@ -34,7 +34,7 @@ ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFil
         return r;
     }
     const int k = keys.find(r.configName);
-    if (k < 0 || !isUsableName(keys.at(k)))
+    if (k < 0 || !isUsableNameFor(NameUse::Table, keys.at(k)))
         return r;
     r.fixed = true;
     r.found = true;
@@ -59,7 +59,7 @@ TableChoices loadTableChoices(const std::filesystem::path& base)
     TableChoices choices;
     for (int i = 0; i < keys.count(); ++i) {
         // A damaged registry line whose name cannot name a folder is no table.
-        if (!isUsableName(keys.at(i)))
+        if (!isUsableNameFor(NameUse::Table, keys.at(i)))
             continue;
         choices.names.push_back(keys.at(i));
         choices.editable.push_back(isEditableFlag(FieldOf(RegistryField::Flag, records.at(i))));

@@ -20,7 +20,7 @@ std::string deliveredLine(const fs::path& folder)
 {
     const std::vector<std::string> lines = loadLines(folder / kDeliveredRegistryFile);
     if (lines.size() != 1 || lines.front().find('|') == std::string::npos ||
-        !isUsableName(keyOf(lines.front())))
+        !isUsableNameFor(NameUse::Table, keyOf(lines.front())))
         return {};
     return lines.front();
 }

@@ -84,13 +84,6 @@ TTreluzaV4Form::TTreluzaV4Form(FormContext& context, QWidget* parent) : TForm(pa
 
     setClientSize(3 * kButtonWidth - 1, 3 * kButtonHeight);
     ensureDataRoot(m_context.baseFolder);
-    // Changes a crash interrupted are completed before any file is read.
-    try {
-        replayJournals(m_context.baseFolder);
-    } catch (const StoreError&) {
-        // A journal that cannot be applied stays for the next start; the
-        // registers report the files they then cannot read or write.
-    }
 }
 
 QToolButton* TTreluzaV4Form::makeButton(const QString& name, const QString& caption, const QString& picture,
@@ -197,15 +190,16 @@ void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
         return;
     // A window that works on a table never opens on a name that cannot name
     // one (no table fixed and none named): the table is asked for instead.
-    const bool ask =
-        (need == TableNeed::Fixed && !m_fixed) || (need == TableNeed::Named && !isUsableName(m_tableName));
+    const bool ask = (need == TableNeed::Fixed && !m_fixed) ||
+                     (need == TableNeed::Named && !isUsableNameFor(NameUse::Table, m_tableName));
     if (ask && !PickActiveTable())
         return;
     if (plug.tableWindow && need != TableNeed::None) {
         // A change of the table that was interrupted is completed before the
         // table is shown.
         try {
-            replayJournal(tableFolderPath(m_context.baseFolder, m_tableName));
+            if (replayTableJournal(m_context.baseFolder, m_tableName) == PendingChange::SetAside)
+                tellSetAsideJournal(m_tableName);
         } catch (const StoreError& e) {
             tellStoreError(e);
             return;

@@ -446,7 +446,7 @@ void TCadIngForm::commitDelete()
 bool TCadIngForm::acceptRenamedKey(const std::string& key)
 {
     // The name also names the ingredient's measure file.
-    if (isUsableName(key))
+    if (isUsableNameFor(NameUse::Ingredient, key))
         return true;
     tell(QStringLiteral("Código inválido!"));
     return false;

@@ -14,6 +14,7 @@
 #include "gui/widgets/NameFilter.h"
 #include "gui/widgets/PlatformDialogs.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/SaveFile.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -306,7 +307,7 @@ std::optional<NutritionLabel> TCadRotForm::labelToOutput()
 bool TCadRotForm::writeLabel()
 {
     try {
-        saveLabelFile(m_file, editFields());
+        saveLabelFile(m_context.baseFolder, m_table, m_preparation, editFields());
     } catch (const FileWriteError&) {
         tell(QStringLiteral("Não foi possível gravar o arquivo ") + QString::fromStdString(m_file.string()) +
              QStringLiteral(" !"));
@@ -319,15 +320,6 @@ bool TCadRotForm::writeLabel()
 QString TCadRotForm::offeredName() const
 {
     return qs(SafeFileStem(m_preparation));
-}
-
-void TCadRotForm::saveFile(const QString& file, const std::string& bytes)
-{
-    try {
-        writeFileAtomic(std::filesystem::path(file.toStdString()), bytes);
-    } catch (const FileWriteError&) {
-        tell(QStringLiteral("Não foi possível gravar o arquivo ") + file + QStringLiteral(" !"));
-    }
 }
 
 void TCadRotForm::GraBitBtnClick()
@@ -356,10 +348,9 @@ void TCadRotForm::PdfBitBtnClick()
     const std::optional<NutritionLabel> label = labelToOutput();
     if (!label)
         return;
-    const QString file =
-        dialogs().chooseSaveFile(this, QStringLiteral("*.pdf|*.pdf"), QStringLiteral("pdf"), offeredName());
+    const QString file = chooseFileToSave(this, m_context.configFile, kPdfFile, offeredName());
     if (!file.isEmpty())
-        saveFile(file, renderLabelPdf(*label, qs(TrimTrailingSpaces(m_preparation))));
+        writeChosenFile(file, renderLabelPdf(*label, qs(TrimTrailingSpaces(m_preparation))), true);
 }
 
 void TCadRotForm::ImgBitBtnClick()
@@ -367,8 +358,7 @@ void TCadRotForm::ImgBitBtnClick()
     const std::optional<NutritionLabel> label = labelToOutput();
     if (!label)
         return;
-    const QString file =
-        dialogs().chooseSaveFile(this, QStringLiteral("*.png|*.png"), QStringLiteral("png"), offeredName());
+    const QString file = chooseFileToSave(this, m_context.configFile, kPngPicture, offeredName());
     if (file.isEmpty())
         return;
     const std::string bytes = pngBytes(renderLabelPicture(*label));
@@ -376,7 +366,7 @@ void TCadRotForm::ImgBitBtnClick()
         tell(QStringLiteral("Não foi possível gerar a imagem do rótulo!"));
         return;
     }
-    saveFile(file, bytes);
+    writeChosenFile(file, bytes, true);
 }
 
 void TCadRotForm::AjuBitBtnClick()

@@ -90,7 +90,6 @@ private:
     bool writeLabel();
     /** The file name offered by the save dialogs: the preparation's file stem. */
     QString offeredName() const;
-    void saveFile(const QString& file, const std::string& bytes);
 
     FormContext& m_context;
     std::string m_table;

@@ -476,6 +476,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
         m_data.keys() = keys;
         m_data.setCurrent(0);
         saveLinesAndTotals();
+    } catch (const ChangePendingError&) {
+        refreshRows(); // recorded: the copied lines stay, as the files will hold them
+        tell(QStringLiteral("Erro durante a alteração!"));
     } catch (const StoreError&) {
         m_data = before;
         tell(QStringLiteral("Erro durante a alteração!"));

@@ -294,6 +294,20 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
                              fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
+bool TCadTreluzaRotForm::acceptNewKey(const std::string& key)
+{
+    // The name also names the preparation's three files.
+    if (isUsableNameFor(NameUse::Preparation, key))
+        return true;
+    tell(QStringLiteral("Código inválido!"));
+    return false;
+}
+
+bool TCadTreluzaRotForm::acceptRenamedKey(const std::string& key)
+{
+    return acceptNewKey(key);
+}
+
 void TCadTreluzaRotForm::insertDeclined()
 {
     RenPesMaskEdit->setFocus();

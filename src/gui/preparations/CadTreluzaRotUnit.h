@@ -85,6 +85,8 @@ protected:
     QString listCaption() const override;
     std::optional<int> pickFromList() override;
 
+    bool acceptNewKey(const std::string& key) override;
+    bool acceptRenamedKey(const std::string& key) override;
     void insertDeclined() override;
     void changeDeclined() override;
     StoreReports storeReports() const override;

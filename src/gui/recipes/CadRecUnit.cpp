@@ -1,6 +1,7 @@
 #include "gui/recipes/CadRecUnit.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/Messages.h"
@@ -274,7 +275,7 @@ bool TCadRecForm::writeMethod()
     for (const QString& line : memoLines())
         lines.push_back(cs(line));
     try {
-        SaveLines(m_file, lines);
+        writeTableFile(m_context.baseFolder, m_table, m_file, joinLines(lines));
     } catch (const FileWriteError&) {
         tell(QStringLiteral("Não foi possível gravar o arquivo ") + QString::fromStdString(m_file.string()) +
              QStringLiteral(" !"));

@@ -99,7 +99,7 @@ bool TCadTabForm::acceptNewKey(const std::string& key)
 {
     // The name becomes a folder name: one that would name the data root or
     // leave it cannot be registered.
-    if (isUsableName(key))
+    if (isUsableNameFor(NameUse::Table, key))
         return true;
     tell(QStringLiteral("Código inválido!"));
     return false;
@@ -142,7 +142,7 @@ void TCadTabForm::changeDeclined()
 bool TCadTabForm::listed(int record) const
 {
     // A damaged line whose name cannot name a folder is no table.
-    return isUsableName(m_data.keys()[record]);
+    return isUsableNameFor(NameUse::Table, m_data.keys()[record]);
 }
 
 void TCadTabForm::afterBrowse()

@@ -1,5 +1,7 @@
 #include "gui/widgets/Messages.h"
 
+#include "core/store/StrUnit.h"
+
 #include "gui/widgets/QtText.h"
 
 #include <stdexcept>
@@ -59,6 +61,12 @@ void tellStoreError(const StoreError& error)
         tellUnreadable(QString::fromStdString(write->path().string()));
     else
         tell(QStringLiteral("Código inválido!")); // a name that cannot name a file
+}
+
+void tellSetAsideJournal(std::string_view table)
+{
+    tell(QStringLiteral("Não foi possível concluir uma alteração interrompida da tabela ") +
+         qs(TrimTrailingSpaces(std::string(table))));
 }
 
 MessageHandler setMessageHandler(MessageHandler handler)

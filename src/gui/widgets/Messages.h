@@ -45,6 +45,10 @@ void tellUnreadable(const QString& path);
  *  !"), or "Código inválido!" for a name that cannot name a file. */
 void tellStoreError(const StoreError& error);
 
+/** "Não foi possível concluir uma alteração interrompida da tabela <table>":
+ *  a journal of the table could not be used and was set aside. */
+void tellSetAsideJournal(std::string_view table);
+
 /** Installs the handler of a test; returns the one it replaces. */
 MessageHandler setMessageHandler(MessageHandler handler);
 

@@ -185,6 +185,13 @@ void TRegisterForm::NovBitBtnClick()
     ApplyMode();
 }
 
+void TRegisterForm::saveFile()
+{
+    Transaction change = newTransaction();
+    stageOwnFile(change);
+    change.commit();
+}
+
 void TRegisterForm::commitInsert(const std::string& line)
 {
     m_data.insert(line);
@@ -216,20 +223,28 @@ bool TRegisterForm::store(bool inserting, bool report)
         return false;
     const StoreReports reports = storeReports();
     const RegisterData before = m_data;
+    const QString failure =
+        inserting ? QStringLiteral("Erro durante inclusão!") : QStringLiteral("Erro durante a alteração!");
+    bool pending = false;
     try {
         if (inserting)
             commitInsert(MakeLine());
         else
             commitChange(MakeLine());
+    } catch (const ChangePendingError&) {
+        // Recorded, and completed before anything else reads the table: the
+        // register keeps it as stored, as the files will hold it.
+        pending = true;
     } catch (const StoreError&) {
         if (!reports.keepFailedStores)
             m_data = before;
-        tell(inserting ? QStringLiteral("Erro durante inclusão!")
-                       : QStringLiteral("Erro durante a alteração!"));
+        tell(failure);
         return false;
     }
     clearUnsaved();
-    if (report && reports.successMessages)
+    if (pending)
+        tell(failure);
+    else if (report && reports.successMessages)
         tell(inserting ? QStringLiteral("Inclusão efetuada com sucesso!")
                        : QStringLiteral("Alteração efetuada com sucesso!"));
     return true;
@@ -314,6 +329,11 @@ void TRegisterForm::ExcBitBtnClick()
             clearUnsaved();
             if (reports.successMessages)
                 tell(QStringLiteral("Exclusão efetuada com sucesso!"));
+            m_mode = RegisterMode::Empty;
+        } catch (const ChangePendingError&) {
+            // Recorded: the record stays deleted, as the files will have it.
+            clearUnsaved();
+            tell(QStringLiteral("Erro durante exclusão!"));
             m_mode = RegisterMode::Empty;
         } catch (const StoreError&) {
             tell(QStringLiteral("Erro durante exclusão!"));
@@ -458,12 +478,16 @@ bool TRegisterForm::renameCurrent(const QString& caption, const QString& existsM
         SetFieldOf(1, line, newKey);
     }
     const RegisterData before = m_data;
+    bool pending = false;
     try {
         m_data.renameCurrent(newKey, line);
         Transaction changes = newTransaction();
         stageOwnFile(changes);
         carryRename(oldKey, newKey, changes);
         changes.commit();
+    } catch (const ChangePendingError&) {
+        // Recorded: the record keeps its new name, as the files will.
+        pending = true;
     } catch (const StoreError&) {
         // Nothing changed on disk: the record keeps its old name everywhere.
         m_data = before;
@@ -475,6 +499,8 @@ bool TRegisterForm::renameCurrent(const QString& caption, const QString& existsM
     if (!m_tracksUnsaved)
         ShowCurrent();
     clearUnsaved();
+    if (pending)
+        tell(QStringLiteral("Erro durante a alteração!"));
     afterRename(oldKey, newKey);
     return true;
 }

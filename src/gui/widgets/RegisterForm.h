@@ -115,8 +115,10 @@ protected:
     virtual bool listed(int /*record*/) const { return true; }
     virtual QString listItem(int record) const;
 
-    /** Writes the record list to the file. */
-    void saveFile() { m_data.save(progress()); }
+    /** Writes the record list to the file, as a change of the register's
+     *  table (newTransaction): a pending change of the table is completed
+     *  first. */
+    void saveFile();
     /** Whether leaving a blank name towards next needs no message. */
     virtual bool isFreeTarget(QWidget* next) const;
     /** A new name typed in mode Empty: false refuses it (with a message of the

@@ -3,6 +3,7 @@
 #include "core/labels/LabelRecord.h"
 
 #include "core/store/FileIo.h"
+#include "core/store/Paths.h"
 
 #include "support/TempFolder.h"
 
@@ -43,8 +44,7 @@ TEST(LabelRecord, AnEmptyFileOpensWithTheDefaults)
 TEST(LabelRecord, WhatIsWrittenReadsBackByteForByte)
 {
     TempFolder folder;
-    const auto path = folder.path() / "Etiqueta" / "Sopa.eti";
-    std::filesystem::create_directories(path.parent_path());
+    const auto path = LabelFilePath(folder.path(), "Casa", "Sopa");
     const IndexFields index = preparation("  1000", "     4");
     LabelFields f = defaultLabel(index);
     f[LabelField::Unit] = "ml";
@@ -58,7 +58,7 @@ TEST(LabelRecord, WhatIsWrittenReadsBackByteForByte)
     f[LabelField::FibreInCarbohydrate] = "0";
     f[LabelField::Calcium] = "1";
     f[LabelField::Exempt] = "1";
-    saveLabelFile(path, f);
+    saveLabelFile(folder.path(), "Casa", "Sopa", f);
     const std::string bytes = readWholeFile(path);
     EXPECT_EQ(bytes, "ml|   250|1 concha m\xE9"
                      "dia (200 ml)|     5|1|    12,50|     0,00|     0,10|0|0|1|0|1|\r\n");

@@ -4,6 +4,7 @@
 
 #include "support/TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace treluza {
@@ -94,6 +95,54 @@ TEST(IniFile, AFileThatCouldNotBeReadIsNeverReplaced)
     EXPECT_FALSE(ini.readBool(kSecFixTable, kKeyFixTab, false)) << "the memory follows the file";
     EXPECT_TRUE(std::filesystem::is_symlink(path));
     EXPECT_FALSE(IniFile(dir.path() / "novo.ini").readFailed());
+}
+
+// A file saved as "Unicode" or UTF-8 with its mark reads as such; one the
+// reader cannot take whole (a NUL, a character without a Windows-1252 form)
+// reads as far as it can and is never rewritten.
+TEST(IniFile, EncodingsAreReadAndAFileNotTakenWholeIsNeverRewritten)
+{
+    const std::u16string text = u"[Técnico]\r\nNomTec=José\r\nConTec=Turma\r\n";
+    const auto utf16 = [&](bool big, std::u16string t) {
+        std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t c : t) {
+            const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+            bytes += big ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool whole;
+        const char* contact;
+    } cases[] = {
+        {"UTF-16 LE", utf16(false, text), true, "Turma"},
+        {"UTF-16 BE", utf16(true, text), true, "Turma"},
+        {"UTF-8", "\xEF\xBB\xBF[T\xC3\xA9\x63nico]\r\nNomTec=Jos\xC3\xA9\r\nConTec=Turma\r\n", true, "Turma"},
+        {"Windows-1252", "[T\xE9\x63nico]\r\nNomTec=Jos\xE9\r\nConTec=Turma\r\n", true, "Turma"},
+        {"a NUL", std::string("[T\xE9\x63nico]\r\nNomTec=Jos\xE9\r\n\0ConTec=Turma\r\n", 39), false, "x"},
+        {"no Windows-1252 form", utf16(false, u"[Técnico]\r\nNomTec=José\r\nConTec=Turma \u4E2D\r\n"), false,
+         "Turma ?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        const auto path = dir.path() / "CfgTreluza.ini";
+        std::ofstream(path, std::ios::binary) << c.bytes;
+        IniFile ini(path);
+        EXPECT_EQ(ini.readString(cp("Técnico"), "NomTec", "x"), cp("José"));
+        EXPECT_EQ(ini.readString(cp("Técnico"), "ConTec", "x"), c.contact);
+        EXPECT_EQ(ini.readFailed(), !c.whole);
+        if (c.whole) {
+            ini.writeString("Fixa Tabela", "NomTab", "TACO");
+            EXPECT_EQ(readWholeFile(path), cp("[Técnico]\r\nNomTec=José\r\nConTec=Turma\r\n\r\n"
+                                              "[Fixa Tabela]\r\nNomTab=TACO\r\n"));
+        } else {
+            EXPECT_THROW(ini.writeString("Fixa Tabela", "NomTab", "TACO"), FileWriteError);
+            EXPECT_EQ(readWholeFile(path), c.bytes);
+        }
+    }
 }
 
 TEST(IniFile, SeveralKeysAreWrittenInOneReplacement)

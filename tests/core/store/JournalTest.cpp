@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+
+#include <sys/stat.h>
 
 namespace treluza {
 namespace {
@@ -123,7 +126,7 @@ TEST_F(Journal, ReplayIsIdempotentAndALeftJournalGoesBeforeTheNextChange)
 {
     Transaction first(table());
     stageEveryKind(first);
-    const std::string journal = encodeJournal(first.entries());
+    const std::string journal = encodeJournal("Tab", first.entries());
     m_temp.write("Tab/Transacao.jnl", journal);
     EXPECT_TRUE(replayJournal(table()));
     EXPECT_EQ(snapshot(table()), m_after);
@@ -133,8 +136,8 @@ TEST_F(Journal, ReplayIsIdempotentAndALeftJournalGoesBeforeTheNextChange)
     EXPECT_FALSE(replayJournal(table()));
 
     // A journal left by a crash is completed before a later change is made.
-    m_temp.write("Tab/Transacao.jnl", encodeJournal({{"ArqGruIng.dad", false, "do diario|\r\n"},
-                                                     {"ArqGruPre.dad", false, "p|\r\n"}}));
+    m_temp.write("Tab/Transacao.jnl", encodeJournal("Tab", {{"ArqGruIng.dad", false, "do diario|\r\n"},
+                                                            {"ArqGruPre.dad", false, "p|\r\n"}}));
     Transaction later(table());
     later.write(table() / "ArqGruIng.dad", "depois|\r\n");
     later.commit();
@@ -142,12 +145,12 @@ TEST_F(Journal, ReplayIsIdempotentAndALeftJournalGoesBeforeTheNextChange)
     EXPECT_EQ(readWholeFile(table() / "ArqGruPre.dad"), "p|\r\n");
 }
 
-TEST_F(Journal, DamagedJournalsAreDiscardedWithoutTouchingAFile)
+TEST_F(Journal, DamagedJournalsAreCaught)
 {
     const std::vector<JournalEntry> entries{{"Treluza/Sopa.dad", false, std::string("a\0b|\r\n", 6)},
                                             {"Treluza/Bolo.dad", true, ""}};
-    const std::string whole = encodeJournal(entries);
-    ASSERT_EQ(parseJournal(whole), entries);
+    const std::string whole = encodeJournal("Tab", entries);
+    ASSERT_EQ(parseJournal(whole), (JournalContents{"Tab", entries}));
     // Every cut, and every single changed byte, is caught.
     for (std::size_t n = 0; n < whole.size(); ++n) {
         EXPECT_FALSE(parseJournal(whole.substr(0, n))) << "cut at " << n;
@@ -158,12 +161,107 @@ TEST_F(Journal, DamagedJournalsAreDiscardedWithoutTouchingAFile)
     EXPECT_FALSE(parseJournal(whole + "x"));
     // Paths that would leave the folder are refused even with a true checksum.
     for (const char* path : {"../Outra/x.dad", "/etc/x", "Treluza//x.dad", "./x", "a/..", ""})
-        EXPECT_FALSE(parseJournal(encodeJournal({{path, false, "x"}}))) << path;
+        EXPECT_FALSE(parseJournal(encodeJournal("Tab", {{path, false, "x"}}))) << path;
+}
 
-    const auto before = snapshot(table());
-    m_temp.write("Tab/Transacao.jnl", whole.substr(0, whole.size() - 3));
-    EXPECT_FALSE(replayJournal(table()));
-    EXPECT_EQ(snapshot(table()), before);
+// A journal that cannot be one of this folder's changes is set aside,
+// untouched, and no file changes; the next change of the table goes on.
+TEST_F(Journal, UnusableJournalsAreSetAsideAndTheTableGoesOn)
+{
+    const std::string valid = encodeJournal("Tab", {{"ArqGruIng.dad", false, "novo|\r\n"}});
+    const std::function<void()> kinds[] = {
+        [&] { m_temp.write("Tab/Transacao.jnl", valid.substr(0, valid.size() - 3)); }, // cut short
+        [&] {
+            m_temp.write("Tab/Transacao.jnl", encodeJournal("Outra", {{"ArqGruIng.dad", false, "x|"}}));
+        },
+        [&] { fs::create_directories(journalPath(table())); },
+        [&] { ASSERT_EQ(::mkfifo(journalPath(table()).c_str(), 0644), 0); },
+        [&] {
+            m_temp.write("Tab/Transacao.jnl", "");
+            fs::resize_file(journalPath(table()), kLargestJournal + 1); // sparse
+        },
+        [&] { // an entry naming a folder
+            fs::create_directories(table() / "Receita" / "Sopa.rec");
+            m_temp.write("Tab/Transacao.jnl", encodeJournal("Tab", {{"Receita/Sopa.rec", false, "x"}}));
+        },
+        [&] { // an entry through a link that leads out of the folder
+            fs::create_directories(m_temp.path() / "Fora");
+            fs::create_directory_symlink(m_temp.path() / "Fora", table() / "Ligada");
+            m_temp.write("Tab/Transacao.jnl", encodeJournal("Tab", {{"Ligada/x.dad", false, "x"}}));
+        },
+        [&] { // a journal that is a link
+            m_temp.write("Outro.jnl", valid);
+            fs::create_symlink(m_temp.path() / "Outro.jnl", journalPath(table()));
+        },
+    };
+    int kind = 0;
+    for (const auto& make : kinds) {
+        SCOPED_TRACE("kind " + std::to_string(kind++));
+        fs::remove_all(m_temp.path());
+        SetUp();
+        const auto before = snapshot(table());
+        make();
+        EXPECT_EQ(finishPendingChange(table()), PendingChange::SetAside);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(journalPath(table()))));
+        const fs::path aside = table() / "Transacao.jnl.1.recusado";
+        EXPECT_TRUE(fs::exists(fs::symlink_status(aside)));
+        EXPECT_FALSE(fs::exists(m_temp.path() / "Fora" / "x.dad"));
+        fs::remove_all(aside);
+        EXPECT_EQ(snapshot(table()), before);
+        EXPECT_EQ(finishPendingChange(table()), PendingChange::None);
+        Transaction later(table());
+        later.write(table() / "ArqGruIng.dad", "depois|\r\n");
+        later.commit();
+        EXPECT_EQ(readWholeFile(table() / "ArqGruIng.dad"), "depois|\r\n");
+    }
+}
+
+// Once a journal exists nothing reads the folder's files before it is
+// completed: a transaction made after a commit that failed half-way reads the
+// completed files, and one that cannot complete it does not exist.
+TEST_F(Journal, APendingChangeIsCompletedBeforeAnythingIsRead)
+{
+    Transaction t(table());
+    stageEveryKind(t);
+    injectWriteFailure(3); // the journal and one file are written
+    EXPECT_THROW(t.commit(), ChangePendingError);
+    ASSERT_TRUE(fs::exists(journalPath(table())));
+    injectWriteFailure(1);
+    EXPECT_THROW(Transaction{table()}, FileWriteError);
+    injectWriteFailure(0);
+    Transaction next(table());
+    EXPECT_EQ(next.read(table() / "Treluza" / "Caldo.dad"), "linhas|\r\n");
+    EXPECT_EQ(snapshot(table()), m_after);
+    // A change of one file needs no journal.
+    next.write(table() / "ArqGruIng.dad", "um|\r\n");
+    injectWriteFailure(0);
+    next.commit();
+    EXPECT_EQ(writesSinceInjection(), 1);
+    EXPECT_FALSE(fs::exists(journalPath(table())));
+}
+
+// Two entries for one file are refused rather than the last one winning.
+TEST_F(Journal, TwoEntriesForOneFileAreRefused)
+{
+    const fs::path index = table() / "Treluza" / "ArqTreluza.dad";
+    const std::function<void(Transaction&)> conflicts[] = {
+        [&](Transaction& t) { t.move(table() / "Treluza" / "Sopa.dad", index); },
+        [&](Transaction& t) { t.move(index, table() / "Treluza" / "Caldo.dad"); },
+        [&](Transaction& t) { t.remove(index); },
+        [&](Transaction& t) { t.write(table() / "Treluza" / "arqtreluza.dad", "x"); },
+    };
+    for (const auto& conflict : conflicts) {
+        Transaction t(table());
+        t.write(index, "indice|\r\n");
+        EXPECT_THROW(conflict(t), UnusableNameError);
+    }
+    Transaction t(table());
+    t.write(index, "um|\r\n");
+    t.write(index, "dois|\r\n"); // a later walk over what an earlier one staged
+    t.remove(table() / "Treluza" / "Bolo.dad");
+    t.remove(table() / "Treluza" / "Bolo.dad");
+    EXPECT_EQ(t.entries().size(), 2u);
+    EXPECT_EQ(t.read(index), "dois|\r\n");
 }
 
 TEST_F(Journal, AFolderInPlaceOfAFileIsRefusedBeforeTheJournal)
@@ -180,8 +278,8 @@ TEST_F(Journal, AFolderInPlaceOfAFileIsRefusedBeforeTheJournal)
 TEST_F(Journal, StartUpReplaysEveryTableAndRemovesStaleTemporaries)
 {
     const fs::path data = m_temp.path() / "Dados";
-    m_temp.write("Dados/A/Transacao.jnl", encodeJournal({{"ArqGruIng.dad", false, "a|\r\n"}}));
-    m_temp.write("Dados/B/Transacao.jnl", "TRELUZA JOURNAL 1\r\n1\r\nW 1"); // cut short
+    m_temp.write("Dados/A/Transacao.jnl", encodeJournal("A", {{"ArqGruIng.dad", false, "a|\r\n"}}));
+    m_temp.write("Dados/B/Transacao.jnl", "TRELUZA JOURNAL 2\r\nF 1\r\nB\r\n1\r\nW 1"); // cut short
     m_temp.write("Dados/B/ArqGruIng.dad", "b|\r\n");
     m_temp.write("Dados/B/Transacao.jnl.tmp", "half a journal");
     m_temp.write("Dados/ArqTab.dad.tmp", "x");
@@ -190,13 +288,28 @@ TEST_F(Journal, StartUpReplaysEveryTableAndRemovesStaleTemporaries)
     m_temp.write("Dados/A/Treluza/Sopa.tmp.dad", "a preparation named Sopa.tmp");
     m_temp.write("Dados/A/Treluza/Bolo.dad.tmp-0A1B2C3D4E", "not ours: upper case");
 
-    EXPECT_EQ(replayJournals(m_temp.path()), 1);
-    EXPECT_EQ(snapshot(data), (std::map<std::string, std::string>{
-                                  {"A/ArqGruIng.dad", "a|\r\n"},
-                                  {"A/Treluza/Sopa.tmp.dad", "a preparation named Sopa.tmp"},
-                                  {"A/Treluza/Bolo.dad.tmp-0A1B2C3D4E", "not ours: upper case"},
-                                  {"B/ArqGruIng.dad", "b|\r\n"}}));
-    EXPECT_EQ(replayJournals(m_temp.path() / "nenhum"), 0);
+    // Links are not followed out of the data folder: a table folder that is
+    // one, and one inside a table folder, keep what they lead to.
+    m_temp.write("Fora/Ingrediente/ArqIng.dad.tmp", "not ours");
+    m_temp.write("Fora/Transacao.jnl", encodeJournal("Ligada", {{"x.dad", false, "x"}}));
+    fs::create_directory_symlink(m_temp.path() / "Fora", data / "Ligada");
+    fs::create_directory_symlink(m_temp.path() / "Fora" / "Ingrediente", data / "A" / "Fora");
+
+    const StartUpReport report = replayJournals(m_temp.path());
+    EXPECT_EQ(report.completed, 1);
+    EXPECT_EQ(report.setAside, std::vector<std::string>{"B"});
+    EXPECT_TRUE(report.failed.empty());
+    EXPECT_EQ(snapshot(data),
+              (std::map<std::string, std::string>{
+                  {"A/ArqGruIng.dad", "a|\r\n"},
+                  {"A/Treluza/Sopa.tmp.dad", "a preparation named Sopa.tmp"},
+                  {"A/Treluza/Bolo.dad.tmp-0A1B2C3D4E", "not ours: upper case"},
+                  {"B/ArqGruIng.dad", "b|\r\n"},
+                  {"B/Transacao.jnl.1.recusado", "TRELUZA JOURNAL 2\r\nF 1\r\nB\r\n1\r\nW 1"}}));
+    EXPECT_TRUE(fs::exists(m_temp.path() / "Fora" / "Ingrediente" / "ArqIng.dad.tmp"));
+    EXPECT_TRUE(fs::exists(m_temp.path() / "Fora" / "Transacao.jnl"));
+    EXPECT_FALSE(fs::exists(m_temp.path() / "Fora" / "x.dad"));
+    EXPECT_EQ(replayJournals(m_temp.path() / "nenhum").completed, 0);
 }
 
 } // namespace

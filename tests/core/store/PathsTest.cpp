@@ -82,6 +82,58 @@ TEST(Paths, NamesThatWouldNameOrLeaveTheDataRootAreRefused)
     EXPECT_FALSE(fs::exists(base.path() / "Dados" / "ArqGruIng.dad"));
 }
 
+// No name gives a path of the program's own files, a temporary or a journal:
+// in the folder of each use, in any letter case.
+TEST(Paths, NamesOfTheProgramsOwnFilesAreRefused)
+{
+    const struct {
+        NameUse use;
+        const char* name;
+        bool usable;
+    } cases[] = {
+        {NameUse::Preparation, "ArqTreluza", false},
+        {NameUse::Preparation, "arqtreluza  ", false},
+        {NameUse::Preparation, "ArqTreluza.dad", true},
+        {NameUse::Preparation, "ArqTreluz", true},
+        {NameUse::Preparation, "Sopa|x", false},
+        {NameUse::Preparation, "Sopa\r\n", false},
+        {NameUse::Table, "ArqTab.dad", false},
+        {NameUse::Table, "ARQTAB.DAD.tmp", false},
+        {NameUse::Table, "Transacao.jnl", false},
+        {NameUse::Table, "transacao.jnl.tmp", false},
+        {NameUse::Table, "Transacao.jnl.1.recusado", false},
+        {NameUse::Table, "Treluza.lck", false},
+        {NameUse::Table, "Tabela.tmp", false},
+        {NameUse::Table, "Transacao", true},
+        {NameUse::Table, "ArqTreluza", true},
+        {NameUse::Table, "TACO", true},
+        {NameUse::Ingredient, "ArqTreluza", true},
+        {NameUse::Ingredient, "Sal|", false},
+    };
+    TempFolder base;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isUsableNameFor(c.use, c.name), c.usable);
+        const auto build = [&] {
+            switch (c.use) {
+            case NameUse::Table:
+                return tableFolderPath(base.path(), c.name);
+            case NameUse::Preparation:
+                MethodFilePath(base.path(), "T", c.name);
+                LabelFilePath(base.path(), "T", c.name);
+                return PreparationFilePath(base.path(), "T", c.name);
+            case NameUse::Ingredient:
+                return MeasureFilePath(base.path(), "T", c.name, false);
+            }
+            return fs::path();
+        };
+        if (c.usable)
+            EXPECT_NO_THROW(build());
+        else
+            EXPECT_THROW(build(), UnusableNameError);
+    }
+}
+
 TEST(Paths, ConfigFileIsInTheConfigFolder)
 {
     EXPECT_EQ(ConfigFilePath("/home/u/.config/TRELUZA"), fs::path("/home/u/.config/TRELUZA/CfgTreluza.ini"));

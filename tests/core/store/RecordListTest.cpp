@@ -23,6 +23,9 @@ TEST(FieldOf, Fields)
     EXPECT_EQ(FieldOf(1, "abc"), "abc");
     EXPECT_EQ(FieldOf(2, "||x|"), "");
     EXPECT_EQ(FieldOf(3, "||x|"), "x");
+    // A field far past the last of a long line is found in one pass over it.
+    const std::string huge(5'000'000, 'x');
+    EXPECT_EQ(FieldOf(100'001, "a|" + huge).size(), huge.size());
 }
 
 TEST(SetFieldOf, Fields)
@@ -41,6 +44,12 @@ TEST(SetFieldOf, Fields)
         std::string line = c.line;
         SetFieldOf(c.n, line, c.value);
         EXPECT_EQ(line, c.result) << c.line << " " << c.n;
+    }
+    // A value with a field separator or a line break would make another record.
+    for (const char* bad : {"a|b", "a\rb", "a\nb", "|"}) {
+        std::string line = "k|v|";
+        EXPECT_THROW(SetFieldOf(1, line, bad), UnusableNameError) << bad;
+        EXPECT_EQ(line, "k|v|");
     }
 }
 

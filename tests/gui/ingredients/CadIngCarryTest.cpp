@@ -242,6 +242,47 @@ private slots:
         QCOMPARE(FieldOf(IdxField::Energy, loadLines(indexPath(f.base()))[0]), std::string("   120,00"));
     }
 
+    // A store whose files could not all be replaced once its journal was
+    // complete is kept as stored: the register holds it as the files will,
+    // and the next change completes it before it reads anything.
+    void storeFailedAfterItsJournalIsCompletedByTheNextChange()
+    {
+        Fixture f;
+        writeIngredients(f.base(), {milkRecord()});
+        writeSoup(f.base());
+        QVERIFY(openForm(f.form));
+        show(f, QStringLiteral("Leite"));
+        retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("200"));
+        {
+            MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
+                                 {QStringLiteral("Erro durante a alteração!"), kOk}};
+            auto warned = continueAfterUsageWarning();
+            injectWriteFailure(3); // the journal and the ingredient file are written
+            click(*f.form.GraBitBtn);
+            injectWriteFailure(0);
+            QVERIFY(*warned);
+            QVERIFY(script.done());
+        }
+        QVERIFY(reactivate(f.form));
+        QVERIFY(fs::exists(journalPath(tableFolderPath(f.base(), kTable))));
+        QCOMPARE(FieldOf(IngField::Energy, f.form.data().records()[0]), std::string(" 200,00"));
+        QVERIFY(!f.form.unsaved());
+        retype(*f.form.kalMaskEdit, *f.form.KALFonMaskEdit, QStringLiteral("300"));
+        {
+            MessageScript script{{QStringLiteral("Confirma alteração?"), kYes}};
+            auto warned = continueAfterUsageWarning();
+            click(*f.form.GraBitBtn);
+            QVERIFY(*warned);
+            QVERIFY(script.done());
+        }
+        QVERIFY(!fs::exists(journalPath(tableFolderPath(f.base(), kTable))));
+        // 300 kcal per 100 g in 50 g of the soup's line, and 20 of its salt.
+        QCOMPARE(FieldOf(IngField::Energy, readIngredients(f.base())[0]), std::string(" 300,00"));
+        QCOMPARE(FieldOf(LineField::Energy, loadLines(prepPath(f.base(), "Sopa"))[0]),
+                 std::string("   150,00"));
+        QCOMPARE(FieldOf(IdxField::Energy, loadLines(indexPath(f.base()))[0]), std::string("   170,00"));
+    }
+
     // A store that failed on the way to a new or another record keeps the
     // edits on screen, unsaved, in the record shown.
     void failedStoreBeforeAnotherRecordKeepsTheEdits()

@@ -7,6 +7,7 @@
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
 #include "gui/dialogs/AltNomUnit.h"

@@ -295,6 +295,7 @@ private slots:
         MessageScript none;
         const QString pdf = s.path("rotulo.pdf");
         dialogs.saveAnswer = pdf;
+        none.expect(QStringLiteral("Arquivo gravado: ") + pdf, kOk);
         click(*s.form.PdfBitBtn);
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.pdf|*.pdf"));
         QCOMPARE(dialogs.lastFileName, QStringLiteral("Arroz_feijão com frango"));
@@ -336,6 +337,7 @@ private slots:
         // The picture: PNG at 300 dots per inch.
         const QString png = s.path("rotulo.png");
         dialogs.saveAnswer = png;
+        none.expect(QStringLiteral("Arquivo gravado: ") + png, kOk);
         click(*s.form.ImgBitBtn);
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.png|*.png"));
         QCOMPARE(dialogs.lastSuffix, QStringLiteral("png"));
@@ -376,6 +378,7 @@ private slots:
         screenshot(s.form, QStringLiteral("cadrot-mark"));
         MessageScript none;
         dialogs.saveAnswer = s.path("doce.pdf");
+        none.expect(QStringLiteral("Arquivo gravado: ") + dialogs.saveAnswer, kOk);
         click(*s.form.PdfBitBtn);
         const QStringList lines = pdfLines(dialogs.saveAnswer);
         QVERIFY2(lines.join(u'\n').contains(QStringLiteral("ALTO EM")), qPrintable(lines.join(u'\n')));

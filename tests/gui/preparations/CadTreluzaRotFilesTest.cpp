@@ -138,6 +138,32 @@ private slots:
         QVERIFY(!k.form.unsaved());
     }
 
+    // A name whose lines file would be the preparation index is refused, new
+    // or in a rename, in any letter case: nothing is written.
+    void theIndexsNameIsRefused()
+    {
+        Sheets k;
+        QVERIFY(openForm(k.form));
+        {
+            MessageScript script{{QStringLiteral("Código inválido!"), kOk}};
+            typeInto(*k.form.NomPreMaskEdit, QStringLiteral("ArqTreluza"));
+            leaveTowards(*k.form.NomPreMaskEdit, *k.form.NovBitBtn);
+            QVERIFY(script.done());
+        }
+        QCOMPARE(k.form.mode(), RegisterMode::Empty);
+        k.form.NomPreMaskEdit->clearText();
+        typeInto(*k.form.NomPreMaskEdit, QStringLiteral("Sopa"));
+        leaveTowards(*k.form.NomPreMaskEdit, *k.form.NovBitBtn);
+        QCOMPARE(k.form.mode(), RegisterMode::Showing);
+        {
+            MessageScript script{{QStringLiteral("Código inválido!"), kOk}};
+            renameTo(k, QStringLiteral("arqtreluza"));
+            QVERIFY(script.done());
+        }
+        QCOMPARE(listing(k.files()), listing(kBefore));
+        QCOMPARE(k.form.data().currentKey(), name40(kSopa));
+    }
+
     // "&Exclui" takes the line out of the index and the three files of the
     // preparation with it; a declined question changes nothing.
     void deleteRemovesExactlyThePreparationsFiles()

@@ -222,9 +222,11 @@ private slots:
             leaveTowards(*f.form.TabMaskEdit, *f.form.NovBitBtn);
             QVERIFY(script.done());
         }
-        {
+        // Names that would leave the data root or name one of its own files.
+        for (const char* name : {" .. ", "ArqTab.dad.tmp", "transacao.jnl", "Treluza.lck"}) {
             MessageScript script{{QStringLiteral("Código inválido!"), kOk}};
-            typeInto(*f.form.TabMaskEdit, QStringLiteral(" .. "));
+            f.form.TabMaskEdit->clearText();
+            typeInto(*f.form.TabMaskEdit, QString::fromLatin1(name));
             leaveTowards(*f.form.TabMaskEdit, *f.form.NovBitBtn);
             QVERIFY(script.done());
             QCOMPARE(f.form.mode(), RegisterMode::Empty);
