@@ -45,7 +45,7 @@ void placeRow(QWidget* parent, const CaptionedField (&row)[N], int x, int top, b
             placeMaskEdit(parent, c.name, lineMask(c.field), QRect(x, top + 28, kColumn - 8, kEditHeight));
         (*c.edit)->setFont(fixedPitchFont(9));
         if (displayOnly)
-            makeDisplayOnly(*c.edit);
+            (*c.edit)->setDisplayOnly();
         x += kColumn;
     }
 }
@@ -80,7 +80,7 @@ void TLineFields::buildMeasureRow(int top)
         {&PesCruMaskEdit, "PesCruMaskEdit", {"", "Peso Cru"}, LineField::Raw},
     };
     placeRow(this, row, 214, top, false);
-    makeDisplayOnly(UmaMedCasMaskEdit);
+    UmaMedCasMaskEdit->setDisplayOnly();
 }
 
 void TLineFields::buildDerivedRow(int top)
@@ -132,7 +132,7 @@ void TLineFields::buildNutrientRows(int top)
                 placeMaskEdit(this, names[r][k], mask,
                               QRect(24 + static_cast<int>(k) * kColumn, y + 16, kColumn - 6, kEditHeight));
             edits[k]->setFont(fixedPitchFont(9));
-            makeDisplayOnly(edits[k]);
+            edits[k]->setDisplayOnly();
         }
     }
 }

@@ -72,7 +72,7 @@ TRecipeValues::TRecipeValues(QWidget* parent) : QWidget(parent)
                 this, kRowNames[r][k], indexMask(field),
                 QRect(valuesLeft + static_cast<int>(k) * kValueStep, y + 14, kValueWidth, kEditHeight));
             e->setFont(numbers);
-            makeDisplayOnly(e);
+            e->setDisplayOnly();
             m_edits[static_cast<std::size_t>(field)] = e;
         }
     }
@@ -99,7 +99,7 @@ TRecipeValues::TRecipeValues(QWidget* parent) : QWidget(parent)
         (*w.edit)->setFont(numbers);
         m_edits[static_cast<std::size_t>(w.field)] = *w.edit;
     }
-    makeDisplayOnly(RenPorMaskEdit);
+    RenPorMaskEdit->setDisplayOnly();
 }
 
 TMaskEdit* TRecipeValues::edit(int field) const

@@ -30,13 +30,4 @@ QFont fixedPitchFont(int points)
     return font;
 }
 
-void makeDisplayOnly(TMaskEdit* edit)
-{
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    edit->setPalette(palette);
-}
-
 } // namespace treluza

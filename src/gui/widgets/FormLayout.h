@@ -23,9 +23,4 @@ TMaskEdit* placeMaskEdit(QWidget* parent, const char* objectName, const QString&
  *  in columns are shown. */
 QFont fixedPitchFont(int points);
 
-/** Makes an edit display-only: it shows what the program computes, takes
- *  neither the focus nor typing, and looks like the window, not like a field
- *  to type in. */
-void makeDisplayOnly(TMaskEdit* edit);
-
 } // namespace treluza

@@ -179,7 +179,18 @@ QChar TMaskEdit::shown(int i) const
     if (!p.editable)
         return p.literal;
     const QChar c = m_chars[static_cast<std::size_t>(i)];
-    return c.isNull() ? m_blank : c;
+    return c.isNull() ? (m_displayOnly ? QChar(u' ') : m_blank) : c;
+}
+
+void TMaskEdit::setDisplayOnly()
+{
+    m_displayOnly = true;
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    setPalette(palette);
+    refresh(0);
 }
 
 QString TMaskEdit::maskText() const

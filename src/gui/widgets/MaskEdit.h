@@ -69,6 +69,12 @@ public:
     /** Types one character as the keyboard would (KeyPress, then the mask). */
     void typeCharacter(QChar c);
 
+    /** A field that only shows what the program computes: read-only, never
+     *  takes the focus, its empty places shown blank (no "_" inviting typing)
+     *  on the window's colour, the platform's look of a read-only field. */
+    void setDisplayOnly();
+    bool displayOnly() const { return m_displayOnly; }
+
     /** A numeric mask: digit places and at most a comma as literal. */
     bool isNumeric() const { return m_numeric; }
     /** False for a numeric field that holds blanks between its digits. */
@@ -127,6 +133,7 @@ private:
     QString m_lastText;
     bool m_refreshing = false;
     bool m_numeric = false;
+    bool m_displayOnly = false;
     bool m_entered = false;        // entered from the keyboard, whole text selected
     bool m_leftWithWindow = false; // the focus went to another window, not another field
     bool m_placing = false;        // the caret or selection is being set here

@@ -21,7 +21,8 @@ TEST(DataFolder, OneRunAtATimeAndTheSecondTouchesNothing)
     std::optional<OpenedDataFolder> first = openDataFolder(base.path());
     ASSERT_TRUE(first);
     const fs::path table = dataRoot(base.path()) / "Tab";
-    const std::string journal = encodeJournal("Tab", {{"ArqGruIng.dad", false, "a|\r\n"}, {"x.dad", true, ""}});
+    const std::string journal =
+        encodeJournal("Tab", {{"ArqGruIng.dad", false, "a|\r\n"}, {"x.dad", true, ""}});
     base.write("Dados/Tab/Transacao.jnl", journal);
     base.write("Dados/Tab/ArqGruIng.dad.tmp", "half");
 

@@ -306,6 +306,25 @@ private slots:
         }));
     }
 
+    // The factors, costs, quotation date, weight of one measure and the
+    // values per 100 g and per net weight are computed: they look read-only
+    // and take no focus.
+    void computedFieldsLookReadOnlyAndTakeNoFocus()
+    {
+        TwoSheets k;
+        QVERIFY(showPreparation(k, QStringLiteral("Arroz e feijao")));
+        QVERIFY(inIngredientWindow(k, [&](TCadIngTreluzaForm& w) {
+            clickRow(*w.IngTreluzaListBox, 0);
+            std::vector<TMaskEdit*> computed{w.FCMaskEdit,     w.FCCMaskEdit,    w.CusUniMaskEdit,
+                                             w.CusCalMaskEdit, w.DatCotMaskEdit, w.UmaMedCasMaskEdit};
+            computed.insert(computed.end(), w.per100Edits.begin(), w.per100Edits.end());
+            computed.insert(computed.end(), w.perNetEdits.begin(), w.perNetEdits.end());
+            expectDisplayOnly(w, computed, *w.PesLiqMaskEdit);
+            MessageScript none;
+            click(*w.RetBitBtn);
+        }));
+    }
+
     // A measure chosen and its quantity left blank: "Sim" keeps the measure
     // (the net weight then gives the quantity), "Não" drops it and closes
     // the quantity.

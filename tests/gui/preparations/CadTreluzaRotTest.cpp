@@ -229,6 +229,23 @@ private slots:
         QVERIFY(*typed);
     }
 
+    // The recipe's values, per capita and per tablespoon, and the portion's
+    // weight are computed: they look read-only and take no focus.
+    void computedValuesLookReadOnlyAndTakeNoFocus()
+    {
+        Kitchen k;
+        startSheet(k);
+        std::vector<TMaskEdit*> computed;
+        for (int n = IdxField::Yield; n <= IdxField::SpoonCost; ++n) {
+            TMaskEdit* e = k.form.valueEdit(n);
+            if (e && e != k.form.RenPesMaskEdit && e != k.form.NumPorMaskEdit &&
+                e != k.form.RenColSopMaskEdit)
+                computed.push_back(e);
+        }
+        QCOMPARE(computed.size(), std::size_t(34));
+        expectDisplayOnly(k.form, computed, *k.form.RenPesMaskEdit);
+    }
+
     void aBlankYieldClearsPortionsAndEveryShare()
     {
         Kitchen k;

@@ -204,6 +204,27 @@ inline bool inIngredientWindow(Kitchen& k, std::function<void(TCadIngTreluzaForm
     return *ran;
 }
 
+/** Checks that the edits show what the window computes as read-only fields:
+ *  on the window's colour, no "_" to type over, no focus taken from a click
+ *  (it stays on from) nor from Tab. */
+inline void expectDisplayOnly(QWidget& window, const std::vector<TMaskEdit*>& edits, QWidget& from)
+{
+    from.setFocus();
+    for (TMaskEdit* e : edits) {
+        QVERIFY2(e->isReadOnly(), qPrintable(e->objectName()));
+        QVERIFY2(!e->shownText().contains(u'_'), qPrintable(e->objectName() + u' ' + e->shownText()));
+        QCOMPARE(e->palette().color(QPalette::Base), window.palette().color(QPalette::Window));
+        QTest::mouseClick(e, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), &from);
+    }
+    // A whole round of Tab stops on none of them.
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(std::find(edits.begin(), edits.end(), QApplication::focusWidget()) == edits.end(),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+}
+
 /** The offscreen platform does not give the activation back to the window
  *  under a modal window that closed. */
 inline bool reactivate(QWidget& window)
