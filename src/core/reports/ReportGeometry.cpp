@@ -62,7 +62,8 @@ int ReportPage::leftMargin() const
 
 int ReportPage::cellMargin() const
 {
-    return std::max(1, ofRow({1, 10}));
+    // As far from a rule as a left-aligned text starts from the table's edge.
+    return std::max(1, leftMargin());
 }
 
 int ReportPage::columnWidth(int k) const

@@ -52,7 +52,7 @@ public:
     int textTop(int n) const;
     /** Where a left-aligned text starts: round(0,2 x R). */
     int leftMargin() const;
-    /** The room kept between a text and its cell's rules: round(0,1 x R). */
+    /** The room kept between a text and its cell's rules: the left margin. */
     int cellMargin() const;
     /** The column width of a grid of k equal columns: round(T / k). */
     int columnWidth(int k) const;

@@ -256,6 +256,9 @@ void TMaskEdit::refresh(int cursor)
     shownText.reserve(static_cast<qsizetype>(m_places.size()));
     for (int i = 0; i < static_cast<int>(m_places.size()); ++i)
         shownText += shown(i);
+    // A computed field with no value shows nothing, not its literals.
+    if (m_displayOnly && std::all_of(m_chars.begin(), m_chars.end(), [](QChar c) { return c.isNull(); }))
+        shownText.fill(u' ');
     m_refreshing = true;
     QLineEdit::setText(shownText);
     m_refreshing = false;

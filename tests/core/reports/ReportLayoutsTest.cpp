@@ -253,11 +253,12 @@ TEST(AnalysisReport, IngredientRowsAndShareCells)
     // weights, energy and carbohydrate the only values.
     EXPECT_EQ(s.inRow(12, 16), (std::vector<std::string>{"   100,0", "     0,60   5%"}));
     EXPECT_EQ(s.inRow(13, 16), (std::vector<std::string>{"    10,00   5%", "   200,00 100%"}));
-    // A share cell wider than its column (14 characters of 7 dots in 74) is
-    // drawn smaller, 11 dots high, two dots inside its rules.
+    // A share cell wider than its column (14 characters of 7 dots in 74, with
+    // 3 dots kept from each rule) is drawn smaller: 9 dots high, 4 dots a
+    // character, centred one dot left of the middle.
     const RecordingSurface::Text* share = s.find("   200,00 100%");
-    EXPECT_EQ(share->fontHeight, 11);
-    EXPECT_EQ(share->x, 74 + 2);
+    EXPECT_EQ(share->fontHeight, 9);
+    EXPECT_EQ(share->x, 74 + (74 - 14 * 4) / 2 - 1);
     for (int x = 0; x <= 9 * 74; x += 74)
         EXPECT_TRUE(s.hasLine(x, 176, x, 192)) << x;
     EXPECT_TRUE(s.hasLine(740, 0, 740, 13 * 16));
