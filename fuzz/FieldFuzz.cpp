@@ -1,8 +1,10 @@
 // FieldOf and SetFieldOf on any line: the field set reads back, and the
-// fields before it that the line already had are left as they were.
+// fields before it that the line already had are left as they were; a value
+// with a field separator or a line break is refused and changes nothing.
 #include "FuzzInput.h"
 
 #include "core/store/RecordList.h"
+#include "core/store/StoreError.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,12 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int n = static_cast<int>(in.byte() % 48) - 2;
     std::string value(in.part());
     const std::string original(in.rest());
-    value.erase(std::remove_if(value.begin(), value.end(), [](char c) { return c == '|'; }), value.end());
 
     for (int k = -1; k < 50; ++k)
         FieldOf(k, original);
     keyOf(original);
     std::string line = original;
+    if (value.find_first_of("|\r\n") != std::string::npos) {
+        try {
+            SetFieldOf(n, line, value);
+            std::abort();
+        } catch (const UnusableNameError&) {
+            if (line != original)
+                std::abort();
+        }
+        value.erase(std::remove_if(value.begin(), value.end(),
+                                   [](char c) { return c == '|' || c == '\r' || c == '\n'; }),
+                    value.end());
+    }
     SetFieldOf(n, line, value);
     if (n >= 1) {
         if (FieldOf(n, line) != value)
