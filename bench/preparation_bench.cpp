@@ -18,6 +18,7 @@
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
+#include "core/store/RegisterData.h"
 #include "core/store/StrUnit.h"
 #include "gui/dialogs/ConUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
@@ -64,10 +65,8 @@ struct Table {
     fs::path ingredientFile;
     fs::path linesFile;
     std::string preparation;
-    RecordList index{true};
-    KeyList indexKeys{true};
+    RegisterData index; // the index, its current record the preparation
     RecordList lines{true};
-    int current = 0;
     int ingredientNames = 0; // generated names may repeat; the key list keeps one of each
 
     Table()
@@ -93,17 +92,18 @@ struct Table {
         linesFile = PreparationFilePath(base, kTable, preparation);
         SaveRecordFile(linesFile, lines);
 
+        RecordList records(true);
         for (int p = 0; p < kPreparations; ++p) {
             IndexFields f = blankIndex(padded("Preparo " + std::to_string(p), 40));
             f[IdxField::Yield] = "  1000";
             f[IdxField::Portions] = "     4";
             f[IdxField::PortionYield] = "   250";
             f[IdxField::Tablespoon] = "    15";
-            index.add(MakeLine(f));
+            records.add(MakeLine(f));
         }
-        rebuildKeyList(index, indexKeys);
-        current = indexKeys.find(preparation);
-        SaveRecordFile(PreparationIndexPath(base, kTable), index);
+        SaveRecordFile(PreparationIndexPath(base, kTable), records);
+        index.load(PreparationIndexPath(base, kTable));
+        index.lookup(preparation);
     }
     ~Table() { fs::remove_all(base); }
 };
@@ -141,7 +141,7 @@ void loadInCore(benchmark::State& state)
 /** Hands the middle preparation over and opens the window. */
 bool openAndWait(TCadIngTreluzaForm& form)
 {
-    form.handOver(kTable, g_table->preparation, g_table->index, g_table->indexKeys, g_table->current, {});
+    form.handOver(kTable, g_table->preparation, g_table->index, {});
     return bench::openAndWait(form);
 }
 
@@ -182,7 +182,7 @@ void writeInCore(benchmark::State& state)
 {
     for (auto _ : state) {
         SaveRecordFile(g_table->linesFile, g_table->lines);
-        SaveRecordFile(PreparationIndexPath(g_table->base, kTable), g_table->index);
+        SaveRecordFile(PreparationIndexPath(g_table->base, kTable), g_table->index.records());
     }
 }
 

@@ -18,29 +18,21 @@ void putLine(RecordList& list, int position, const std::string& line)
 
 } // namespace
 
-WindowTotals storePreparationLines(const std::filesystem::path& base, std::string_view table,
-                                   const RegisterData& lines, RecordList& index, int current,
-                                   MessageSink& messages)
+StagedTotals stagePreparationTotals(const std::filesystem::path& base, std::string_view table,
+                                    const RecordList& lines, const RecordList& index, int current,
+                                    MessageSink& messages, Transaction& changes)
 {
-    const std::string before = index[current];
-    try {
-        const WindowTotals totals = UpdateTotals(lines.records(), index, current, messages);
-        IndexFields f = readIndex(index[current]);
-        ComputePerCapita(f);
-        ComputePerTablespoon(f);
-        // The name does not change: the line keeps its place.
-        putLine(index, current, MakeLine(f));
-        Transaction changes = Transaction::forTable(base, table);
-        changes.write(lines.path(), joinLines(lines.records().lines()));
-        stagePreparationIndex(base, table, index, changes);
-        changes.commit();
-        return totals;
-    } catch (const ChangePendingError&) {
-        throw; // recorded: the index line stays as the files will hold it
-    } catch (const StoreError&) {
-        putLine(index, current, before);
-        throw;
-    }
+    RecordList staged = index;
+    StagedTotals result;
+    result.totals = UpdateTotals(lines, staged, current, messages);
+    IndexFields f = readIndex(staged[current]);
+    ComputePerCapita(f);
+    ComputePerTablespoon(f);
+    result.indexLine = MakeLine(f);
+    // The name does not change: the line keeps its place.
+    putLine(staged, current, result.indexLine);
+    stagePreparationIndex(base, table, staged, changes);
+    return result;
 }
 
 void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,

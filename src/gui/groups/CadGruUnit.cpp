@@ -35,7 +35,7 @@ KindTexts texts(GroupKind kind)
 } // namespace
 
 TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
-    : TRegisterForm(context, parent), m_kind(kind)
+    : TRegisterForm(context, kSmallRegister, parent), m_kind(kind)
 {
     const KindTexts names = texts(kind);
     setObjectName(QString::fromLatin1(names.objectName));
@@ -67,15 +67,12 @@ void TCadGruForm::FormActivate()
 {
     setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(tableName)));
     fitCaption();
-    setMode(RegisterMode::Empty);
-    if (!loadRegisterFile([this] {
+    if (loadRegisterFile([this] {
             return m_kind == GroupKind::Ingredient
                        ? IngredientGroupFilePath(m_context.baseFolder, tableName)
                        : PreparationGroupFilePath(m_context.baseFolder, tableName);
         }))
-        return;
-    ClearFields();
-    ApplyMode();
+        start(RegisterMode::Empty);
 }
 
 std::string TCadGruForm::MakeLine()
@@ -85,7 +82,7 @@ std::string TCadGruForm::MakeLine()
 
 void TCadGruForm::ShowCurrent()
 {
-    GruMaskEdit->setCoreText(m_data.field(1));
+    GruMaskEdit->setCoreText(cycleData().field(1));
 }
 
 void TCadGruForm::ClearFields()
@@ -101,7 +98,7 @@ void TCadGruForm::ApplyMode()
         GraBitBtn->setFocus();
 }
 
-bool TCadGruForm::beforeDelete()
+bool TCadGruForm::checkDelete()
 {
     const std::string name = GruMaskEdit->coreText();
     return checkUnused(
@@ -122,7 +119,6 @@ void TCadGruForm::AltNomBitBtnClick()
 void TCadGruForm::handOver(const std::string& table)
 {
     tableName = table;
-    setMode(RegisterMode::Empty);
 }
 
 Transaction TCadGruForm::newTransaction()

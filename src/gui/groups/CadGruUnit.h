@@ -34,7 +34,7 @@ protected:
     void ShowCurrent() override;
     void ClearFields() override;
     void ApplyMode() override;
-    bool beforeDelete() override;
+    bool checkDelete() override;
     QString listCaption() const override;
     Transaction newTransaction() override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;

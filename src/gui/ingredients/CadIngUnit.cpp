@@ -30,7 +30,8 @@ constexpr int kEditHeight = 22;
 
 } // namespace
 
-TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent)
+    : TRegisterForm(context, kIngredientRegister, parent)
 {
     setObjectName(QStringLiteral("CadIngForm"));
     setWindowTitle(QStringLiteral("Cadastro de Ingredientes"));
@@ -38,7 +39,6 @@ TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent) : TRegisterForm(
     font.setPointSize(8);
     setFont(font);
     setClientSize(640, 435);
-    setTracksUnsaved(true);
     const int top = buildButtonRow(80, 35);
     buildValueRows(top);
     buildCostAndGroup(top);
@@ -191,25 +191,19 @@ void TCadIngForm::setTabOrderOfFields()
 void TCadIngForm::handOver(const std::string& table)
 {
     tableName = table;
-    setMode(RegisterMode::Empty);
 }
 
 void TCadIngForm::FormActivate()
 {
-    clearUnsaved();
     m_editable = m_context.activeTableEditable;
     setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(tableName)));
-    setMode(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
     if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, tableName); }, true))
         return;
     if (!loadGroups())
         return;
-    if (mode() == RegisterMode::Empty)
-        ClearFields();
-    else
-        ShowCurrent();
-    ApplyMode();
+    // A table open for consultation only shows its first ingredient at once.
+    start(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
 }
 
 bool TCadIngForm::loadGroups()
@@ -218,7 +212,7 @@ bool TCadIngForm::loadGroups()
         *this, *NomGruComboBox, [this] { return IngredientGroupFilePath(m_context.baseFolder, tableName); });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
-        m_data.release();
+        cycleData().release();
     return groups.has_value();
 }
 
@@ -252,12 +246,12 @@ std::string TCadIngForm::MakeLine()
 
 void TCadIngForm::ShowCurrent()
 {
-    const int current = m_data.current();
-    if (current < 0 || current >= m_data.count()) {
+    const int current = cycleData().current();
+    if (current < 0 || current >= cycleData().count()) {
         ClearFields();
         return;
     }
-    const IngredientFields f = readIngredient(m_data.records()[current]);
+    const IngredientFields f = readIngredient(cycleData().records()[current]);
     IngMaskEdit->setCoreText(f[IngField::Name]);
     for (std::size_t i = 0; i < m_valueEdits.size(); ++i)
         m_valueEdits[i]->setCoreText(f[kValueFields[i]]);
@@ -304,30 +298,13 @@ void TCadIngForm::EnableValueFields(bool on)
 
 void TCadIngForm::ApplyMode()
 {
-    if (!m_editable)
-        setMode(RegisterMode::Consulting);
-    if (mode() == RegisterMode::Deleting || mode() == RegisterMode::Changing)
-        return;
-    const bool empty = mode() == RegisterMode::Empty;
-    const bool inserting = mode() == RegisterMode::Inserting;
-    const bool showing = mode() == RegisterMode::Showing;
-    const bool consulting = mode() == RegisterMode::Consulting;
-    if (empty)
-        ClearFields();
-    EnableValueFields(inserting || showing);
-    AltNomBitBtn->setEnabled(showing);
-    IngMaskEdit->setEnabled(empty);
-    GraBitBtn->setEnabled(inserting || showing);
-    NovBitBtn->setEnabled(!consulting);
-    ExcBitBtn->setEnabled(showing);
-    AntBitBtn->setEnabled(showing || consulting);
-    ProBitBtn->setEnabled(showing || consulting);
-    LisBitBtn->setEnabled(!inserting && m_context.visLisIngForm);
-    AjuBitBtn->setEnabled(true);
-    RetBitBtn->setEnabled(true);
-    if (empty)
-        IngMaskEdit->setFocus();
-    else if (inserting || showing)
+    const bool open = mode() == RegisterMode::Inserting || mode() == RegisterMode::Showing;
+    applyCommonMode();
+    if (!m_context.visLisIngForm)
+        LisBitBtn->setEnabled(false);
+    EnableValueFields(open);
+    AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
+    if (open)
         kalMaskEdit->setFocus();
 }
 
@@ -340,8 +317,8 @@ std::optional<int> TCadIngForm::pickFromList()
 {
     // The browser shares the record list: an ingredient copied there is in
     // it, and in the ingredient file, when it returns.
-    const std::optional<int> picked = m_context.visLisIngForm->browse(tableName, m_editable, m_data.records(),
-                                                                      m_data.keys(), m_data.current());
+    const std::optional<int> picked = m_context.visLisIngForm->browse(
+        tableName, m_editable, cycleData().records(), cycleData().keys(), cycleData().current());
     if (!loadGroups()) // a copy may have added a group
         return std::nullopt;
     // With no row selected nothing valid was picked: the register goes Empty
@@ -359,17 +336,15 @@ bool TCadIngForm::refusedForConsultation()
     if (m_editable)
         return false;
     tellCore(consultationOnlyMessage(tableName));
-    setMode(RegisterMode::Showing);
-    ApplyMode();
     return true;
 }
 
-bool TCadIngForm::beforeInsert()
+bool TCadIngForm::checkInsert()
 {
     return !refusedForConsultation();
 }
 
-bool TCadIngForm::beforeChange()
+bool TCadIngForm::checkChange()
 {
     if (refusedForConsultation())
         return false;
@@ -379,32 +354,15 @@ bool TCadIngForm::beforeChange()
     return true;
 }
 
-bool TCadIngForm::beforeDelete()
+bool TCadIngForm::checkDelete()
 {
-    return beforeChange();
+    return checkChange();
 }
 
-void TCadIngForm::insertDeclined()
+void TCadIngForm::focusFields()
 {
-    kalMaskEdit->setFocus();
-}
-
-void TCadIngForm::changeDeclined()
-{
-    if (!m_editable)
-        return;
-    ShowCurrent();
-    kalMaskEdit->setFocus();
-}
-
-TRegisterForm::StoreReports TCadIngForm::storeReports() const
-{
-    return {false, RegisterMode::Showing, false, false};
-}
-
-bool TCadIngForm::canStore() const
-{
-    return m_editable && TRegisterForm::canStore();
+    if (m_editable)
+        kalMaskEdit->setFocus();
 }
 
 Transaction TCadIngForm::newTransaction()
@@ -412,35 +370,16 @@ Transaction TCadIngForm::newTransaction()
     return Transaction::forTable(m_context.baseFolder, tableName);
 }
 
-void TCadIngForm::commitInsert(const std::string& line)
+void TCadIngForm::carryChange(const RegisterData&, Transaction& changes)
 {
-    m_data.insert(line);
-    Transaction changes = newTransaction();
-    stageOwnFile(changes);
-    changes.commit();
-    m_values.markStored();
-}
-
-void TCadIngForm::commitChange(const std::string& line)
-{
-    m_data.replaceCurrent(line);
-    Transaction changes = newTransaction();
-    stageOwnFile(changes);
     PropagateChange(m_context.baseFolder, tableName, m_values.change(IngMaskEdit->coreText()), changes,
                     progress());
-    changes.commit();
-    m_values.markStored();
 }
 
-void TCadIngForm::commitDelete()
+void TCadIngForm::carryDelete(const std::string& key, Transaction& changes)
 {
-    const std::string name = IngMaskEdit->coreText();
-    m_data.removeCurrent();
-    Transaction changes = newTransaction();
-    stageOwnFile(changes);
-    PropagateDelete(m_context.baseFolder, tableName, name, changes, progress());
-    deleteMeasureFile(m_context.baseFolder, tableName, name, changes);
-    changes.commit();
+    PropagateDelete(m_context.baseFolder, tableName, key, changes, progress());
+    deleteMeasureFile(m_context.baseFolder, tableName, key, changes);
 }
 
 bool TCadIngForm::acceptRenamedKey(const std::string& key)
@@ -461,7 +400,7 @@ void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newK
         PropagateChange(m_context.baseFolder, tableName, m_values.change(newKey), changes, progress());
 }
 
-void TCadIngForm::afterRename(const std::string&, const std::string&)
+void TCadIngForm::stored()
 {
     m_values.markStored();
 }

@@ -93,20 +93,16 @@ protected:
     std::optional<int> pickFromList() override;
 
     bool acceptNewKey(const std::string& key) override;
-    bool beforeInsert() override;
-    bool beforeChange() override;
-    bool beforeDelete() override;
-    void insertDeclined() override;
-    void changeDeclined() override;
-    void commitInsert(const std::string& line) override;
-    void commitChange(const std::string& line) override;
-    void commitDelete() override;
-    StoreReports storeReports() const override;
-    bool canStore() const override;
+    bool checkInsert() override;
+    bool checkChange() override;
+    bool checkDelete() override;
+    void focusFields() override;
+    void carryChange(const RegisterData& data, Transaction& changes) override;
+    void carryDelete(const std::string& key, Transaction& changes) override;
     Transaction newTransaction() override;
     bool acceptRenamedKey(const std::string& key) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
-    void afterRename(const std::string& oldKey, const std::string& newKey) override;
+    void stored() override;
 
 private:
     QLabel* caption(const QString& text, int x, int y, int width, Qt::Alignment align = Qt::AlignLeft);

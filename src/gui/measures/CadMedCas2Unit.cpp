@@ -18,7 +18,8 @@
 
 namespace treluza {
 
-TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent)
+    : TRegisterForm(context, kSmallRegister, parent)
 {
     setObjectName(QStringLiteral("CadMedCas2Form"));
     setWindowTitle(QStringLiteral("Cadastro de medidas caseiras"));
@@ -74,7 +75,6 @@ TCadMedCas2Form::~TCadMedCas2Form()
 void TCadMedCas2Form::handOver(const std::string& table)
 {
     tableName = table;
-    setMode(RegisterMode::Empty);
 }
 
 void TCadMedCas2Form::FormActivate()
@@ -100,11 +100,8 @@ void TCadMedCas2Form::FormActivate()
         close();
         return;
     }
-    if (!loadMeasures())
-        return;
-    setMode(RegisterMode::Empty);
-    ClearFields();
-    ApplyMode();
+    if (loadMeasures())
+        start(RegisterMode::Empty);
 }
 
 bool TCadMedCas2Form::loadMeasures()
@@ -121,8 +118,8 @@ std::string TCadMedCas2Form::MakeLine()
 
 void TCadMedCas2Form::ShowCurrent()
 {
-    MedCasMaskEdit->setCoreText(m_data.field(1));
-    QuaMaskEdit->setCoreText(m_data.field(2));
+    MedCasMaskEdit->setCoreText(cycleData().field(1));
+    QuaMaskEdit->setCoreText(cycleData().field(2));
 }
 
 void TCadMedCas2Form::ClearFields()
@@ -154,10 +151,8 @@ void TCadMedCas2Form::NomIngComboBoxChange()
     // Any change of ingredient, by mouse or keyboard, shows the new
     // ingredient's measures at once: nothing can act on the previous one.
     ClearFields();
-    if (!isVisible() || !loadMeasures())
-        return;
-    setMode(RegisterMode::Empty);
-    ApplyMode();
+    if (isVisible() && loadMeasures())
+        start(RegisterMode::Empty);
 }
 
 void TCadMedCas2Form::onFocusChanged(QWidget* old, QWidget* now)
@@ -170,10 +165,8 @@ void TCadMedCas2Form::NomIngComboBoxExit(QWidget* next)
 {
     if (cs(NomIngComboBox->currentText()) != m_ingredient && !loadMeasures())
         return;
-    if (next == LisBitBtn)
-        return;
-    setMode(RegisterMode::Empty);
-    ApplyMode();
+    if (next != LisBitBtn)
+        start(RegisterMode::Empty);
 }
 
 bool TCadMedCas2Form::measureFree(bool forDelete, const QString& failure)
@@ -188,12 +181,12 @@ bool TCadMedCas2Form::measureFree(bool forDelete, const QString& failure)
         measureInUseMessage(operation, measure), failure);
 }
 
-bool TCadMedCas2Form::beforeChange()
+bool TCadMedCas2Form::checkChange()
 {
     return measureFree(false, QStringLiteral("Erro durante a alteração!"));
 }
 
-bool TCadMedCas2Form::beforeDelete()
+bool TCadMedCas2Form::checkDelete()
 {
     return measureFree(true, QStringLiteral("Erro durante exclusão!"));
 }
@@ -206,7 +199,7 @@ QString TCadMedCas2Form::listCaption() const
 
 QString TCadMedCas2Form::listItem(int record) const
 {
-    return qs(m_data.records()[record]);
+    return qs(data().records()[record]);
 }
 
 void TCadMedCas2Form::AltNomBitBtnClick()

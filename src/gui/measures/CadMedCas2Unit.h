@@ -44,8 +44,8 @@ protected:
     void ClearFields() override;
     void ApplyMode() override;
     bool isFreeTarget(QWidget* next) const override;
-    bool beforeChange() override;
-    bool beforeDelete() override;
+    bool checkChange() override;
+    bool checkDelete() override;
     QString listCaption() const override;
     QString listItem(int record) const override;
     Transaction newTransaction() override;

@@ -24,7 +24,8 @@
 
 namespace treluza {
 
-TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent)
+    : TRegisterForm(context, kPreparationLines, parent)
 {
     setObjectName(QStringLiteral("CadIngTreluzaForm"));
     setWindowTitle(QStringLiteral("Ingredientes da Preparação"));
@@ -32,7 +33,6 @@ TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent) : 
     font.setPointSize(8);
     setFont(font);
     setClientSize(812, 664);
-    setTracksUnsaved(true);
     const int top = buildButtonRow(80, 35);
     CopBitBtn = new TBitBtn(QStringLiteral("&Copia"), this);
     CopBitBtn->setObjectName(QStringLiteral("CopBitBtn"));
@@ -132,21 +132,22 @@ void TCadIngTreluzaForm::setTabOrderOfFields()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TCadIngTreluzaForm::handOver(const std::string& table, const std::string& preparation, RecordList& index,
-                                  KeyList& indexKeys, int current, const std::vector<std::string>& groups)
+void TCadIngTreluzaForm::handOver(const std::string& table, const std::string& preparation,
+                                  const RegisterData& index, const std::vector<std::string>& groups)
 {
     m_table = table;
     m_preparation = preparation;
-    m_index = &index;
-    m_indexKeys = &indexKeys;
-    m_indexCurrent = current;
+    m_index = index;
     m_groups = groups;
-    setMode(RegisterMode::Empty);
+}
+
+const std::string& TCadIngTreluzaForm::indexLine() const
+{
+    return m_index.records()[m_index.current()];
 }
 
 void TCadIngTreluzaForm::FormActivate()
 {
-    clearUnsaved();
     setWindowTitle(QStringLiteral("INCLUSÃO DE INGREDIENTES NA PREPARAÇÃO - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(m_table)));
     NomPreMaskEdit->setCoreText(m_preparation);
@@ -164,11 +165,9 @@ void TCadIngTreluzaForm::FormActivate()
     refillIngredients();
     // The whole-recipe values follow the lines as they are on disk.
     DialogMessageSink messages;
-    m_totals = UpdateTotals(m_data.records(), *m_index, m_indexCurrent, messages);
+    m_totals = UpdateTotals(cycleData().records(), m_index.records(), m_index.current(), messages);
     refreshRows();
-    setMode(RegisterMode::Empty);
-    ClearFields();
-    ApplyMode();
+    start(RegisterMode::Empty);
 }
 
 QWidget* TCadIngTreluzaForm::keyControl()
@@ -195,23 +194,23 @@ std::string TCadIngTreluzaForm::MakeLine()
 
 void TCadIngTreluzaForm::chooseLineIngredient()
 {
-    const int current = m_data.current();
-    if (current < 0 || current >= m_data.count())
+    const int current = cycleData().current();
+    if (current < 0 || current >= cycleData().count())
         return;
-    m_chosenIngredient = m_ingredientKeys.find(keyOf(m_data.records()[current]));
+    m_chosenIngredient = m_ingredientKeys.find(keyOf(cycleData().records()[current]));
     LoadIngredientDefaults();
 }
 
 void TCadIngTreluzaForm::ShowCurrent()
 {
-    const int current = m_data.current();
-    if (current < 0 || current >= m_data.count()) {
+    const int current = cycleData().current();
+    if (current < 0 || current >= cycleData().count()) {
         ClearFields();
         return;
     }
     chooseLineIngredient();
     LineEdits e;
-    e.line = readLine(m_data.records()[current]);
+    e.line = readLine(cycleData().records()[current]);
     m_showing = true;
     NomIngComboBox->setCurrentIndex(m_chosenIngredient);
     m_showing = false;
@@ -297,17 +296,17 @@ QString TCadIngTreluzaForm::listCaption() const
 std::optional<int> TCadIngTreluzaForm::pickFromList()
 {
     const std::optional<int> picked = TRegisterForm::pickFromList();
-    if (picked && *picked >= 0 && *picked < m_data.count()) {
-        m_data.setCurrent(*picked);
+    if (picked && *picked >= 0 && *picked < cycleData().count()) {
+        cycleData().setCurrent(*picked);
         chooseLineIngredient();
         warnMissingValues();
     }
     return picked;
 }
 
-void TCadIngTreluzaForm::afterBrowse()
+void TCadIngTreluzaForm::recordBrowsed()
 {
-    IngTreluzaListBox->setCurrentRow(m_data.current());
+    IngTreluzaListBox->setCurrentRow(cycleData().current());
 }
 
 void TCadIngTreluzaForm::onFocusChanged(QWidget* old, QWidget* now)
@@ -332,15 +331,8 @@ void TCadIngTreluzaForm::NomIngComboBoxExit(QWidget* next)
     LoadIngredientDefaults();
     warnMissingValues();
     // An ingredient is in a preparation once: choosing one that is there
-    // shows its line.
-    if (m_data.lookup(keyText())) {
-        ShowCurrent();
-        setMode(RegisterMode::Showing);
-    } else {
-        setMode(RegisterMode::Inserting);
-        markUnsaved();
-    }
-    ApplyMode();
+    // shows its line, as a name typed in a register does.
+    keyEditExit(next);
 }
 
 void TCadIngTreluzaForm::TabBitBtnClick()
@@ -365,14 +357,12 @@ void TCadIngTreluzaForm::TabBitBtnClick()
 
 void TCadIngTreluzaForm::IngTreluzaListBoxClick(int row)
 {
-    if (!AskToSave() || row < 0 || row >= m_data.count())
+    if (!AskToSave() || row < 0 || row >= cycleData().count())
         return;
-    m_data.setCurrent(row);
+    cycleData().setCurrent(row);
     chooseLineIngredient();
     warnMissingValues();
-    ShowCurrent();
-    setMode(RegisterMode::Showing);
-    ApplyMode();
+    showAt(row);
 }
 
 bool TCadIngTreluzaForm::beforeLeave()
@@ -383,78 +373,64 @@ bool TCadIngTreluzaForm::beforeLeave()
     return true;
 }
 
-void TCadIngTreluzaForm::insertDeclined()
+void TCadIngTreluzaForm::focusFields()
 {
     PesBruMaskEdit->setFocus();
 }
 
-void TCadIngTreluzaForm::changeDeclined()
+Transaction TCadIngTreluzaForm::newTransaction()
 {
-    // The edits stay on screen, unsaved.
-    PesBruMaskEdit->setFocus();
+    return Transaction::forTable(m_context.baseFolder, m_table);
 }
 
-TRegisterForm::StoreReports TCadIngTreluzaForm::storeReports() const
+void TCadIngTreluzaForm::carryInsert(const RegisterData& lines, Transaction& changes)
 {
-    StoreReports reports;
-    reports.modeAfterStore = RegisterMode::Showing;
-    // The lines and the index change together or not at all.
-    reports.keepFailedStores = false;
-    reports.keepFailedDeletes = false;
-    return reports;
+    carryChange(lines, changes);
 }
 
-void TCadIngTreluzaForm::saveLinesAndTotals()
+void TCadIngTreluzaForm::carryChange(const RegisterData& lines, Transaction& changes)
 {
     DialogMessageSink messages;
-    m_totals =
-        storePreparationLines(m_context.baseFolder, m_table, m_data, *m_index, m_indexCurrent, messages);
+    m_staged = stagePreparationTotals(m_context.baseFolder, m_table, lines.records(), m_index.records(),
+                                      m_index.current(), messages, changes);
+}
+
+void TCadIngTreluzaForm::carryDelete(const std::string&, Transaction& changes)
+{
+    carryChange(cycleData(), changes);
+}
+
+void TCadIngTreluzaForm::stored()
+{
+    // The index line follows the lines once they are recorded.
+    m_index.replaceCurrent(m_staged.indexLine);
+    m_totals = m_staged.totals;
     refreshRows();
-}
-
-void TCadIngTreluzaForm::commitInsert(const std::string& line)
-{
-    m_data.insert(line);
-    saveLinesAndTotals();
-}
-
-void TCadIngTreluzaForm::commitChange(const std::string& line)
-{
-    m_data.replaceCurrent(line);
-    saveLinesAndTotals();
-}
-
-void TCadIngTreluzaForm::commitDelete()
-{
-    const int current = m_data.current();
-    m_data.removeCurrent();
-    m_data.setCurrent(current);
-    saveLinesAndTotals();
 }
 
 void TCadIngTreluzaForm::refreshRows()
 {
     IngTreluzaListBox->clear();
     // A row shows the first letters of its ingredient; the whole name is its tip.
-    for (const std::string& line : m_data.records().lines()) {
+    for (const std::string& line : cycleData().records().lines()) {
         auto* item = new QListWidgetItem(qs(ListRow(line)), IngTreluzaListBox);
         item->setToolTip(qs(TrimTrailingSpaces(keyOf(line))));
     }
     // The line just stored stays selected, so the user sees which is current.
-    const int current = m_data.current();
-    if (current >= 0 && current < m_data.count())
+    const int current = cycleData().current();
+    if (current >= 0 && current < cycleData().count())
         IngTreluzaListBox->setCurrentRow(current);
     refreshTotalsRow();
 }
 
 void TCadIngTreluzaForm::refreshTotalsRow()
 {
-    RodLabel->setText(qs(TotalsRow(m_totals, (*m_index)[m_indexCurrent])));
+    RodLabel->setText(qs(TotalsRow(m_totals, indexLine())));
 }
 
 void TCadIngTreluzaForm::CopBitBtnClick()
 {
-    if (m_index->empty()) {
+    if (m_index.empty()) {
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return;
     }
@@ -462,29 +438,32 @@ void TCadIngTreluzaForm::CopBitBtnClick()
         return;
     // "RENDIMENTO" stands in the width of a net weight here.
     const int source = m_context.visLisForm->showList(
-        preparationListSetup(m_table, m_indexCurrent, m_groups, *m_indexKeys, *m_index,
+        preparationListSetup(m_table, m_index.current(), m_groups, m_index.keys(), m_index.records(),
                              fieldWidth(RecordKind::Line, LineField::Net)));
-    if (source < 0 || source >= m_index->count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
+    if (source < 0 || source >= m_index.count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
-    const RegisterData before = m_data;
+    const RegisterData before = cycleData();
     try {
         RecordList lines(true);
         KeyList keys(true);
-        LoadRecordFile(PreparationFilePath(m_context.baseFolder, m_table, keyOf((*m_index)[source])), lines,
-                       keys);
-        m_data.records() = lines;
-        m_data.keys() = keys;
-        m_data.setCurrent(0);
-        saveLinesAndTotals();
+        LoadRecordFile(PreparationFilePath(m_context.baseFolder, m_table, keyOf(m_index.records()[source])),
+                       lines, keys);
+        cycleData().records() = lines;
+        cycleData().keys() = keys;
+        cycleData().setCurrent(0);
+        Transaction changes = newTransaction();
+        changes.write(cycleData().path(), cycleData().fileBytes(progress()));
+        carryChange(cycleData(), changes);
+        changes.commit();
+        stored();
     } catch (const ChangePendingError&) {
-        refreshRows(); // recorded: the copied lines stay, as the files will hold them
+        stored(); // recorded: the copied lines stay, as the files will hold them
         tell(QStringLiteral("Erro durante a alteração!"));
     } catch (const StoreError&) {
-        m_data = before;
+        cycleData() = before;
         tell(QStringLiteral("Erro durante a alteração!"));
     }
-    setMode(RegisterMode::Empty);
-    ApplyMode();
+    start(RegisterMode::Empty);
 }
 
 } // namespace treluza

@@ -6,13 +6,15 @@
 // whole-recipe values in the register's index line up to date.
 //
 // How to open it: handOver() with the table, the preparation's name and the
-// register's index lists and current index (shared: this window writes the
-// preparation's whole-recipe values into that line), then openModal(). Every
-// store of a line writes the ingredient-line file and the preparation index
-// in one transaction, the index line with its whole-recipe values and the
-// per-capita and per-tablespoon values derived from them, so the two files
-// always agree on disk.
+// register's index (a copy, its current record the preparation), then
+// openModal(); afterwards indexLine() is the preparation's index line with
+// the whole-recipe values of its lines, for the register to take. Every store
+// of a line writes the ingredient-line file and the preparation index in one
+// transaction, the index line with its whole-recipe values and the per-capita
+// and per-tablespoon values derived from them, so the two files always agree
+// on disk.
 #include "core/preparations/LineCalculations.h"
+#include "core/preparations/PreparationLines.h"
 #include "core/preparations/PreparationTotals.h"
 #include "gui/widgets/RegisterForm.h"
 
@@ -34,9 +36,12 @@ public:
     explicit TCadIngTreluzaForm(FormContext& context, QWidget* parent = nullptr);
     ~TCadIngTreluzaForm() override;
 
-    /** The register's hand-over; the lists must live until the window closes. */
-    void handOver(const std::string& table, const std::string& preparation, RecordList& index,
-                  KeyList& indexKeys, int current, const std::vector<std::string>& groups);
+    /** The register's hand-over: the table, the preparation and a copy of the
+     *  index whose current record is the preparation. */
+    void handOver(const std::string& table, const std::string& preparation, const RegisterData& index,
+                  const std::vector<std::string>& groups);
+    /** The preparation's index line as the window leaves it. */
+    const std::string& indexLine() const;
 
     TBitBtn* CopBitBtn = nullptr;
     TBitBtn* TabBitBtn = nullptr;
@@ -83,14 +88,14 @@ protected:
     void ApplyMode() override;
     QString listCaption() const override;
     std::optional<int> pickFromList() override;
-    void afterBrowse() override;
+    void recordBrowsed() override;
 
-    void insertDeclined() override;
-    void changeDeclined() override;
-    void commitInsert(const std::string& line) override;
-    void commitChange(const std::string& line) override;
-    void commitDelete() override;
-    StoreReports storeReports() const override;
+    void focusFields() override;
+    Transaction newTransaction() override;
+    void carryInsert(const RegisterData& lines, Transaction& changes) override;
+    void carryChange(const RegisterData& lines, Transaction& changes) override;
+    void carryDelete(const std::string& key, Transaction& changes) override;
+    void stored() override;
     bool beforeLeave() override;
 
 private:
@@ -108,19 +113,14 @@ private:
     void warnMissingValues();
     void refillIngredients();
 
-    /** UpdateTotals, the shares of the index line, and the ingredient-line
-     *  file and the index written together; on failure the index line is put
-     *  back and the error thrown. */
-    void saveLinesAndTotals();
     /** The rows of the list and the totals row, from the lines. */
     void refreshRows();
     void refreshTotalsRow();
 
     std::string m_table;
     std::string m_preparation;
-    RecordList* m_index = nullptr;
-    KeyList* m_indexKeys = nullptr;
-    int m_indexCurrent = 0;
+    RegisterData m_index;  // the register's index, its current record the preparation
+    StagedTotals m_staged; // the index line and totals of the store being written
     std::vector<std::string> m_groups;
     RecordList m_ingredients{true};
     KeyList m_ingredientKeys{true};

@@ -39,7 +39,8 @@ QString indexMask(int field)
 
 } // namespace
 
-TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent)
+    : TRegisterForm(context, kPreparationRegister, parent)
 {
     setObjectName(QStringLiteral("CadTreluzaRotForm"));
     setWindowTitle(QStringLiteral("Treluza"));
@@ -47,7 +48,6 @@ TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent) : 
     font.setPointSize(8);
     setFont(font);
     setClientSize(TRecipeValues::fullWidth(), 264);
-    setTracksUnsaved(true);
     const int top = buildButtonRow(80, 35);
     buildNameRow(top);
     values = new TRecipeValues(this);
@@ -151,7 +151,6 @@ TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const
 void TCadTreluzaRotForm::handOver(const std::string& table)
 {
     tableName = table;
-    setMode(RegisterMode::Empty);
 }
 
 void TCadTreluzaRotForm::plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method,
@@ -165,17 +164,13 @@ void TCadTreluzaRotForm::plugWindows(TCadIngTreluzaForm* ingredients, TCadRecFor
 
 void TCadTreluzaRotForm::FormActivate()
 {
-    clearUnsaved();
     setWindowTitle(QStringLiteral("CADASTRO DE PREPARAÇÕES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(tableName)));
-    setMode(RegisterMode::Empty);
     if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, tableName); }))
         return;
     loadGroups();
-    if (!isVisible())
-        return;
-    ClearFields();
-    ApplyMode();
+    if (isVisible())
+        start(RegisterMode::Empty);
 }
 
 void TCadTreluzaRotForm::loadGroups()
@@ -185,7 +180,7 @@ void TCadTreluzaRotForm::loadGroups()
     });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
-        m_data.release();
+        cycleData().release();
 }
 
 IndexFields TCadTreluzaRotForm::editFields() const
@@ -218,12 +213,12 @@ std::string TCadTreluzaRotForm::MakeLine()
 
 void TCadTreluzaRotForm::ShowCurrent()
 {
-    const int current = m_data.current();
-    if (current < 0 || current >= m_data.count()) {
+    const int current = cycleData().current();
+    if (current < 0 || current >= cycleData().count()) {
         ClearFields();
         return;
     }
-    const IndexFields f = readIndex(m_data.records()[current]);
+    const IndexFields f = readIndex(cycleData().records()[current]);
     // The progress window follows the fields as they are shown.
     ProgressScope bar(progress(), 52);
     NomPreMaskEdit->setCoreText(f[IdxField::Name]);
@@ -283,15 +278,15 @@ QString TCadTreluzaRotForm::listCaption() const
 
 std::optional<int> TCadTreluzaRotForm::pickFromList()
 {
-    if (m_data.empty()) {
+    if (cycleData().empty()) {
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return std::nullopt;
     }
     if (!m_context.visLisForm)
         return std::nullopt;
     return m_context.visLisForm->showList(
-        preparationListSetup(tableName, m_data.current(), m_groups, m_data.keys(), m_data.records(),
-                             fieldWidth(RecordKind::Index, IdxField::Yield)));
+        preparationListSetup(tableName, cycleData().current(), m_groups, cycleData().keys(),
+                             cycleData().records(), fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
 bool TCadTreluzaRotForm::acceptNewKey(const std::string& key)
@@ -308,25 +303,9 @@ bool TCadTreluzaRotForm::acceptRenamedKey(const std::string& key)
     return acceptNewKey(key);
 }
 
-void TCadTreluzaRotForm::insertDeclined()
+void TCadTreluzaRotForm::focusFields()
 {
     RenPesMaskEdit->setFocus();
-}
-
-void TCadTreluzaRotForm::changeDeclined()
-{
-    // The edits stay on screen, unsaved: leaving the record asks about them.
-    RenPesMaskEdit->setFocus();
-}
-
-TRegisterForm::StoreReports TCadTreluzaRotForm::storeReports() const
-{
-    StoreReports reports;
-    reports.modeAfterStore = RegisterMode::Showing;
-    // A delete takes the preparation's files with it: when that fails, nothing
-    // changes anywhere.
-    reports.keepFailedDeletes = false;
-    return reports;
 }
 
 Transaction TCadTreluzaRotForm::newTransaction()
@@ -334,13 +313,9 @@ Transaction TCadTreluzaRotForm::newTransaction()
     return Transaction::forTable(m_context.baseFolder, tableName);
 }
 
-void TCadTreluzaRotForm::commitDelete()
+void TCadTreluzaRotForm::carryDelete(const std::string& key, Transaction& changes)
 {
-    Transaction changes = newTransaction();
-    deletePreparation(m_context.baseFolder, tableName, m_data.records(), m_data.keys(), m_data.current(),
-                      changes);
-    changes.commit();
-    m_data.setCurrent(0);
+    deletePreparationFiles(m_context.baseFolder, tableName, key, changes);
 }
 
 void TCadTreluzaRotForm::carryRename(const std::string& oldKey, const std::string& newKey,
@@ -400,28 +375,24 @@ void TCadTreluzaRotForm::AltNomBitBtnClick()
 
 bool TCadTreluzaRotForm::storeBeforeOpening()
 {
-    if (!unsaved())
-        return true;
-    return storeSilently(false);
+    return !unsaved() || storeSilently(false);
 }
 
 void TCadTreluzaRotForm::IngBitBtnClick()
 {
     if (!m_ingredients || !storeBeforeOpening())
         return;
-    setMode(RegisterMode::Showing); // the record is stored now
-    m_ingredients->handOver(tableName, NomPreMaskEdit->coreText(), m_data.records(), m_data.keys(),
-                            m_data.current(), m_groups);
+    m_ingredients->handOver(tableName, NomPreMaskEdit->coreText(), cycleData(), m_groups);
     m_ingredients->openModal();
     // The index line now holds the whole-recipe values of the lines; the
     // shares follow them, and the index is written.
+    cycleData().replaceCurrent(m_ingredients->indexLine());
     ShowCurrent();
     IndexFields f = editFields();
     ComputePerCapita(f);
     ComputePerTablespoon(f);
     showFields(f);
     storeSilently(false);
-    setMode(RegisterMode::Showing);
     ApplyMode();
     RenPesMaskEdit->setFocus();
 }
@@ -430,10 +401,8 @@ void TCadTreluzaRotForm::RecBitBtnClick()
 {
     if (!m_method || !storeBeforeOpening())
         return;
-    setMode(RegisterMode::Showing);
     m_method->handOver(tableName, NomPreMaskEdit->coreText());
     m_method->openModal();
-    setMode(RegisterMode::Showing);
     ApplyMode();
 }
 
@@ -441,10 +410,8 @@ void TCadTreluzaRotForm::ImpTreluzaBitBtnClick()
 {
     if (!m_reports || !storeBeforeOpening())
         return;
-    setMode(RegisterMode::Showing);
-    m_reports->handOver(m_data.records()[m_data.current()], tableName, NomPreMaskEdit->coreText());
+    m_reports->handOver(cycleData().records()[cycleData().current()], tableName, NomPreMaskEdit->coreText());
     m_reports->openModal();
-    setMode(RegisterMode::Showing);
     ApplyMode();
 }
 
@@ -452,10 +419,8 @@ void TCadTreluzaRotForm::ImpRotBitBtnClick()
 {
     if (!m_label || !storeBeforeOpening())
         return;
-    setMode(RegisterMode::Showing);
-    m_label->handOver(tableName, NomPreMaskEdit->coreText(), m_data.records()[m_data.current()]);
+    m_label->handOver(tableName, NomPreMaskEdit->coreText(), cycleData().records()[cycleData().current()]);
     m_label->openModal();
-    setMode(RegisterMode::Showing);
     ApplyMode();
 }
 

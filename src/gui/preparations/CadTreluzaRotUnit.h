@@ -87,11 +87,9 @@ protected:
 
     bool acceptNewKey(const std::string& key) override;
     bool acceptRenamedKey(const std::string& key) override;
-    void insertDeclined() override;
-    void changeDeclined() override;
-    StoreReports storeReports() const override;
+    void focusFields() override;
     Transaction newTransaction() override;
-    void commitDelete() override;
+    void carryDelete(const std::string& key, Transaction& changes) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:

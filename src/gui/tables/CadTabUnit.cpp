@@ -14,7 +14,8 @@
 
 namespace treluza {
 
-TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent) : TRegisterForm(context, parent)
+TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent)
+    : TRegisterForm(context, kSmallRegister, parent)
 {
     setObjectName(QStringLiteral("CadTabForm"));
     setWindowTitle(QStringLiteral("Cadastro de tabelas"));
@@ -55,11 +56,8 @@ void TCadTabForm::DesTabMaskEditExit(QWidget* next)
 void TCadTabForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRA NOME PARA NOVA TABELA DE INGREDIENTES"));
-    setMode(RegisterMode::Empty);
-    if (!loadRegisterFile([this] { return TableRegistryPath(m_context.baseFolder); }))
-        return;
-    ClearFields();
-    ApplyMode();
+    if (loadRegisterFile([this] { return TableRegistryPath(m_context.baseFolder); }))
+        start(RegisterMode::Empty);
 }
 
 std::string TCadTabForm::MakeLine()
@@ -69,8 +67,8 @@ std::string TCadTabForm::MakeLine()
 
 void TCadTabForm::ShowCurrent()
 {
-    TabMaskEdit->setCoreText(m_data.field(1));
-    DesTabMaskEdit->setCoreText(m_data.field(2));
+    TabMaskEdit->setCoreText(cycleData().field(1));
+    DesTabMaskEdit->setCoreText(cycleData().field(2));
 }
 
 void TCadTabForm::ClearFields()
@@ -81,8 +79,8 @@ void TCadTabForm::ClearFields()
 
 bool TCadTabForm::currentEditable() const
 {
-    return m_data.current() >= 0 && m_data.current() < m_data.count() &&
-           isEditableTableLine(m_data.records()[m_data.current()]);
+    return data().current() >= 0 && data().current() < data().count() &&
+           isEditableTableLine(data().records()[data().current()]);
 }
 
 void TCadTabForm::ApplyMode()
@@ -105,47 +103,32 @@ bool TCadTabForm::acceptNewKey(const std::string& key)
     return false;
 }
 
-void TCadTabForm::refuseConsultationOnly()
+bool TCadTabForm::checkChange()
 {
+    // A table open for consultation only is neither changed nor deleted.
+    if (currentEditable())
+        return true;
     tellCore(consultationOnlyMessage(TabMaskEdit->coreText()));
-    setMode(RegisterMode::Showing);
-}
-
-bool TCadTabForm::beforeChange()
-{
-    if (currentEditable())
-        return true;
-    refuseConsultationOnly();
-    ApplyMode();
     return false;
 }
 
-bool TCadTabForm::beforeDelete()
+bool TCadTabForm::checkDelete()
 {
-    if (currentEditable())
-        return true;
-    refuseConsultationOnly();
-    return false;
+    return checkChange();
 }
 
-void TCadTabForm::insertDeclined()
+void TCadTabForm::focusFields()
 {
-    DesTabMaskEdit->setFocus();
-}
-
-void TCadTabForm::changeDeclined()
-{
-    ShowCurrent();
     DesTabMaskEdit->setFocus();
 }
 
 bool TCadTabForm::listed(int record) const
 {
     // A damaged line whose name cannot name a folder is no table.
-    return isUsableNameFor(NameUse::Table, m_data.keys()[record]);
+    return isUsableNameFor(NameUse::Table, data().keys()[record]);
 }
 
-void TCadTabForm::afterBrowse()
+void TCadTabForm::recordBrowsed()
 {
     DesTabMaskEdit->setEnabled(currentEditable());
 }

@@ -27,18 +27,15 @@ protected:
     void ClearFields() override;
     void ApplyMode() override;
     bool acceptNewKey(const std::string& key) override;
-    bool beforeChange() override;
-    bool beforeDelete() override;
-    void insertDeclined() override;
-    void changeDeclined() override;
-    void afterBrowse() override;
+    bool checkChange() override;
+    bool checkDelete() override;
+    void focusFields() override;
+    void recordBrowsed() override;
     QString listCaption() const override;
     bool listed(int record) const override;
 
 private:
     bool currentEditable() const;
-    /** The consultation-only refusal: message, mode Showing. */
-    void refuseConsultationOnly();
 };
 
 } // namespace treluza

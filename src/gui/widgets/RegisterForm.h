@@ -1,32 +1,22 @@
 #pragma once
-// TRegisterForm: the register cycle every register window shares.
+// TRegisterForm: the window side of the register cycle every register
+// window shares.
 //
-// How to use it: derive the register from TRegisterForm, call
-// buildButtonRow() in the constructor, then build the fields, connect the
-// name field's Exit to keyEditExit() and call connectButtons(). Implement
-// keyEdit() (the name field), MakeLine(), ShowCurrent(), ClearFields(),
-// ApplyMode() and listCaption(). The base then runs, with the system's
-// messages: the exit of the name field (lookup, Empty -> Showing or
-// Inserting, "Código inválido!"), "&Novo", "&Grava" (insert or change with
-// their confirmations and failure messages), "&Exclui", "&Anterior",
-// "&Próximo", "&Lista", "A&juda", "&Retorna", the rename through the rename
-// dialog (renameCurrent()), and "Erro de lógica!" for a request in a mode
-// where it cannot happen.
+// The rules (modes, which button works when, the questions and their order,
+// what a declined, refused or failed store leaves) live in RegisterCycle; this
+// base is its view: it makes the eight buttons and sends their clicks to the
+// cycle, and it shows what the cycle asks for through the register's fields.
 //
-// What differs between registers goes through the virtual hooks below:
-// checks before a store (beforeInsert(), beforeChange(), beforeDelete()), what
-// a store writes (commitInsert(), commitChange(), commitDelete(),
-// carryRename()), what a declined question leaves (insertDeclined(),
-// changeDeclined()), whether stores are reported and where the mode goes
-// after them (storeReports()), and what leaving the window takes
-// (beforeLeave()). A register that tracks unsaved edits calls
-// setTracksUnsaved(true) and markUnsaved() from its edits' change events;
-// the base then asks "Os dados não foram gravados! Deseja gravá-los?"
-// (AskToSave) before "&Novo", "&Anterior", "&Próximo", "&Lista" and
-// "&Retorna".
-#include "core/store/Journal.h"
-#include "core/store/RegisterData.h"
-#include "core/store/Sinks.h"
+// How to use it: derive the register from TRegisterForm with the policy of
+// its kind of register, call buildButtonRow() in the constructor, then build
+// the fields, connect the name field's Exit to keyEditExit() and call
+// connectButtons(). Implement keyEdit() (the name field), MakeLine(),
+// ShowCurrent(), ClearFields(), ApplyMode() (which calls applyCommonMode()
+// and then enables the register's own fields) and listCaption(). What a
+// register checks before a store and what its stores carry into other files
+// are the RegisterStore hooks (checkInsert(), checkChange(), checkDelete(),
+// acceptNewKey(), carryChange(), ...). Edits of the user call markUnsaved().
+#include "core/store/RegisterCycle.h"
 #include "gui/widgets/Form.h"
 #include "gui/widgets/FormContext.h"
 
@@ -42,10 +32,10 @@ namespace treluza {
 class TBitBtn;
 class TMaskEdit;
 
-class TRegisterForm : public TForm {
+class TRegisterForm : public TForm, protected RegisterView, protected RegisterStore {
     Q_OBJECT
 public:
-    explicit TRegisterForm(FormContext& context, QWidget* parent = nullptr);
+    TRegisterForm(FormContext& context, const RegisterPolicy& policy, QWidget* parent = nullptr);
 
     TBitBtn* GraBitBtn = nullptr;
     TBitBtn* NovBitBtn = nullptr;
@@ -56,27 +46,25 @@ public:
     TBitBtn* AjuBitBtn = nullptr;
     TBitBtn* RetBitBtn = nullptr;
 
-    RegisterMode mode() const { return m_mode; }
-    const RegisterData& data() const { return m_data; }
-    /** Edits changed since the record was shown, cleared or stored (registers
-     *  that track them). */
-    bool unsaved() const { return m_unsaved; }
+    RegisterMode mode() const { return m_cycle.mode(); }
+    const RegisterData& data() const { return m_cycle.data(); }
+    /** Edits changed since the record was shown, cleared or stored. */
+    bool unsaved() const { return m_cycle.unsaved(); }
 
-    /** The shared handlers (public so that tests and openers can reach them). */
+    /** The buttons' handlers, which the cycle runs (public so that tests and
+     *  openers can reach them). */
     void keyEditExit(QWidget* next);
-    void NovBitBtnClick();
-    void GraBitBtnClick();
-    void ExcBitBtnClick();
-    void AntBitBtnClick();
-    void ProBitBtnClick();
-    void LisBitBtnClick();
+    void NovBitBtnClick() { m_cycle.create(); }
+    void GraBitBtnClick() { m_cycle.store(); }
+    void ExcBitBtnClick() { m_cycle.remove(); }
+    void AntBitBtnClick() { m_cycle.previous(); }
+    void ProBitBtnClick() { m_cycle.next(); }
+    void LisBitBtnClick() { m_cycle.list(); }
     void AjuBitBtnClick();
     void RetBitBtnClick();
 
-    /** Offers to store edits not yet stored, before they are dropped; false
-     *  when the user wanted them stored and the store failed (the edits are
-     *  kept and still unsaved). */
-    bool AskToSave();
+    /** Offers to store edits not yet stored (RegisterCycle::askToSave). */
+    bool AskToSave() { return m_cycle.askToSave(); }
 
 protected:
     /** A close box drawn by the window manager leaves as "&Retorna" does. */
@@ -88,17 +76,21 @@ protected:
     /** Connects the eight buttons to their handlers. */
     void connectButtons();
 
-    void setMode(RegisterMode mode) { m_mode = mode; }
-    void setTracksUnsaved(bool on) { m_tracksUnsaved = on; }
-    void markUnsaved() { m_unsaved = true; }
-    void clearUnsaved() { m_unsaved = false; }
+    /** The register's data, which its cycle holds. */
+    RegisterData& cycleData() { return m_cycle.data(); }
+    /** Starts an opening once the register's file is loaded (RegisterCycle::start). */
+    void start(RegisterMode mode) { m_cycle.start(mode); }
+    /** Shows the record at index chosen in a list of the window (RegisterCycle::showAt). */
+    void showAt(int index) { m_cycle.showAt(index); }
+    void markUnsaved() { m_cycle.markUnsaved(); }
+    void clearUnsaved() { m_cycle.clearUnsaved(); }
 
     /** The name field; registers whose key is chosen in another control
      *  (a combo) return null and override keyControl() and keyText(). */
     virtual TMaskEdit* keyEdit() = 0;
     virtual QWidget* keyControl();
     /** The key as the name control holds it (core text). */
-    virtual std::string keyText();
+    std::string keyText() override;
     /** The record line of the fields. */
     virtual std::string MakeLine() = 0;
     virtual void ShowCurrent() = 0;
@@ -107,84 +99,26 @@ protected:
     virtual void ApplyMode() = 0;
     virtual QString listCaption() const = 0;
     /** What "&Lista" shows: by default the list picker over the listed
-     *  records. Returns the index of the record to show (outside the record
-     *  list: none, mode Empty), or nothing when the list was not shown. */
+     *  records ("Não existem registros no arquivo!" when there are none).
+     *  Returns the index of the record to show (outside the record list: none,
+     *  mode Empty), or nothing when the list was not shown. */
     virtual std::optional<int> pickFromList();
     /** Whether the list picker offers a record, and the line it shows for it
      *  (its key unless overridden). */
     virtual bool listed(int /*record*/) const { return true; }
     virtual QString listItem(int record) const;
-
-    /** Writes the record list to the file, as a change of the register's
-     *  table (newTransaction): a pending change of the table is completed
-     *  first. */
-    void saveFile();
     /** Whether leaving a blank name towards next needs no message. */
     virtual bool isFreeTarget(QWidget* next) const;
-    /** A new name typed in mode Empty: false refuses it (with a message of the
-     *  register's own) and keeps the focus on the name. */
-    virtual bool acceptNewKey(const std::string& key);
-    /** Checks before a question; false stops the store (the hook shows why and
-     *  leaves the mode it wants, Showing unless it says otherwise). */
-    virtual bool beforeInsert() { return true; }
-    virtual bool beforeChange() { return true; }
-    virtual bool beforeDelete() { return true; }
-    /** A declined "Confirma inclusão?": the mode stays Inserting. */
-    virtual void insertDeclined() {}
-    /** A declined or refused change: by default the stored record is shown
-     *  again, so the edits never hold what the file does not. */
-    virtual void changeDeclined() { ShowCurrent(); }
-
-    /** What a confirmed insert, change or delete does to the record list and
-     *  the files; throws (a StoreError) when a write fails. By default the
-     *  record list changes and the whole file is written. */
-    virtual void commitInsert(const std::string& line);
-    virtual void commitChange(const std::string& line);
-    virtual void commitDelete();
-
-    /** Whether stores show their success message; the mode after a
-     *  confirmed insert or change (Empty for the small registers); and whether
-     *  the record list keeps a store whose write failed (the small registers
-     *  write it with their next save) or goes back to what the files hold (a
-     *  register whose store also changes other files, which must stay in step
-     *  with it; its edits stay on screen, unsaved). */
-    struct StoreReports {
-        bool successMessages = true;
-        RegisterMode modeAfterStore = RegisterMode::Empty;
-        bool keepFailedStores = true;
-        bool keepFailedDeletes = true;
-    };
-    virtual StoreReports storeReports() const { return {}; }
-
-    /** Whether AskToSave may store in the current mode. */
-    virtual bool canStore() const;
-
-    /** Runs before "&Retorna" closes the window (after AskToSave); false keeps
-     *  the window open. */
-    virtual bool beforeLeave() { return true; }
-
-    /** The transaction that holds a rename: by default in the folder of the
-     *  register's file; registers whose renames reach other files of the
-     *  table use the table's folder. */
-    virtual Transaction newTransaction();
-    /** Stages the register's own file as the record list holds it. */
-    virtual void stageOwnFile(Transaction& changes);
-    /** Stages what a rename carries into the files that name the key. The
-     *  record list already holds the new line. */
-    virtual void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes);
-    /** Runs after a rename was written. */
-    virtual void afterRename(const std::string& /*oldKey*/, const std::string& /*newKey*/) {}
-    /** A new name the register cannot use: false refuses it (after its message). */
-    virtual bool acceptRenamedKey(const std::string& key);
-
-    /** Runs after "&Anterior" or "&Próximo" showed another record. */
-    virtual void afterBrowse() {}
 
     /** The part of ApplyMode every register shares: in mode Empty the fields
-     *  are cleared and only the name field is open; "&Grava" works while
-     *  inserting or showing, "&Exclui", "&Anterior" and "&Próximo" while
-     *  showing, "&Lista" except while inserting. */
+     *  are cleared and only the name field is open; the buttons as the cycle
+     *  says; the name field focused in mode Empty. */
     void applyCommonMode();
+
+    /** The transaction that holds a store: by default in the folder of the
+     *  register's file; registers whose stores reach other files of the table
+     *  use the table's folder. */
+    Transaction newTransaction() override;
 
     /** A usage scan before a change or delete: true when nothing uses the
      *  record; otherwise the warning window lists the users under the message
@@ -203,36 +137,49 @@ protected:
     ProgressSink& progress() { return m_context.progress(); }
 
     /** Shows "Erro de lógica!" and closes the window. */
-    void logicError();
+    void logicError() { m_cycle.logicError(); }
 
-    /** The rename of the current record through the rename dialog (mode
-     *  Showing): refuses a blank name, a name acceptRenamedKey() refuses and
-     *  a name the key list holds (existsMessage); then replaces the record,
-     *  writes the file and carries the rename in one step. A register that
-     *  tracks unsaved edits stores its edits with the new name; the others
-     *  store the stored record under the new name and show it. When a step
-     *  fails the record list is as before, "Erro durante a alteração!" is
-     *  shown and false returned. */
+    /** The rename of the current record through the rename dialog of that
+     *  caption (RegisterCycle::rename). */
     bool renameCurrent(const QString& caption, const QString& existsMessage);
 
-    /** Stores the record without the confirmation questions (AskToSave, and
-     *  the writes before another window opens, which do not report success);
-     *  a failure is reported as for a confirmed store. Returns whether it was
-     *  stored. */
-    bool storeSilently(bool report = true);
+    /** Stores the record without the confirmation questions (before another
+     *  window opens); a failure is reported. Returns whether it was stored. */
+    bool storeSilently(bool report = true) { return m_cycle.storeSilently(report); }
 
     FormContext& m_context;
-    RegisterData m_data;
 
 private:
-    bool store(bool inserting, bool report);
-    /** Whether every numeric field shown holds one value; the first that does
-     *  not is refused ("Valor inválido!") and takes the focus. */
-    bool fieldsHoldValues();
+    // The cycle's view of the window.
+    void showMessage(const std::string& text) override;
+    bool askQuestion(const std::string& text, Answer defaultAnswer) override;
+    void setKeyText(const std::string& key) override;
+    std::string fieldsLine() override { return MakeLine(); }
+    bool fieldsHoldValues() override;
+    void showRecord() override { ShowCurrent(); }
+    void clearFields() override { ClearFields(); }
+    void showMode() override { ApplyMode(); }
+    void showButtons() override;
+    void focusKey() override;
+    void closeWindow() override { close(); }
+    std::optional<int> pickRecord() override { return pickFromList(); }
+    std::optional<std::string> askNewName() override;
 
-    RegisterMode m_mode = RegisterMode::Empty;
-    bool m_tracksUnsaved = false;
-    bool m_unsaved = false;
+    /** The context's progress window as it is when the work is done. */
+    class ContextProgress final : public ProgressSink {
+    public:
+        explicit ContextProgress(FormContext& context) : m_context(context) {}
+        void begin(int maximum) override { m_context.progress().begin(maximum); }
+        void position(int value) override { m_context.progress().position(value); }
+        void end() override { m_context.progress().end(); }
+
+    private:
+        FormContext& m_context;
+    };
+
+    ContextProgress m_progress{m_context};
+    RegisterCycle m_cycle;
+    QString m_renameCaption;
 };
 
 } // namespace treluza
