@@ -21,9 +21,6 @@ enum class RecordKind {
     Label,            // label file of a preparation, 13 fields
 };
 
-/** Field 1 of every record line is its key. */
-inline constexpr int kKeyField = 1;
-
 /** Field numbers of an ingredient record. Values are per 100 g of the
  *  ingredient; the unit cost is per 1000 g. */
 namespace IngField {

@@ -52,6 +52,9 @@ private:
 
 using KeyList = RecordList;
 
+/** Field 1 of every record line is its key. */
+inline constexpr int kKeyField = 1;
+
 /** Field n (1-based) of a record line; see the tests for the edge cases: n <= 0
  *  gives the empty text, and on a line whose last field lacks its "|" every
  *  field number from there upwards gives that last field. */

@@ -1,6 +1,5 @@
 #include "core/store/RegisterCycle.h"
 
-#include "core/records/RecordLayouts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/StoreError.h"
 
@@ -130,7 +129,8 @@ bool RegisterCycle::storeRecord(bool inserting, bool report)
     if (!m_view.fieldsHoldValues())
         return false;
     const RegisterData before = m_data;
-    const std::string failure = inserting ? text("Erro durante inclusão!") : text("Erro durante a alteração!");
+    const std::string failure =
+        inserting ? text("Erro durante inclusão!") : text("Erro durante a alteração!");
     bool pending = false;
     try {
         const std::string line = m_view.fieldsLine();
@@ -156,7 +156,8 @@ bool RegisterCycle::storeRecord(bool inserting, bool report)
     if (pending)
         m_view.showMessage(failure);
     else if (report && m_policy.reportsSuccess)
-        m_view.showMessage(inserting ? text("Inclusão efetuada com sucesso!") : text("Alteração efetuada com sucesso!"));
+        m_view.showMessage(inserting ? text("Inclusão efetuada com sucesso!")
+                                     : text("Alteração efetuada com sucesso!"));
     return true;
 }
 
@@ -218,7 +219,8 @@ void RegisterCycle::store()
             return;
         }
         const bool stored = storeRecord(false, true);
-        m_mode = stored || m_policy.failedStore == FailedWrite::Kept ? m_policy.afterStore : RegisterMode::Showing;
+        m_mode =
+            stored || m_policy.failedStore == FailedWrite::Kept ? m_policy.afterStore : RegisterMode::Showing;
         showMode();
     } else {
         logicError();

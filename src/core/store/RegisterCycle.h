@@ -53,24 +53,28 @@ struct RegisterPolicy {
 /** The small registers (groups, household measures, the table registry):
  *  every store asks and reports, and the register goes back to an empty
  *  record; a failed write stays in the list for the next save. */
-inline constexpr RegisterPolicy kSmallRegister{false, true, RegisterMode::Empty, FailedWrite::Kept,
-                                               FailedWrite::Kept, DeclinedChange::ShowsStored};
+inline constexpr RegisterPolicy kSmallRegister{
+    false, true, RegisterMode::Empty, FailedWrite::Kept, FailedWrite::Kept, DeclinedChange::ShowsStored};
 
 /** The preparation register: the record stays shown after a store, whose edits
  *  are tracked; a delete takes the preparation's files along, so a failed one
  *  changes nothing anywhere. */
-inline constexpr RegisterPolicy kPreparationRegister{true, true, RegisterMode::Showing, FailedWrite::Kept,
-                                                     FailedWrite::Undone, DeclinedChange::KeepsEdits};
+inline constexpr RegisterPolicy kPreparationRegister{
+    true, true, RegisterMode::Showing, FailedWrite::Kept, FailedWrite::Undone, DeclinedChange::KeepsEdits};
 
 /** The preparation ingredient window: each store writes the lines and the
  *  index together, so a failed one changes nothing anywhere. */
-inline constexpr RegisterPolicy kPreparationLines{true, true, RegisterMode::Showing, FailedWrite::Undone,
-                                                  FailedWrite::Undone, DeclinedChange::KeepsEdits};
+inline constexpr RegisterPolicy kPreparationLines{
+    true, true, RegisterMode::Showing, FailedWrite::Undone, FailedWrite::Undone, DeclinedChange::KeepsEdits};
 
 /** The ingredient register: its stores carry into every preparation, so a
  *  failed one changes nothing anywhere; stores do not report success. */
-inline constexpr RegisterPolicy kIngredientRegister{true, false, RegisterMode::Showing, FailedWrite::Undone,
-                                                    FailedWrite::Undone, DeclinedChange::ShowsStored};
+inline constexpr RegisterPolicy kIngredientRegister{true,
+                                                    false,
+                                                    RegisterMode::Showing,
+                                                    FailedWrite::Undone,
+                                                    FailedWrite::Undone,
+                                                    DeclinedChange::ShowsStored};
 
 /** Which buttons of a register work. */
 struct RegisterButtons {
@@ -165,7 +169,8 @@ public:
 
 class RegisterCycle {
 public:
-    RegisterCycle(const RegisterPolicy& policy, RegisterView& view, RegisterStore& store, ProgressSink& progress);
+    RegisterCycle(const RegisterPolicy& policy, RegisterView& view, RegisterStore& store,
+                  ProgressSink& progress);
 
     const RegisterPolicy& policy() const { return m_policy; }
     RegisterMode mode() const { return m_mode; }
