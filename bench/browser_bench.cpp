@@ -12,6 +12,7 @@
 #include "core/lists/ListRows.h"
 #include "core/store/Paths.h"
 #include "core/store/RecordList.h"
+#include "gui/app/SharedWindows.h"
 #include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/lists/ListBoxRows.h"
 #include "gui/lists/VisLisUnit.h"
@@ -38,7 +39,8 @@ const std::string kTable = "Bancada             ";
 
 struct Setup {
     fs::path base = fs::temp_directory_path() / ("treluza-bench-browser-" + std::to_string(::getpid()));
-    FormContext context;
+    WindowContext windows{base, base / "CfgTreluza.ini", base / "Ajuda.hlp"};
+    FormContext& context = windows.context();
     RecordList records = bench::makeIngredients(kIngredients);
     KeyList keys{true};
     std::vector<QString> texts;
@@ -46,8 +48,6 @@ struct Setup {
     Setup()
     {
         fs::remove_all(base);
-        context.baseFolder = base;
-        context.configFile = base / "CfgTreluza.ini";
         TableRegistryPath(base);
         rebuildKeyList(records, keys);
         texts = rowTexts(records.lines());
@@ -179,7 +179,7 @@ int main(int argc, char** argv)
     g_setup = &setup;
 
     TVisLisIngForm browser(setup.context);
-    browser.handOver(kTable, true, setup.records, setup.keys, 0);
+    browser.handOver({kTable, true}, setup.records, setup.keys, 0);
     TVisLisForm viewer(setup.context);
     ListSetup list;
     list.listName = "INGREDIENTES";

@@ -12,6 +12,7 @@
 #include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
 #include "core/tables/ActiveTable.h"
+#include "gui/app/SharedWindows.h"
 #include "gui/dialogs/ConUnit.h"
 #include "gui/ingredients/CadIngUnit.h"
 #include "gui/widgets/FormContext.h"
@@ -67,14 +68,13 @@ void loadInCore(benchmark::State& state)
 
 void openWindow(benchmark::State& state, bool withProgress)
 {
-    FormContext context;
-    context.baseFolder = g_table->base;
-    TConForm con;
-    context.conForm = withProgress ? &con : nullptr;
-    TCadIngForm form(context);
-    context.activeTableEditable = true;
+    WindowContext windows(g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp");
+    // Without the progress window: one that never shows.
+    if (!withProgress)
+        windows.shared().progress().setShowDelay(1 << 30);
+    TCadIngForm form(windows.context());
     for (auto _ : state) {
-        form.handOver(kTable);
+        form.handOver({kTable, true});
         if (!bench::openAndWait(form)) {
             state.SkipWithError("the window did not open");
             return;

@@ -20,6 +20,7 @@
 #include "core/store/RecordList.h"
 #include "core/store/RegisterData.h"
 #include "core/store/StrUnit.h"
+#include "gui/app/SharedWindows.h"
 #include "gui/dialogs/ConUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
 #include "gui/widgets/FormContext.h"
@@ -141,17 +142,17 @@ void loadInCore(benchmark::State& state)
 /** Hands the middle preparation over and opens the window. */
 bool openAndWait(TCadIngTreluzaForm& form)
 {
-    form.handOver(kTable, g_table->preparation, g_table->index, {});
+    form.handOver({kTable, true}, g_table->preparation, g_table->index, {});
     return bench::openAndWait(form);
 }
 
 void openWindow(benchmark::State& state, bool withProgress)
 {
-    FormContext context;
-    context.baseFolder = g_table->base;
-    TConForm con;
-    context.conForm = withProgress ? &con : nullptr;
-    TCadIngTreluzaForm form(context);
+    WindowContext windows(g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp");
+    // Without the progress window: one that never shows.
+    if (!withProgress)
+        windows.shared().progress().setShowDelay(1 << 30);
+    TCadIngTreluzaForm form(windows.context());
     Answering answers;
     for (auto _ : state) {
         if (!openAndWait(form)) {
@@ -188,9 +189,8 @@ void writeInCore(benchmark::State& state)
 
 void changeLine(benchmark::State& state)
 {
-    FormContext context;
-    context.baseFolder = g_table->base;
-    TCadIngTreluzaForm form(context);
+    WindowContext windows(g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp");
+    TCadIngTreluzaForm form(windows.context());
     Answering answers;
     if (!openAndWait(form)) {
         state.SkipWithError("the window did not open");

@@ -5,6 +5,14 @@
 
 namespace treluza {
 
+/** The table a window works on, as the main menu hands it over: its name as
+ *  the registry spells it, and whether it may be changed (its registry flag is
+ *  "1"; otherwise it is open for consultation only). */
+struct ActiveTable {
+    std::string name;
+    bool editable = false;
+};
+
 /** What the configuration says about the active table, checked against the
  *  registry. */
 struct ActiveTableReading {

@@ -151,10 +151,10 @@ void TTreluzaV4Form::ReadActiveTable()
 {
     const ActiveTableReading r = readActiveTableSetting(m_context.configFile, m_context.baseFolder);
     m_fixed = r.fixed;
-    m_tableName = r.name;
+    m_active.name = r.name;
     setWindowTitle(qs(mainMenuCaption(r.configFixed, r.configName)));
     if (r.found)
-        m_context.activeTableEditable = r.editable;
+        m_active.editable = r.editable;
 }
 
 bool TTreluzaV4Form::PickActiveTable()
@@ -167,15 +167,14 @@ bool TTreluzaV4Form::PickActiveTable()
              QStringLiteral(" !"));
         return false;
     }
-    if (choices.names.empty() || !m_context.lisForm) {
+    if (choices.names.empty()) {
         tell(QStringLiteral("Não existem tabelas cadastradas!"));
         return false;
     }
-    const int k = m_context.lisForm->pickCore(QStringLiteral("LISTA DE TABELAS"), choices.names, 0);
+    const int k = m_context.picker.pickCore(QStringLiteral("LISTA DE TABELAS"), choices.names, 0);
     if (k < 0 || k >= static_cast<int>(choices.names.size()))
         return false;
-    m_tableName = choices.names[static_cast<std::size_t>(k)];
-    m_context.activeTableEditable = choices.editable[static_cast<std::size_t>(k)];
+    m_active = {choices.names[static_cast<std::size_t>(k)], choices.editable[static_cast<std::size_t>(k)]};
     return true;
 }
 
@@ -191,20 +190,20 @@ void TTreluzaV4Form::openWindow(MenuButton button, TableNeed need)
     // A window that works on a table never opens on a name that cannot name
     // one (no table fixed and none named): the table is asked for instead.
     const bool ask = (need == TableNeed::Fixed && !m_fixed) ||
-                     (need == TableNeed::Named && !isUsableNameFor(NameUse::Table, m_tableName));
+                     (need == TableNeed::Named && !isUsableNameFor(NameUse::Table, m_active.name));
     if (ask && !PickActiveTable())
         return;
     if (plug.tableWindow && need != TableNeed::None) {
         // A change of the table that was interrupted is completed before the
         // table is shown.
         try {
-            if (replayTableJournal(m_context.baseFolder, m_tableName) == PendingChange::SetAside)
-                tellSetAsideJournal(m_tableName);
+            if (replayTableJournal(m_context.baseFolder, m_active.name) == PendingChange::SetAside)
+                tellSetAsideJournal(m_active.name);
         } catch (const StoreError& e) {
             tellStoreError(e);
             return;
         }
-        plug.tableWindow->handOver(m_tableName);
+        plug.tableWindow->handOver(m_active);
     }
     plug.form->openModal();
     // The menu becomes the active window again: the configuration may have

@@ -14,6 +14,7 @@
 // is read again. A button with no window plugged in stays disabled.
 // plugWindowMaker(button, make) does the same for a window made by make() the
 // first time its button is clicked, so that start-up builds only the menu.
+#include "core/tables/ActiveTable.h"
 #include "gui/widgets/Form.h"
 
 #include <array>
@@ -59,7 +60,8 @@ public:
     bool PickActiveTable();
 
     bool fixed() const { return m_fixed; }
-    const std::string& activeTableName() const { return m_tableName; }
+    /** The active table: its name, and whether it may be changed. */
+    const ActiveTable& activeTable() const { return m_active; }
 
     void FimBitBtnClick();
     void TabBitBtnClick();
@@ -104,7 +106,7 @@ private:
     FormContext& m_context;
     std::array<Plug, 8> m_plugs;
     bool m_fixed = false;
-    std::string m_tableName;
+    ActiveTable m_active;
 };
 
 } // namespace treluza

@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/AjuUnit.h"
 #include "gui/dialogs/AltNomUnit.h"
+#include "gui/dialogs/ConUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
 #include "gui/dialogs/LisUnit.h"
 #include "gui/ingredients/VisLisIngUnit.h"
@@ -21,23 +22,38 @@ template <class Window, class... Args> Window& madeOnce(std::unique_ptr<Window>&
 
 } // namespace
 
-SharedWindows::SharedWindows(FormContext& context) : m_context(context) {}
+SharedWindows::SharedWindows() : m_progress(std::make_unique<TConForm>()) {}
 
 SharedWindows::~SharedWindows() = default;
 
-void SharedWindows::plug()
-{
-    m_context.ajuForm = this;
-    m_context.lisForm = this;
-    m_context.altNomForm = this;
-    m_context.iteVerForm = this;
-    m_context.visLisForm = this;
-    m_context.visLisIngForm = this;
-}
-
 TAjuForm& SharedWindows::help()
 {
-    return madeOnce(m_help, m_context);
+    return madeOnce(m_help, *m_context);
+}
+
+TLisForm& SharedWindows::picker()
+{
+    return madeOnce(m_picker);
+}
+
+TAltNomForm& SharedWindows::namePrompt()
+{
+    return madeOnce(m_prompt);
+}
+
+TIteVerForm& SharedWindows::usage()
+{
+    return madeOnce(m_usage, *m_context);
+}
+
+TVisLisForm& SharedWindows::viewer()
+{
+    return madeOnce(m_viewer, *m_context);
+}
+
+TVisLisIngForm& SharedWindows::browser()
+{
+    return madeOnce(m_browser, *m_context);
 }
 
 void SharedWindows::showHelp()
@@ -47,34 +63,46 @@ void SharedWindows::showHelp()
 
 int SharedWindows::pick(const QString& caption, const QStringList& items, int selected)
 {
-    return madeOnce(m_picker).pick(caption, items, selected);
+    return picker().pick(caption, items, selected);
 }
 
 std::optional<std::string> SharedWindows::askNewName(const QString& caption, const QString& editMask,
                                                      std::string_view currentName)
 {
-    return madeOnce(m_prompt).askNewName(caption, editMask, currentName);
+    return namePrompt().askNewName(caption, editMask, currentName);
 }
 
 void SharedWindows::showUsage(std::string_view message, const std::vector<std::string>& names)
 {
-    madeOnce(m_usage, m_context).showUsage(message, names);
+    usage().showUsage(message, names);
 }
 
 bool SharedWindows::ScanIngredientUse(std::string_view table, std::string_view ingredient)
 {
-    return madeOnce(m_usage, m_context).ScanIngredientUse(table, ingredient);
+    return usage().ScanIngredientUse(table, ingredient);
 }
 
 int SharedWindows::showList(const ListSetup& setup)
 {
-    return madeOnce(m_viewer, m_context).showList(setup);
+    return viewer().showList(setup);
 }
 
-std::optional<int> SharedWindows::browse(const std::string& activeTable, bool activeEditable,
-                                         RecordList& records, KeyList& keys, int currentIndex)
+std::optional<int> SharedWindows::browse(const ActiveTable& active, RecordList& records, KeyList& keys,
+                                         int currentIndex)
 {
-    return madeOnce(m_browser, m_context).browse(activeTable, activeEditable, records, keys, currentIndex);
+    return browser().browse(active, records, keys, currentIndex);
+}
+
+ProgressSink& SharedWindows::progressWindow()
+{
+    return *m_progress;
+}
+
+WindowContext::WindowContext(std::filesystem::path base, std::filesystem::path config,
+                             std::filesystem::path helpText)
+    : m_context(std::move(base), std::move(config), std::move(helpText), m_shared)
+{
+    m_shared.serve(m_context);
 }
 
 } // namespace treluza

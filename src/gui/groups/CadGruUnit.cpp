@@ -65,12 +65,12 @@ TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
 
 void TCadGruForm::FormActivate()
 {
-    setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(tableName)));
+    setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(m_table.name)));
     fitCaption();
     if (loadRegisterFile([this] {
             return m_kind == GroupKind::Ingredient
-                       ? IngredientGroupFilePath(m_context.baseFolder, tableName)
-                       : PreparationGroupFilePath(m_context.baseFolder, tableName);
+                       ? IngredientGroupFilePath(m_context.baseFolder, m_table.name)
+                       : PreparationGroupFilePath(m_context.baseFolder, m_table.name);
         }))
         start(RegisterMode::Empty);
 }
@@ -102,7 +102,7 @@ bool TCadGruForm::checkDelete()
 {
     const std::string name = GruMaskEdit->coreText();
     return checkUnused(
-        [&] { return scanGroupUse(m_context.baseFolder, tableName, m_kind, name, progress()); },
+        [&] { return scanGroupUse(m_context.baseFolder, m_table.name, m_kind, name, progress()); },
         groupInUseMessage(m_kind, name), QStringLiteral("Erro durante exclusão!"));
 }
 
@@ -116,19 +116,19 @@ void TCadGruForm::AltNomBitBtnClick()
     renameCurrent(QString::fromUtf8(texts(m_kind).renameCaption), QStringLiteral("Nome do grupo já existe!"));
 }
 
-void TCadGruForm::handOver(const std::string& table)
+void TCadGruForm::handOver(const ActiveTable& table)
 {
-    tableName = table;
+    m_table = table;
 }
 
 Transaction TCadGruForm::newTransaction()
 {
-    return Transaction::forTable(m_context.baseFolder, tableName);
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 void TCadGruForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
-    carryGroupRename(m_context.baseFolder, tableName, m_kind, oldKey, newKey, changes, progress());
+    carryGroupRename(m_context.baseFolder, m_table.name, m_kind, oldKey, newKey, changes, progress());
 }
 
 } // namespace treluza

@@ -16,8 +16,7 @@ public:
     TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent = nullptr);
 
     /** The opener's hand-over: the active table's name; mode Empty. */
-    void handOver(const std::string& table) override;
-    std::string tableName;
+    void handOver(const ActiveTable& table) override;
 
     QLabel* GruLabel = nullptr;
     TMaskEdit* GruMaskEdit = nullptr;
@@ -40,6 +39,7 @@ protected:
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
+    ActiveTable m_table; // the table worked on, as the opener handed it
     GroupKind m_kind;
 };
 

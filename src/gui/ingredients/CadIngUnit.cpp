@@ -188,28 +188,28 @@ void TCadIngForm::setTabOrderOfFields()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TCadIngForm::handOver(const std::string& table)
+void TCadIngForm::handOver(const ActiveTable& table)
 {
-    tableName = table;
+    m_table = table;
 }
 
 void TCadIngForm::FormActivate()
 {
-    m_editable = m_context.activeTableEditable;
     setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
-                   qs(TrimTrailingSpaces(tableName)));
-    if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, tableName); }, true))
+                   qs(TrimTrailingSpaces(m_table.name)));
+    if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, m_table.name); }, true))
         return;
     if (!loadGroups())
         return;
     // A table open for consultation only shows its first ingredient at once.
-    start(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
+    start(m_table.editable ? RegisterMode::Empty : RegisterMode::Consulting);
 }
 
 bool TCadIngForm::loadGroups()
 {
-    const auto groups = loadGroupCombo(
-        *this, *NomGruComboBox, [this] { return IngredientGroupFilePath(m_context.baseFolder, tableName); });
+    const auto groups = loadGroupCombo(*this, *NomGruComboBox, [this] {
+        return IngredientGroupFilePath(m_context.baseFolder, m_table.name);
+    });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
         cycleData().release();
@@ -264,7 +264,7 @@ void TCadIngForm::ShowCurrent()
     }
     NomGruComboBox->setCurrentIndex(group);
     DatCotMaskEdit->setCoreText(f[IngField::QuoteDate]);
-    const auto sources = shownSources(f, m_editable, TrimTrailingSpaces(tableName));
+    const auto sources = shownSources(f, m_table.editable, TrimTrailingSpaces(m_table.name));
     for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)
         m_sourceEdits[i]->setCoreText(sources[i]);
     m_values.show(f);
@@ -300,8 +300,6 @@ void TCadIngForm::ApplyMode()
 {
     const bool open = mode() == RegisterMode::Inserting || mode() == RegisterMode::Showing;
     applyCommonMode();
-    if (!m_context.visLisIngForm)
-        LisBitBtn->setEnabled(false);
     EnableValueFields(open);
     AltNomBitBtn->setEnabled(mode() == RegisterMode::Showing);
     if (open)
@@ -317,8 +315,8 @@ std::optional<int> TCadIngForm::pickFromList()
 {
     // The browser shares the record list: an ingredient copied there is in
     // it, and in the ingredient file, when it returns.
-    const std::optional<int> picked = m_context.visLisIngForm->browse(
-        tableName, m_editable, cycleData().records(), cycleData().keys(), cycleData().current());
+    const std::optional<int> picked =
+        m_context.browser.browse(m_table, cycleData().records(), cycleData().keys(), cycleData().current());
     if (!loadGroups()) // a copy may have added a group
         return std::nullopt;
     // With no row selected nothing valid was picked: the register goes Empty
@@ -333,9 +331,9 @@ bool TCadIngForm::acceptNewKey(const std::string& key)
 
 bool TCadIngForm::refusedForConsultation()
 {
-    if (m_editable)
+    if (m_table.editable)
         return false;
-    tellCore(consultationOnlyMessage(tableName));
+    tellCore(consultationOnlyMessage(m_table.name));
     return true;
 }
 
@@ -349,8 +347,7 @@ bool TCadIngForm::checkChange()
     if (refusedForConsultation())
         return false;
     // The warning only informs; the question follows whatever it found.
-    if (m_context.iteVerForm)
-        m_context.iteVerForm->ScanIngredientUse(tableName, IngMaskEdit->coreText());
+    m_context.usage.ScanIngredientUse(m_table.name, IngMaskEdit->coreText());
     return true;
 }
 
@@ -361,25 +358,25 @@ bool TCadIngForm::checkDelete()
 
 void TCadIngForm::focusFields()
 {
-    if (m_editable)
+    if (m_table.editable)
         kalMaskEdit->setFocus();
 }
 
 Transaction TCadIngForm::newTransaction()
 {
-    return Transaction::forTable(m_context.baseFolder, tableName);
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 void TCadIngForm::carryChange(const RegisterData&, Transaction& changes)
 {
-    PropagateChange(m_context.baseFolder, tableName, m_values.change(IngMaskEdit->coreText()), changes,
+    PropagateChange(m_context.baseFolder, m_table.name, m_values.change(IngMaskEdit->coreText()), changes,
                     progress());
 }
 
 void TCadIngForm::carryDelete(const std::string& key, Transaction& changes)
 {
-    PropagateDelete(m_context.baseFolder, tableName, key, changes, progress());
-    deleteMeasureFile(m_context.baseFolder, tableName, key, changes);
+    PropagateDelete(m_context.baseFolder, m_table.name, key, changes, progress());
+    deleteMeasureFile(m_context.baseFolder, m_table.name, key, changes);
 }
 
 bool TCadIngForm::acceptRenamedKey(const std::string& key)
@@ -393,11 +390,11 @@ bool TCadIngForm::acceptRenamedKey(const std::string& key)
 
 void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
-    moveMeasureFile(m_context.baseFolder, tableName, oldKey, newKey, changes);
-    propagateRename(m_context.baseFolder, tableName, oldKey, newKey, changes, progress());
+    moveMeasureFile(m_context.baseFolder, m_table.name, oldKey, newKey, changes);
+    propagateRename(m_context.baseFolder, m_table.name, oldKey, newKey, changes, progress());
     // Values stored with the rename reach the preparations like a change.
     if (m_values.changed())
-        PropagateChange(m_context.baseFolder, tableName, m_values.change(newKey), changes, progress());
+        PropagateChange(m_context.baseFolder, m_table.name, m_values.change(newKey), changes, progress());
 }
 
 void TCadIngForm::stored()
@@ -427,7 +424,7 @@ void TCadIngForm::LimNomGruBitBtnClick()
 
 void TCadIngForm::AltNomBitBtnClick()
 {
-    if (!m_editable || !m_context.altNomForm)
+    if (!m_table.editable)
         return;
     renameCurrent(QStringLiteral("Altera nome do ingrediente"),
                   QStringLiteral("Já existe um ingrediente com o novo nome!"));

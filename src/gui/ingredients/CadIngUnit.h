@@ -1,9 +1,8 @@
 #pragma once
 // TCadIngForm: the register of the active table's ingredients.
 //
-// How to open it: handOver(tableName) with the active table's name as the
-// registry spells it, then openModal(). Whether the table may be changed is
-// read from the context's activeTableEditable when the window activates; a
+// How to open it: handOver(table) with the active table (its name as the
+// registry spells it and whether it may be changed), then openModal(). A
 // table open only for consultation is shown record by record (mode
 // Consulting) and nothing can be written.
 //
@@ -31,8 +30,7 @@ public:
     explicit TCadIngForm(FormContext& context, QWidget* parent = nullptr);
 
     /** The opener's hand-over: the active table's name and register mode Empty. */
-    void handOver(const std::string& table) override;
-    std::string tableName;
+    void handOver(const ActiveTable& table) override;
 
     QLabel* IngLabel = nullptr;
     TMaskEdit* IngMaskEdit = nullptr;
@@ -74,7 +72,7 @@ public:
     const std::array<TMaskEdit*, 13>& valueEdits() const { return m_valueEdits; }
     const std::array<TMaskEdit*, 13>& sourceEdits() const { return m_sourceEdits; }
 
-    bool editable() const { return m_editable; }
+    bool editable() const { return m_table.editable; }
 
     void IngMaskEditExit(QWidget* next) { keyEditExit(next); }
     void DatCotMaskEditExit(QWidget* next);
@@ -105,6 +103,7 @@ protected:
     void stored() override;
 
 private:
+    ActiveTable m_table; // the table worked on, as the opener handed it
     QLabel* caption(const QString& text, int x, int y, int width, Qt::Alignment align = Qt::AlignLeft);
     TMaskEdit* edit(const char* name, const QString& mask, int x, int y, int width);
     void buildValueRows(int top);
@@ -126,7 +125,6 @@ private:
     std::array<TMaskEdit*, 13> m_sourceEdits{};
     std::vector<std::string> m_groups;
     IngredientValueTracker m_values;
-    bool m_editable = true;
 };
 
 } // namespace treluza

@@ -98,19 +98,18 @@ void TVisLisIngForm::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-std::optional<int> TVisLisIngForm::browse(const std::string& activeTable, bool activeEditable,
-                                          RecordList& records, KeyList& keys, int currentIndex)
+std::optional<int> TVisLisIngForm::browse(const ActiveTable& active, RecordList& records, KeyList& keys,
+                                          int currentIndex)
 {
-    handOver(activeTable, activeEditable, records, keys, currentIndex);
+    handOver(active, records, keys, currentIndex);
     openModal();
     return pick();
 }
 
-void TVisLisIngForm::handOver(const std::string& activeTable, bool activeEditable, RecordList& records,
-                              KeyList& keys, int currentIndex)
+void TVisLisIngForm::handOver(const ActiveTable& active, RecordList& records, KeyList& keys, int currentIndex)
 {
-    m_activeTable = activeTable;
-    m_activeEditable = activeEditable;
+    m_activeTable = active.name;
+    m_activeEditable = active.editable;
     m_records = &records;
     m_keys = &keys;
     m_remembered = currentIndex >= 0 && currentIndex < keys.count() ? keys.at(currentIndex) : std::string();

@@ -36,11 +36,10 @@ public:
     explicit TVisLisIngForm(FormContext& context, QWidget* parent = nullptr);
 
     /** The opener's hand-over. The lists must live until the browser closes. */
-    std::optional<int> browse(const std::string& activeTable, bool activeEditable, RecordList& records,
-                              KeyList& keys, int currentIndex) override;
+    std::optional<int> browse(const ActiveTable& active, RecordList& records, KeyList& keys,
+                              int currentIndex) override;
 
-    void handOver(const std::string& activeTable, bool activeEditable, RecordList& records, KeyList& keys,
-                  int currentIndex);
+    void handOver(const ActiveTable& active, RecordList& records, KeyList& keys, int currentIndex);
 
     /** The ingredient of the row selected when the browser closed, as its index
      *  in the opener's key list (-1 when the key list does not hold it);

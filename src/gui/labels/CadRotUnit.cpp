@@ -371,8 +371,7 @@ void TCadRotForm::ImgBitBtnClick()
 
 void TCadRotForm::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 void TCadRotForm::RetBitBtnClick()

@@ -173,8 +173,7 @@ void TListWindow::LisFilOrdListBoxDblClick()
 
 void TListWindow::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 int TListWindow::selectedLine() const

@@ -72,19 +72,19 @@ TCadMedCas2Form::~TCadMedCas2Form()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-void TCadMedCas2Form::handOver(const std::string& table)
+void TCadMedCas2Form::handOver(const ActiveTable& table)
 {
-    tableName = table;
+    m_table = table;
 }
 
 void TCadMedCas2Form::FormActivate()
 {
-    setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(tableName));
+    setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(m_table.name));
     fitCaption();
     RecordList records;
     KeyList keys;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, tableName), records, keys, progress());
+        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table.name), records, keys, progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -108,7 +108,7 @@ bool TCadMedCas2Form::loadMeasures()
 {
     m_ingredient = cs(NomIngComboBox->currentText());
     return loadRegisterFile(
-        [this] { return MeasureFilePath(m_context.baseFolder, tableName, m_ingredient, true); });
+        [this] { return MeasureFilePath(m_context.baseFolder, m_table.name, m_ingredient, true); });
 }
 
 std::string TCadMedCas2Form::MakeLine()
@@ -175,7 +175,7 @@ bool TCadMedCas2Form::measureFree(bool forDelete, const QString& failure)
     const MeasureOperation operation = forDelete ? MeasureOperation::Delete : MeasureOperation::Change;
     return checkUnused(
         [&] {
-            return scanMeasureUse(m_context.baseFolder, tableName, m_ingredient, measure, operation,
+            return scanMeasureUse(m_context.baseFolder, m_table.name, m_ingredient, measure, operation,
                                   progress());
         },
         measureInUseMessage(operation, measure), failure);
@@ -210,12 +210,12 @@ void TCadMedCas2Form::AltNomBitBtnClick()
 
 Transaction TCadMedCas2Form::newTransaction()
 {
-    return Transaction::forTable(m_context.baseFolder, tableName);
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 void TCadMedCas2Form::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
-    carryMeasureRename(m_context.baseFolder, tableName, m_ingredient, oldKey, newKey, changes, progress());
+    carryMeasureRename(m_context.baseFolder, m_table.name, m_ingredient, oldKey, newKey, changes, progress());
 }
 
 } // namespace treluza

@@ -16,8 +16,7 @@ public:
     ~TCadMedCas2Form() override;
 
     /** The opener's hand-over: the active table's name; mode Empty. */
-    void handOver(const std::string& table) override;
-    std::string tableName;
+    void handOver(const ActiveTable& table) override;
 
     QLabel* NomIngLabel = nullptr;
     QComboBox* NomIngComboBox = nullptr;
@@ -52,6 +51,7 @@ protected:
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
+    ActiveTable m_table; // the table worked on, as the opener handed it
     /** Loads the measure file of the ingredient in the combo (created when
      *  missing); false when it could not be read (the window then closes). */
     bool loadMeasures();

@@ -132,7 +132,7 @@ void TCadIngTreluzaForm::setTabOrderOfFields()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TCadIngTreluzaForm::handOver(const std::string& table, const std::string& preparation,
+void TCadIngTreluzaForm::handOver(const ActiveTable& table, const std::string& preparation,
                                   const RegisterData& index, const std::vector<std::string>& groups)
 {
     m_table = table;
@@ -149,14 +149,14 @@ const std::string& TCadIngTreluzaForm::indexLine() const
 void TCadIngTreluzaForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("INCLUSÃO DE INGREDIENTES NA PREPARAÇÃO - TABELA ATIVA : ") +
-                   qs(TrimTrailingSpaces(m_table)));
+                   qs(TrimTrailingSpaces(m_table.name)));
     NomPreMaskEdit->setCoreText(m_preparation);
     if (!loadRegisterFile(
-            [this] { return PreparationFilePath(m_context.baseFolder, m_table, m_preparation); }))
+            [this] { return PreparationFilePath(m_context.baseFolder, m_table.name, m_preparation); }))
         return;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table), m_ingredients, m_ingredientKeys,
-                          progress());
+        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table.name), m_ingredients,
+                          m_ingredientKeys, progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -243,7 +243,8 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
     RecordList measures(true);
     KeyList keys(true);
     try {
-        loadIngredientMeasures(m_context.baseFolder, m_table, ingredient[IngField::Name], measures, keys);
+        loadIngredientMeasures(m_context.baseFolder, m_table.name, ingredient[IngField::Name], measures,
+                               keys);
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
         measures.clear();
@@ -281,9 +282,9 @@ void TCadIngTreluzaForm::ApplyMode()
         return;
     applyCommonMode();
     const bool empty = mode() == RegisterMode::Empty;
-    TabBitBtn->setEnabled(empty && m_context.visLisIngForm);
+    TabBitBtn->setEnabled(empty);
     fields->enableFields(!empty);
-    CopBitBtn->setEnabled(m_context.visLisForm);
+    CopBitBtn->setEnabled(true);
     if (!empty)
         NomMedCasComboBox->setFocus();
 }
@@ -341,11 +342,8 @@ void TCadIngTreluzaForm::TabBitBtnClick()
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return;
     }
-    if (!m_context.visLisIngForm)
-        return;
     const std::optional<int> picked =
-        m_context.visLisIngForm->browse(m_table, m_context.activeTableEditable, m_ingredients,
-                                        m_ingredientKeys, std::max(0, m_chosenIngredient));
+        m_context.browser.browse(m_table, m_ingredients, m_ingredientKeys, std::max(0, m_chosenIngredient));
     refillIngredients(); // a copy may have added ingredients
     m_chosenIngredient = picked.value_or(m_chosenIngredient);
     m_showing = true;
@@ -380,7 +378,7 @@ void TCadIngTreluzaForm::focusFields()
 
 Transaction TCadIngTreluzaForm::newTransaction()
 {
-    return Transaction::forTable(m_context.baseFolder, m_table);
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 void TCadIngTreluzaForm::carryInsert(const RegisterData& lines, Transaction& changes)
@@ -391,7 +389,7 @@ void TCadIngTreluzaForm::carryInsert(const RegisterData& lines, Transaction& cha
 void TCadIngTreluzaForm::carryChange(const RegisterData& lines, Transaction& changes)
 {
     DialogMessageSink messages;
-    m_staged = stagePreparationTotals(m_context.baseFolder, m_table, lines.records(), m_index.records(),
+    m_staged = stagePreparationTotals(m_context.baseFolder, m_table.name, lines.records(), m_index.records(),
                                       m_index.current(), messages, changes);
 }
 
@@ -434,11 +432,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return;
     }
-    if (!m_context.visLisForm)
-        return;
     // "RENDIMENTO" stands in the width of a net weight here.
-    const int source = m_context.visLisForm->showList(
-        preparationListSetup(m_table, m_index.current(), m_groups, m_index.keys(), m_index.records(),
+    const int source = m_context.viewer.showList(
+        preparationListSetup(m_table.name, m_index.current(), m_groups, m_index.keys(), m_index.records(),
                              fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index.count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
@@ -446,8 +442,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     try {
         RecordList lines(true);
         KeyList keys(true);
-        LoadRecordFile(PreparationFilePath(m_context.baseFolder, m_table, keyOf(m_index.records()[source])),
-                       lines, keys);
+        LoadRecordFile(
+            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source])), lines,
+            keys);
         cycleData().records() = lines;
         cycleData().keys() = keys;
         cycleData().setCurrent(0);

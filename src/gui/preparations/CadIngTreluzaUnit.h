@@ -38,7 +38,7 @@ public:
 
     /** The register's hand-over: the table, the preparation and a copy of the
      *  index whose current record is the preparation. */
-    void handOver(const std::string& table, const std::string& preparation, const RegisterData& index,
+    void handOver(const ActiveTable& table, const std::string& preparation, const RegisterData& index,
                   const std::vector<std::string>& groups);
     /** The preparation's index line as the window leaves it. */
     const std::string& indexLine() const;
@@ -117,7 +117,7 @@ private:
     void refreshRows();
     void refreshTotalsRow();
 
-    std::string m_table;
+    ActiveTable m_table;
     std::string m_preparation;
     RegisterData m_index;  // the register's index, its current record the preparation
     StagedTotals m_staged; // the index line and totals of the store being written

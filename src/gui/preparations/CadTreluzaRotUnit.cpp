@@ -40,7 +40,10 @@ QString indexMask(int field)
 } // namespace
 
 TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent)
-    : TRegisterForm(context, kPreparationRegister, parent)
+    : TRegisterForm(context, kPreparationRegister, parent),
+      m_ingredients(std::make_unique<TCadIngTreluzaForm>(context)),
+      m_method(std::make_unique<TCadRecForm>(context)), m_reports(std::make_unique<TSelRelForm>(context)),
+      m_label(std::make_unique<TCadRotForm>(context))
 {
     setObjectName(QStringLiteral("CadTreluzaRotForm"));
     setWindowTitle(QStringLiteral("Treluza"));
@@ -148,25 +151,18 @@ TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const
     return field == IdxField::Date ? DatPreMaskEdit : values->edit(field);
 }
 
-void TCadTreluzaRotForm::handOver(const std::string& table)
+void TCadTreluzaRotForm::handOver(const ActiveTable& table)
 {
-    tableName = table;
+    m_table = table;
 }
 
-void TCadTreluzaRotForm::plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method,
-                                     TSelRelForm* reports, TCadRotForm* label)
-{
-    m_ingredients = ingredients;
-    m_method = method;
-    m_reports = reports;
-    m_label = label;
-}
+TCadTreluzaRotForm::~TCadTreluzaRotForm() = default;
 
 void TCadTreluzaRotForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE PREPARAÇÕES - TABELA ATIVA : ") +
-                   qs(TrimTrailingSpaces(tableName)));
-    if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, tableName); }))
+                   qs(TrimTrailingSpaces(m_table.name)));
+    if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, m_table.name); }))
         return;
     loadGroups();
     if (isVisible())
@@ -176,7 +172,7 @@ void TCadTreluzaRotForm::FormActivate()
 void TCadTreluzaRotForm::loadGroups()
 {
     const auto groups = loadGroupCombo(*this, *NomGruPreComboBox, [this] {
-        return PreparationGroupFilePath(m_context.baseFolder, tableName);
+        return PreparationGroupFilePath(m_context.baseFolder, m_table.name);
     });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
@@ -254,10 +250,8 @@ void TCadTreluzaRotForm::EnableRecordFields(bool on)
          std::initializer_list<QWidget*>{AltNomBitBtn, RenPesMaskEdit, NumPorMaskEdit, RenColSopMaskEdit,
                                          LimNomGruPreBitBtn, NomGruPreComboBox, DatPreMaskEdit})
         w->setEnabled(on);
-    IngBitBtn->setEnabled(on && m_ingredients);
-    RecBitBtn->setEnabled(on && m_method);
-    ImpTreluzaBitBtn->setEnabled(on && m_reports);
-    ImpRotBitBtn->setEnabled(on && m_label);
+    for (TBitBtn* b : {IngBitBtn, RecBitBtn, ImpTreluzaBitBtn, ImpRotBitBtn})
+        b->setEnabled(on);
 }
 
 void TCadTreluzaRotForm::ApplyMode()
@@ -282,11 +276,9 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return std::nullopt;
     }
-    if (!m_context.visLisForm)
-        return std::nullopt;
-    return m_context.visLisForm->showList(
-        preparationListSetup(tableName, cycleData().current(), m_groups, cycleData().keys(),
-                             cycleData().records(), fieldWidth(RecordKind::Index, IdxField::Yield)));
+    return m_context.viewer.showList(preparationListSetup(m_table.name, cycleData().current(), m_groups,
+                                                          cycleData().keys(), cycleData().records(),
+                                                          fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 
 bool TCadTreluzaRotForm::acceptNewKey(const std::string& key)
@@ -310,18 +302,18 @@ void TCadTreluzaRotForm::focusFields()
 
 Transaction TCadTreluzaRotForm::newTransaction()
 {
-    return Transaction::forTable(m_context.baseFolder, tableName);
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 void TCadTreluzaRotForm::carryDelete(const std::string& key, Transaction& changes)
 {
-    deletePreparationFiles(m_context.baseFolder, tableName, key, changes);
+    deletePreparationFiles(m_context.baseFolder, m_table.name, key, changes);
 }
 
 void TCadTreluzaRotForm::carryRename(const std::string& oldKey, const std::string& newKey,
                                      Transaction& changes)
 {
-    movePreparationFiles(m_context.baseFolder, tableName, oldKey, newKey, changes);
+    movePreparationFiles(m_context.baseFolder, m_table.name, oldKey, newKey, changes);
 }
 
 void TCadTreluzaRotForm::DatPreMaskEditExit(QWidget*)
@@ -380,9 +372,9 @@ bool TCadTreluzaRotForm::storeBeforeOpening()
 
 void TCadTreluzaRotForm::IngBitBtnClick()
 {
-    if (!m_ingredients || !storeBeforeOpening())
+    if (!storeBeforeOpening())
         return;
-    m_ingredients->handOver(tableName, NomPreMaskEdit->coreText(), cycleData(), m_groups);
+    m_ingredients->handOver(m_table, NomPreMaskEdit->coreText(), cycleData(), m_groups);
     m_ingredients->openModal();
     // The index line now holds the whole-recipe values of the lines; the
     // shares follow them, and the index is written.
@@ -399,27 +391,28 @@ void TCadTreluzaRotForm::IngBitBtnClick()
 
 void TCadTreluzaRotForm::RecBitBtnClick()
 {
-    if (!m_method || !storeBeforeOpening())
+    if (!storeBeforeOpening())
         return;
-    m_method->handOver(tableName, NomPreMaskEdit->coreText());
+    m_method->handOver(m_table.name, NomPreMaskEdit->coreText());
     m_method->openModal();
     ApplyMode();
 }
 
 void TCadTreluzaRotForm::ImpTreluzaBitBtnClick()
 {
-    if (!m_reports || !storeBeforeOpening())
+    if (!storeBeforeOpening())
         return;
-    m_reports->handOver(cycleData().records()[cycleData().current()], tableName, NomPreMaskEdit->coreText());
+    m_reports->handOver(cycleData().records()[cycleData().current()], m_table.name,
+                        NomPreMaskEdit->coreText());
     m_reports->openModal();
     ApplyMode();
 }
 
 void TCadTreluzaRotForm::ImpRotBitBtnClick()
 {
-    if (!m_label || !storeBeforeOpening())
+    if (!storeBeforeOpening())
         return;
-    m_label->handOver(tableName, NomPreMaskEdit->coreText(), cycleData().records()[cycleData().current()]);
+    m_label->handOver(m_table.name, NomPreMaskEdit->coreText(), cycleData().records()[cycleData().current()]);
     m_label->openModal();
     ApplyMode();
 }

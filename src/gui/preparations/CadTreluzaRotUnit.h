@@ -6,13 +6,14 @@
 // ingredient window ("&Ingredientes"); the per-capita and per-tablespoon
 // values are computed here.
 //
-// How to open it: handOver(tableName), then openModal(). The windows it opens
-// are plugged in once with plugWindows(); a button whose window is not
-// plugged stays disabled.
+// How to open it: handOver(table), then openModal(). It makes the windows
+// it opens (the preparation ingredient window, the method text, the reports
+// and the label) with itself.
 #include "core/records/PreparationRecords.h"
 #include "gui/widgets/RegisterForm.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,15 +32,10 @@ class TCadTreluzaRotForm : public TRegisterForm, public TableWindow {
     Q_OBJECT
 public:
     explicit TCadTreluzaRotForm(FormContext& context, QWidget* parent = nullptr);
+    ~TCadTreluzaRotForm() override;
 
-    /** The opener's hand-over: the active table's name; mode Empty. */
-    void handOver(const std::string& table) override;
-    std::string tableName;
-
-    /** The windows this register opens: the preparation ingredient window,
-     *  the method text, the report window and the label (each may be null). */
-    void plugWindows(TCadIngTreluzaForm* ingredients, TCadRecForm* method, TSelRelForm* reports,
-                     TCadRotForm* label = nullptr);
+    /** The opener's hand-over: the active table. */
+    void handOver(const ActiveTable& table) override;
 
     QLabel* NomPreLabel = nullptr;
     TMaskEdit* NomPreMaskEdit = nullptr;
@@ -93,6 +89,7 @@ protected:
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
+    ActiveTable m_table; // the table worked on, as the opener handed it
     void buildNameRow(int top);
     void connectFields();
     void setTabOrderOfFields();
@@ -107,10 +104,11 @@ private:
 
     std::vector<std::string> m_groups;
     bool m_showing = false; // fields being filled by the program
-    TCadIngTreluzaForm* m_ingredients = nullptr;
-    TCadRecForm* m_method = nullptr;
-    TSelRelForm* m_reports = nullptr;
-    TCadRotForm* m_label = nullptr;
+    // The windows this register opens.
+    std::unique_ptr<TCadIngTreluzaForm> m_ingredients;
+    std::unique_ptr<TCadRecForm> m_method;
+    std::unique_ptr<TSelRelForm> m_reports;
+    std::unique_ptr<TCadRotForm> m_label;
 };
 
 } // namespace treluza

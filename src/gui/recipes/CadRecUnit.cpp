@@ -301,8 +301,7 @@ void TCadRecForm::ImpBitBtnClick()
 
 void TCadRecForm::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 void TCadRecForm::RetBitBtnClick()

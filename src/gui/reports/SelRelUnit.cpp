@@ -219,8 +219,7 @@ void TSelRelForm::PdfBitBtnClick()
 
 void TSelRelForm::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 void TSelRelForm::RetBitBtnClick()

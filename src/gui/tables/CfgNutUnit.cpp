@@ -191,8 +191,7 @@ void TCfgNutForm::RetBitBtnClick()
 
 void TCfgNutForm::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 } // namespace treluza

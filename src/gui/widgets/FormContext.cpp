@@ -13,10 +13,11 @@ int ListPicker::pickCore(const QString& caption, const std::vector<std::string>&
     return pick(caption, list, selected);
 }
 
-ProgressSink& FormContext::progress() const
+FormContext::FormContext(std::filesystem::path base, std::filesystem::path config,
+                         std::filesystem::path helpText, SharedWindowSet& shared)
+    : baseFolder(std::move(base)), configFile(std::move(config)), helpFile(std::move(helpText)), help(shared),
+      picker(shared), namePrompt(shared), usage(shared), viewer(shared), browser(shared), m_shared(shared)
 {
-    static NullProgress none;
-    return conForm ? *conForm : static_cast<ProgressSink&>(none);
 }
 
 } // namespace treluza

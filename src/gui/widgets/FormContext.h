@@ -1,18 +1,18 @@
 #pragma once
-// FormContext: what every window is handed when it is created.
+// FormContext: what every window is handed when it is made.
 //
-// How to use it: the program makes one FormContext, fills the folders, and
-// passes it by reference to every window it creates (in the start-up order);
-// the shared windows are put in as they are created, so a window finds them
-// here when it runs (never in its constructor, where they may not exist yet).
-// A window test makes its own, on a temporary base folder and configuration
-// file. Nothing here looks paths up: they are handed over.
+// How to use it: the program's wiring (gui/app's WindowContext) makes one
+// FormContext on the folders of the run and the one set of shared windows,
+// and passes it by reference to every window it makes. A window test makes
+// its own WindowContext, on a temporary base folder and configuration file.
+// Nothing here looks paths up: they are handed over.
 //
-// The shared windows are reached through the small interfaces below, so that
-// the shared machinery never includes a window of its own.
+// The shared windows are always there, reached through the small interfaces
+// below, so that the shared machinery never includes a window of its own.
 #include "core/lists/ListSetup.h"
 #include "core/store/RecordList.h"
 #include "core/store/Sinks.h"
+#include "core/tables/ActiveTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -84,19 +84,35 @@ public:
      *  from another table is added to them and written at once). Returns the
      *  chosen ingredient's index in the caller's key list (-1 when the key
      *  list does not hold it), or nothing when no row was chosen. */
-    virtual std::optional<int> browse(const std::string& activeTable, bool activeEditable,
-                                      RecordList& records, KeyList& keys, int currentIndex) = 0;
+    virtual std::optional<int> browse(const ActiveTable& active, RecordList& records, KeyList& keys,
+                                      int currentIndex) = 0;
 };
 
-/** A window that works on the active table: the opener hands it the table's
- *  name (as the registry spells it) before showing it. */
+/** The windows every window may open: the one set of a run, each window made
+ *  the first time it is asked for. */
+class SharedWindowSet : public HelpViewer,
+                        public ListPicker,
+                        public NamePrompt,
+                        public UsageList,
+                        public ListViewer,
+                        public IngredientBrowser {
+public:
+    /** The progress window of long file work. */
+    virtual ProgressSink& progressWindow() = 0;
+};
+
+/** A window that works on the active table: the opener hands it the table
+ *  before showing it. */
 class TableWindow {
 public:
     virtual ~TableWindow() = default;
-    virtual void handOver(const std::string& table) = 0;
+    virtual void handOver(const ActiveTable& table) = 0;
 };
 
 struct FormContext {
+    FormContext(std::filesystem::path base, std::filesystem::path config, std::filesystem::path helpText,
+                SharedWindowSet& shared);
+
     /** The base folder; the data root "Dados" is under it. */
     std::filesystem::path baseFolder;
     /** The configuration file itself (not its folder). */
@@ -104,20 +120,18 @@ struct FormContext {
     /** The help text file. */
     std::filesystem::path helpFile;
 
-    /** Whether the active table may be changed (its registry flag is "1"); set
-     *  by the main menu whenever it resolves the active table. */
-    bool activeTableEditable = false;
+    HelpViewer& help;
+    ListPicker& picker;
+    NamePrompt& namePrompt;
+    UsageList& usage;
+    ListViewer& viewer;
+    IngredientBrowser& browser;
 
-    HelpViewer* ajuForm = nullptr;
-    ListPicker* lisForm = nullptr;
-    ProgressSink* conForm = nullptr;
-    NamePrompt* altNomForm = nullptr;
-    UsageList* iteVerForm = nullptr;
-    IngredientBrowser* visLisIngForm = nullptr;
-    ListViewer* visLisForm = nullptr;
+    /** The progress window. */
+    ProgressSink& progress() const { return m_shared.progressWindow(); }
 
-    /** The progress window, or a sink that shows nothing when there is none. */
-    ProgressSink& progress() const;
+private:
+    SharedWindowSet& m_shared;
 };
 
 } // namespace treluza

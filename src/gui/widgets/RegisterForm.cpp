@@ -64,8 +64,7 @@ void TRegisterForm::keyEditExit(QWidget* next)
 
 void TRegisterForm::AjuBitBtnClick()
 {
-    if (m_context.ajuForm)
-        m_context.ajuForm->showHelp();
+    m_context.help.showHelp();
 }
 
 void TRegisterForm::RetBitBtnClick()
@@ -140,7 +139,7 @@ bool TRegisterForm::checkUnused(const std::function<std::vector<std::string>()>&
     }
     if (users.empty())
         return true;
-    m_context.iteVerForm->showUsage(message, users);
+    m_context.usage.showUsage(message, users);
     return false;
 }
 
@@ -173,7 +172,7 @@ std::optional<int> TRegisterForm::pickFromList()
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return std::nullopt;
     }
-    const int picked = m_context.lisForm->pick(listCaption(), items, selected);
+    const int picked = m_context.picker.pick(listCaption(), items, selected);
     return records[static_cast<std::size_t>(
         picked >= 0 && picked < static_cast<int>(records.size()) ? picked : selected)];
 }
@@ -186,7 +185,7 @@ bool TRegisterForm::renameCurrent(const QString& caption, const QString& existsM
 
 std::optional<std::string> TRegisterForm::askNewName()
 {
-    return m_context.altNomForm->askNewName(m_renameCaption, keyEdit()->editMask(), keyEdit()->coreText());
+    return m_context.namePrompt.askNewName(m_renameCaption, keyEdit()->editMask(), keyEdit()->coreText());
 }
 
 void TRegisterForm::showMessage(const std::string& text)

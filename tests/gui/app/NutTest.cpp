@@ -23,8 +23,8 @@ const QString kCaption = QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0");
 class ProbeForm : public TForm, public TableWindow {
     Q_OBJECT
 public:
-    void handOver(const std::string& table) override { tableName = table; }
-    std::string tableName;
+    void handOver(const ActiveTable& active) override { table = active; }
+    ActiveTable table;
     int opened = 0;
     std::function<void()> onOpen;
 
@@ -40,11 +40,9 @@ protected:
 
 struct Menu {
     GuiEnvironment env;
-    TLisForm lis;
     TTreluzaV4Form* form;
     Menu()
     {
-        env.context().lisForm = &lis;
         form = new TTreluzaV4Form(env.context());
         QVERIFY(openForm(*form));
     }
@@ -148,41 +146,44 @@ private slots:
         Menu m;
         m.writeRegistry(kRegistry);
         m.writeConfig(true, testing::name20("Tabela 1"));
-        m.env.context().activeTableEditable = false;
         m.form->ReadActiveTable();
         QVERIFY(m.form->fixed());
         QCOMPARE(m.form->windowTitle(), kCaption + QStringLiteral(" - Tabela Ativa :Tabela 1            "));
-        QVERIFY(m.env.context().activeTableEditable);
+        QVERIFY(m.form->activeTable().editable);
         ProbeForm* probe = m.plug(MenuButton::Ingredients);
         MessageScript none;
         click(*m.form->CadIngBitBtn);
         QCOMPARE(probe->opened, 1);
-        QCOMPARE(probe->tableName, testing::name20("Tabela 1"));
+        QCOMPARE(probe->table.name, testing::name20("Tabela 1"));
+        QVERIFY(probe->table.editable);
     }
 
     void nameInAnotherCaseTakesTheRegistrySpellingButTheCaptionKeepsItsOwn()
     {
         Menu m;
         m.writeRegistry(kRegistry);
+        m.writeConfig(true, testing::name20("Tabela 1"));
+        m.form->ReadActiveTable();
+        QVERIFY(m.form->activeTable().editable);
         m.writeConfig(true, testing::name20("taco"));
-        m.env.context().activeTableEditable = true;
         m.form->ReadActiveTable();
         QVERIFY(m.form->fixed());
-        QCOMPARE(m.form->activeTableName(), testing::name20("TACO"));
+        QCOMPARE(m.form->activeTable().name, testing::name20("TACO"));
         QVERIFY(m.form->windowTitle().endsWith(QStringLiteral(":taco                ")));
-        QVERIFY(!m.env.context().activeTableEditable); // flag "0": consultation only
+        QVERIFY(!m.form->activeTable().editable); // flag "0": consultation only
     }
 
     void unknownFixedTableKeepsTheCaptionAndAsksForATable()
     {
         Menu m;
         m.writeRegistry(kRegistry);
+        m.writeConfig(true, testing::name20("Tabela 1"));
+        m.form->ReadActiveTable();
         m.writeConfig(true, testing::name20("Sumiu"));
-        m.env.context().activeTableEditable = true;
         m.form->ReadActiveTable();
         QVERIFY(!m.form->fixed());
         QVERIFY(m.form->windowTitle().endsWith(QStringLiteral(":Sumiu               ")));
-        QVERIFY(m.env.context().activeTableEditable); // kept as it was
+        QVERIFY(m.form->activeTable().editable); // kept as it was
         ProbeForm* probe = m.plug(MenuButton::Preparations);
         auto picked = onNextModal<TLisForm>([](TLisForm& lis) {
             QCOMPARE(lis.windowTitle(), QStringLiteral("LISTA DE TABELAS"));
@@ -194,23 +195,26 @@ private slots:
         });
         click(*m.form->CadTreluzaRotRotBitBtn);
         QVERIFY(*picked);
-        QCOMPARE(probe->tableName, testing::name20("TACO"));
-        QVERIFY(!m.env.context().activeTableEditable);
+        QCOMPARE(probe->table.name, testing::name20("TACO"));
+        QVERIFY(!probe->table.editable);
         // The pick is not remembered: the menu reads the configuration again.
         QVERIFY(!m.form->fixed());
-        QCOMPARE(m.form->activeTableName(), testing::name20("Sumiu"));
+        QCOMPARE(m.form->activeTable().name, testing::name20("Sumiu"));
     }
 
     void flagWithABlankOrEmptyIsConsultationOnly()
     {
         Menu m;
-        m.writeRegistry(testing::name20("A") + "|x|1 |\r\n" + testing::name20("B") + "|y||\r\n");
+        m.writeRegistry(testing::name20("A") + "|x|1 |\r\n" + testing::name20("B") + "|y||\r\n" +
+                        testing::name20("C") + "|z|1|\r\n");
         for (const char* name : {"A", "B"}) {
+            m.writeConfig(true, testing::name20("C"));
+            m.form->ReadActiveTable();
+            QVERIFY(m.form->activeTable().editable);
             m.writeConfig(true, testing::name20(name));
-            m.env.context().activeTableEditable = true;
             m.form->ReadActiveTable();
             QVERIFY(m.form->fixed());
-            QVERIFY(!m.env.context().activeTableEditable);
+            QVERIFY(!m.form->activeTable().editable);
         }
     }
 
@@ -239,7 +243,7 @@ private slots:
         click(*m.form->RelBitBtn);
         QVERIFY(none.done());
         QCOMPARE(ingredientGroups->opened, 1);
-        QCOMPARE(ingredientGroups->tableName, testing::name20("Outra"));
+        QCOMPARE(ingredientGroups->table.name, testing::name20("Outra"));
         QCOMPARE(preparationGroups->opened, 1);
     }
 
@@ -257,7 +261,7 @@ private slots:
         click(*m.form->GruBitBtn);
         QVERIFY(*picked);
         QCOMPARE(ingredientGroups->opened, 1);
-        QCOMPARE(ingredientGroups->tableName, testing::name20("TACO"));
+        QCOMPARE(ingredientGroups->table.name, testing::name20("TACO"));
     }
 
     void configurationTakesEffectWhenItsWindowCloses()

@@ -1,6 +1,7 @@
 // The shell end to end: a table created in the table registry and fixed in
 // the configuration window becomes the active table of the main menu.
 #include "gui/app/NutUnit.h"
+#include "gui/app/ProgramWindows.h"
 #include "gui/app/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/LisUnit.h"
@@ -19,6 +20,20 @@
 using namespace treluza;
 using namespace treluza::test;
 
+namespace {
+
+/** The program's windows, wired as main() wires them, on temporary folders. */
+struct Program {
+    QTemporaryDir dir;
+    std::filesystem::path base = std::filesystem::path(dir.path().toStdString()) / "base";
+    ProgramWindows windows{base,
+                           std::filesystem::path(dir.path().toStdString()) / "config" / "CfgTreluza.ini",
+                           base / "Ajuda.hlp"};
+    TTreluzaV4Form& menu() { return windows.menu(); }
+};
+
+} // namespace
+
 class ShellTest : public QObject {
     Q_OBJECT
 
@@ -27,39 +42,30 @@ private slots:
     // once, and answer as themselves.
     void sharedWindowsAreMadeOnFirstUse()
     {
-        GuiEnvironment env;
-        SharedWindows shared(env.context());
-        shared.plug();
-        QCOMPARE(static_cast<void*>(env.context().lisForm),
-                 static_cast<void*>(static_cast<ListPicker*>(&shared)));
+        Program p;
         TLisForm* first = nullptr;
         for (int round = 0; round < 2; ++round) {
             auto picked = onNextModal<TLisForm>([&](TLisForm& lis) {
                 if (!first)
                     first = &lis;
                 QCOMPARE(&lis, first);
+                QCOMPARE(&lis, &p.windows.shared().picker());
                 lis.ListBox->setCurrentRow(1);
                 lis.accept();
             });
-            QCOMPARE(env.context().lisForm->pick(QStringLiteral("LISTA"), {"a", "b", "c"}, 0), 1);
+            QCOMPARE(p.windows.context().picker.pick(QStringLiteral("LISTA"), {"a", "b", "c"}, 0), 1);
             QVERIFY(*picked);
         }
         auto cancelled = onNextModal<TAltNomForm>([](TAltNomForm& f) { click(*f.CanBitBtn); });
-        QCOMPARE(env.context().altNomForm->askNewName(QStringLiteral("Altera"), QString(), "Sal"),
+        QCOMPARE(p.windows.context().namePrompt.askNewName(QStringLiteral("Altera"), QString(), "Sal"),
                  std::optional<std::string>());
         QVERIFY(*cancelled);
     }
 
     void createdAndFixedTableShowsInTheCaption()
     {
-        GuiEnvironment env;
-        TLisForm lis;
-        env.context().lisForm = &lis;
-        TTreluzaV4Form menu(env.context());
-        TCfgNutForm cfgNut(env.context());
-        TCadTabForm cadTab(env.context());
-        menu.plugWindow(MenuButton::Tables, &cadTab);
-        menu.plugWindow(MenuButton::Config, &cfgNut);
+        Program p;
+        TTreluzaV4Form& menu = p.menu();
         QVERIFY(openForm(menu));
         QCOMPARE(menu.windowTitle(), QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"));
 
@@ -87,32 +93,31 @@ private slots:
             menu.windowTitle(),
             QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0 - Tabela Ativa :Tabela 1            "));
         QVERIFY(menu.fixed());
-        QCOMPARE(menu.activeTableName(), std::string("Tabela 1            "));
+        QCOMPARE(menu.activeTable().name, std::string("Tabela 1            "));
+        QVERIFY(menu.activeTable().editable);
     }
 
     void groupButtonAsksForATableWhenNoneIsNamed()
     {
-        GuiEnvironment env;
-        TLisForm lis;
-        env.context().lisForm = &lis;
-        GuiEnvironment::writeBytes(env.base() / "Dados" / "ArqTab.dad", "Alfa                |a|1|\r\n");
-        TTreluzaV4Form menu(env.context());
-        TCadGruIngForm groups(env.context());
-        menu.plugWindow(MenuButton::IngredientGroups, &groups, &groups);
+        Program p;
+        GuiEnvironment::writeBytes(p.base / "Dados" / "ArqTab.dad", "Alfa                |a|1|\r\n");
+        TTreluzaV4Form& menu = p.menu();
         QVERIFY(openForm(menu));
         std::shared_ptr<bool> opened;
         auto picked = onNextModal<TLisForm>([&](TLisForm& picker) {
             QCOMPARE(picker.windowTitle(), QStringLiteral("LISTA DE TABELAS"));
-            // The register opens after the pick.
-            opened = onNextModal<TCadGruIngForm>([](TCadGruIngForm& form) { click(*form.RetBitBtn); });
+            // The register opens after the pick, on the table picked.
+            opened = onNextModal<TCadGruIngForm>([](TCadGruIngForm& form) {
+                QVERIFY(form.windowTitle().endsWith(QStringLiteral("Alfa")));
+                click(*form.RetBitBtn);
+            });
             picker.close();
         });
         QTest::mouseClick(menu.GruBitBtn, Qt::LeftButton);
         QVERIFY(*picked);
         QVERIFY(*opened);
-        QCOMPARE(groups.tableName, std::string("Alfa                "));
         // Nothing was made for an unnamed table directly in the data root.
-        QVERIFY(!std::filesystem::exists(env.base() / "Dados" / "ArqGruIng.dad"));
+        QVERIFY(!std::filesystem::exists(p.base / "Dados" / "ArqGruIng.dad"));
     }
 };
 

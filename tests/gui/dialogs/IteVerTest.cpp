@@ -23,13 +23,8 @@ const std::string kEquals(73, '=');
 
 struct Scene {
     GuiEnvironment env;
-    TConForm con;
+    TConForm& con = env.shared().progress();
     TIteVerForm form{env.context()};
-    Scene()
-    {
-        env.context().conForm = &con;
-        env.context().iteVerForm = &form;
-    }
     // Two preparations in the index, the first using the egg twice.
     void writeTable()
     {

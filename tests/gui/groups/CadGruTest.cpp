@@ -3,7 +3,6 @@
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
-#include "fixtures/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
 #include "gui/dialogs/LisUnit.h"
@@ -23,7 +22,6 @@ namespace {
 
 struct Fixture {
     GuiEnvironment env;
-    SharedWindows shared{env.context()};
     TableFixture table{env.base(), "Tabela 1            "};
     Fixture()
     {
@@ -55,13 +53,12 @@ private slots:
     void captionShowsWholeWithTheLongestTableName()
     {
         GuiEnvironment env;
-        SharedWindows shared{env.context()};
         TCadGruIngForm ingredientGroups(env.context());
         TCadGruPreForm preparationGroups(env.context());
         QFont bold = QApplication::font();
         bold.setBold(true);
         for (TCadGruForm* form : std::initializer_list<TCadGruForm*>{&ingredientGroups, &preparationGroups}) {
-            form->handOver(cp("Tabela de referência"));
+            form->handOver({cp("Tabela de referência"), true});
             QVERIFY(openForm(*form));
             QVERIFY(form->windowTitle().endsWith(QStringLiteral("Tabela de referência")));
             QVERIFY(QFontMetrics(bold).horizontalAdvance(form->windowTitle()) + 100 <= form->width());
@@ -74,7 +71,7 @@ private slots:
     {
         Fixture f;
         TCadGruPreForm form(f.env.context());
-        form.tableName = f.table.table();
+        form.handOver({f.table.table(), true});
         QVERIFY(openForm(form));
         QCOMPARE(form.windowTitle(),
                  QStringLiteral("CADASTRO DE GRUPOS DE PREPARAÇÕES - Tabela ativa : Tabela 1"));
@@ -95,7 +92,7 @@ private slots:
     {
         Fixture f;
         TCadGruIngForm form(f.env.context());
-        form.tableName = f.table.table();
+        form.handOver({f.table.table(), true});
         QVERIFY(openForm(form));
         showRecord(form, QStringLiteral("frutas"));
         QCOMPARE(form.mode(), RegisterMode::Showing);
@@ -151,7 +148,7 @@ private slots:
              PreparationIndexPath(f.env.base(), f.table.table())},
         };
         for (const auto& c : cases) {
-            c.form->handOver(f.table.table());
+            c.form->handOver({f.table.table(), true});
             QVERIFY(openForm(*c.form));
             showRecord(*c.form, c.group);
             const std::string groupsBefore = f.bytes(c.groups);
@@ -187,7 +184,7 @@ private slots:
     {
         Fixture f;
         TCadGruIngForm form(f.env.context());
-        form.tableName = f.table.table();
+        form.handOver({f.table.table(), true});
         QVERIFY(openForm(form));
         showRecord(form, QStringLiteral("Frutas"));
         const auto before = f.table.ingredientLines();
@@ -236,7 +233,7 @@ private slots:
     {
         Fixture f;
         TCadGruPreForm form(f.env.context());
-        form.tableName = f.table.table();
+        form.handOver({f.table.table(), true});
         QVERIFY(openForm(form));
         showRecord(form, QStringLiteral("Pratos"));
         const auto index = PreparationIndexPath(f.env.base(), f.table.table());
@@ -256,9 +253,8 @@ private slots:
     {
         GuiEnvironment env;
         TLisForm lis;
-        env.context().lisForm = &lis;
         TCadGruIngForm form(env.context());
-        form.tableName = "T";
+        form.handOver({"T", true});
         QVERIFY(openForm(form));
         MessageScript script{{QStringLiteral("Não existem registros no arquivo!"), kOk}};
         click(*form.LisBitBtn);

@@ -23,11 +23,10 @@ namespace fs = std::filesystem;
 GuiEnvironment::GuiEnvironment()
 {
     const fs::path root = m_dir.path().toStdString();
-    m_context.baseFolder = root / "base";
-    m_context.configFile = root / "config" / "CfgTreluza.ini";
-    m_context.helpFile = m_context.baseFolder / "Ajuda.hlp";
-    fs::create_directories(m_context.baseFolder);
-    fs::create_directories(m_context.configFile.parent_path());
+    m_windows = std::make_unique<WindowContext>(root / "base", root / "config" / "CfgTreluza.ini",
+                                                root / "base" / "Ajuda.hlp");
+    fs::create_directories(base());
+    fs::create_directories(configFile().parent_path());
 }
 
 GuiEnvironment::~GuiEnvironment() = default;

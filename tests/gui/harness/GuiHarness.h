@@ -19,6 +19,7 @@
 // FormActivate has run), and must close it. The print and save dialogs are
 // answered by a ScriptedDialogs made in the test.
 #include "core/store/Sinks.h"
+#include "gui/app/SharedWindows.h"
 #include "gui/widgets/FormContext.h"
 #include "gui/widgets/PlatformDialogs.h"
 
@@ -56,9 +57,12 @@ public:
     GuiEnvironment();
     ~GuiEnvironment();
 
-    const std::filesystem::path& base() const { return m_context.baseFolder; }
-    const std::filesystem::path& configFile() const { return m_context.configFile; }
-    FormContext& context() { return m_context; }
+    const std::filesystem::path& base() const { return m_windows->context().baseFolder; }
+    const std::filesystem::path& configFile() const { return m_windows->context().configFile; }
+    /** The context windows are made on, as the program makes it. */
+    FormContext& context() { return m_windows->context(); }
+    /** The shared windows the context hands out. */
+    SharedWindows& shared() { return m_windows->shared(); }
 
     /** The bytes of a file; empty when missing. */
     static std::string readBytes(const std::filesystem::path& path);
@@ -66,7 +70,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    FormContext m_context;
+    std::unique_ptr<WindowContext> m_windows;
 };
 
 struct ExpectedMessage {

@@ -24,7 +24,7 @@ private slots:
             QVERIFY(*warned);
             QVERIFY(script.done());
         }
-        QCOMPARE(f.iteVer.lines().back(), name40("Sopa"));
+        QCOMPARE(f.iteVer().lines().back(), name40("Sopa"));
         QVERIFY(reactivate(f.form));
         QCOMPARE(f.form.mode(), RegisterMode::Showing);
         const auto index = loadLines(indexPath(f.base()));

@@ -124,20 +124,10 @@ inline bool reactivate(QWidget& window)
 
 struct Fixture {
     GuiEnvironment env;
-    TLisForm lis;
-    TConForm con;
-    TAltNomForm altNom;
-    TIteVerForm iteVer{env.context()};
     TCadIngForm form{env.context()};
-    explicit Fixture(bool editable = true)
-    {
-        env.context().lisForm = &lis;
-        env.context().conForm = &con;
-        env.context().altNomForm = &altNom;
-        env.context().iteVerForm = &iteVer;
-        env.context().activeTableEditable = editable;
-        form.handOver(kTable);
-    }
+    explicit Fixture(bool editable = true) { form.handOver({kTable, editable}); }
+    /** The usage warning window the register opens. */
+    TIteVerForm& iteVer() { return env.shared().usage(); }
     const fs::path& base() const { return env.base(); }
 };
 

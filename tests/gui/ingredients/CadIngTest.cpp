@@ -18,8 +18,6 @@ private slots:
     void listOpensTheBrowserAndShowsItsPick()
     {
         Fixture f;
-        TVisLisIngForm browser(f.env.context());
-        f.env.context().visLisIngForm = &browser;
         const fs::path groups = IngredientGroupFilePath(f.base(), kTable);
         GuiEnvironment::writeBytes(groups, "Leites              |\r\n");
         writeIngredients(f.base(), {milkRecord(), ingredient("Sal", {})});
@@ -94,7 +92,7 @@ private slots:
                 f.form.RetBitBtn->isEnabled());
         QVERIFY(!f.form.kalMaskEdit->isEnabled() && !f.form.GraBitBtn->isEnabled() &&
                 !f.form.ExcBitBtn->isEnabled());
-        QVERIFY(!f.form.LisBitBtn->isEnabled()); // the fixture plugs no ingredient browser
+        QVERIFY(f.form.LisBitBtn->isEnabled());
         QCOMPARE(f.form.NomGruComboBox->count(), 1);
 
         typeInto(*f.form.IngMaskEdit, QStringLiteral("Pão/queijo"));
@@ -288,8 +286,8 @@ private slots:
             if (!qobject_cast<TMaskEdit*>(w) && !qobject_cast<QAbstractButton*>(w) &&
                 !qobject_cast<QComboBox*>(w))
                 continue;
-            const bool on = w == f.form.AntBitBtn || w == f.form.ProBitBtn || w == f.form.AjuBitBtn ||
-                            w == f.form.RetBitBtn;
+            const bool on = w == f.form.AntBitBtn || w == f.form.ProBitBtn || w == f.form.LisBitBtn ||
+                            w == f.form.AjuBitBtn || w == f.form.RetBitBtn;
             QVERIFY2(w->isEnabled() == on, qPrintable(w->objectName()));
         }
         screenshot(f.form, QStringLiteral("cading_consultation"));

@@ -165,7 +165,7 @@ class VisLisIngTest : public QObject {
         const fs::path& base() const { return env.base(); }
         bool open(int current, bool editable = true)
         {
-            form.handOver(kMine, editable, records, keys, current);
+            form.handOver({kMine, editable}, records, keys, current);
             return openForm(form);
         }
         /** Views the TACO table. */

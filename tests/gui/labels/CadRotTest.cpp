@@ -393,8 +393,6 @@ private slots:
     void theRegistersRotuloOpensTheWindowOnTheShownPreparation()
     {
         Kitchen k;
-        TCadRotForm label(k.env.context());
-        k.form.plugWindows(&k.ingredients, nullptr, nullptr, &label);
         SaveLines(k.indexPath(), {sheetLine("Sopa", {"   400,00", "    50,00"}, {}, {})});
         QVERIFY(openForm(k.form));
         QVERIFY(!k.form.ImpRotBitBtn->isEnabled());
@@ -417,12 +415,6 @@ private slots:
         QCOMPARE(portion, QStringLiteral("   200"));
         QVERIFY(readWholeFile(k.indexPath()).find("|     5|") != std::string::npos);
         QCOMPARE(k.form.mode(), RegisterMode::Showing);
-        // Without its window the button stays off.
-        k.form.plugWindows(&k.ingredients, nullptr, nullptr);
-        k.form.NovBitBtn->click();
-        typeInto(*k.form.NomPreMaskEdit, QStringLiteral("Sopa"));
-        leaveTowards(*k.form.NomPreMaskEdit, *k.form.NovBitBtn);
-        QVERIFY(!k.form.ImpRotBitBtn->isEnabled());
     }
 };
 

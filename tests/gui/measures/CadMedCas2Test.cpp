@@ -2,7 +2,6 @@
 // normalised, change and delete blocked by the preparations that use them,
 // and the rename carried into field 11 of this ingredient's lines.
 #include "core/store/FileIo.h"
-#include "fixtures/SharedWindows.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/IteVerUnit.h"
 #include "gui/dialogs/LisUnit.h"
@@ -24,7 +23,6 @@ namespace {
 
 struct Fixture {
     GuiEnvironment env;
-    SharedWindows shared{env.context()};
     TableFixture table{env.base(), "T"};
     TCadMedCas2Form form{env.context()};
     Fixture()
@@ -36,7 +34,7 @@ struct Fixture {
         table.measure("Arroz", "Colher de sopa", "    15,0");
         table.measure("Arroz", "Xícara", "   160,0");
         table.measure("Feijão", "Xícara", "   170,0");
-        form.tableName = "T";
+        form.handOver({"T", true});
     }
     std::filesystem::path measures(const char* ingredient)
     {
@@ -320,11 +318,10 @@ private slots:
     void captionShowsWholeWithTheLongestTableName()
     {
         GuiEnvironment env;
-        SharedWindows shared{env.context()};
         TableFixture table{env.base(), cp("Tabela de referência")};
         table.ingredient("Arroz").write();
         TCadMedCas2Form form(env.context());
-        form.handOver(table.table());
+        form.handOver({table.table(), true});
         QVERIFY(openForm(form));
         QFont bold = QApplication::font();
         bold.setBold(true);
@@ -384,7 +381,7 @@ private slots:
 
         GuiEnvironment empty;
         TCadMedCas2Form form(empty.context());
-        form.tableName = "Vazia";
+        form.handOver({"Vazia", true});
         MessageScript script{{QStringLiteral("Não existem ingredientes cadastrados!"), kOk}};
         form.setOpenFlag(true);
         form.show();

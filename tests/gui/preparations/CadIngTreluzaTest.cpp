@@ -102,7 +102,6 @@ private slots:
     {
         Kitchen k;
         TVisLisIngForm browser(k.env.context());
-        k.env.context().visLisIngForm = &browser;
         QVERIFY(startSheet(k, QStringLiteral("Fritura")));
         QVERIFY(inIngredientWindow(k, [](TCadIngTreluzaForm& w) {
             QVERIFY(w.TabBitBtn->isEnabled());

@@ -78,21 +78,11 @@ inline void writeKitchen(const fs::path& base)
 /** The register with the windows it opens, on a fresh base folder. */
 struct Kitchen {
     GuiEnvironment env;
-    TLisForm lis;
-    TConForm con;
-    TAltNomForm altNom;
-    TVisLisForm visLis{env.context()};
-    TCadIngTreluzaForm ingredients{env.context()};
     TCadTreluzaRotForm form{env.context()};
     Kitchen()
     {
-        env.context().lisForm = &lis;
-        env.context().altNomForm = &altNom;
-        env.context().visLisForm = &visLis;
-        env.context().activeTableEditable = true;
         writeKitchen(env.base());
-        form.plugWindows(&ingredients, nullptr, nullptr);
-        form.handOver(kTable);
+        form.handOver({kTable, true});
     }
     const fs::path& base() const { return env.base(); }
     fs::path indexPath() const { return PreparationIndexPath(env.base(), kTable); }

@@ -40,7 +40,6 @@ class CadTabTest : public QObject {
         GuiEnvironment env;
         TLisForm lis;
         TCadTabForm form{env.context()};
-        Fixture() { env.context().lisForm = &lis; }
     };
 
     void create(Fixture& f, const QString& name, const QString& description)
