@@ -48,7 +48,7 @@ struct Setup {
         fs::remove_all(base);
         context.baseFolder = base;
         context.configFile = base / "CfgTreluza.ini";
-        TableRegistryPath(base);
+        EnsureFileExists(TableRegistryPath(base));
         rebuildKeyList(records, keys);
         texts = rowTexts(records.lines());
         for (int i = 0; i < records.count(); ++i)

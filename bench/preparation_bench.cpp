@@ -75,7 +75,7 @@ struct Table {
         fs::remove_all(base);
         RecordList ingredients = makeIngredients(kIngredients);
         NullProgress none;
-        ingredientFile = IngredientFilePath(base, kTable);
+        ingredientFile = ensureFile(IngredientFilePath(base, kTable));
         SaveScrambledFile(ingredientFile, ingredients, none);
         KeyList keys(true);
         rebuildKeyList(ingredients, keys);
@@ -90,7 +90,7 @@ struct Table {
             leaveNet(e, ingredient, quiet);
             lines.add(MakeLine(e.line));
         }
-        linesFile = PreparationFilePath(base, kTable, preparation);
+        linesFile = ensureFile(PreparationFilePath(base, kTable, preparation));
         SaveRecordFile(linesFile, lines);
 
         for (int p = 0; p < kPreparations; ++p) {
@@ -103,7 +103,7 @@ struct Table {
         }
         rebuildKeyList(index, indexKeys);
         current = indexKeys.find(preparation);
-        SaveRecordFile(PreparationIndexPath(base, kTable), index);
+        SaveRecordFile(ensureFile(PreparationIndexPath(base, kTable)), index);
     }
     ~Table() { fs::remove_all(base); }
 };

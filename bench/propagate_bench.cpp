@@ -76,9 +76,10 @@ public:
                 std::snprintf(ingredient, sizeof ingredient, "Ingrediente %02d-%04d", l, p % 97);
                 lines.add(ingredientLine(holdsMilk ? milk() : padded(ingredient, 60), p * kLinesEach + l));
             }
-            SaveRecordFile(PreparationFilePath(m_base, kTable, index.back().substr(0, 40)), lines);
+            SaveRecordFile(ensureFile(PreparationFilePath(m_base, kTable, index.back().substr(0, 40))),
+                           lines);
         }
-        SaveLines(PreparationIndexPath(m_base, kTable), index);
+        SaveLines(ensureFile(PreparationIndexPath(m_base, kTable)), index);
     }
     ~Table() { fs::remove_all(m_base); }
     const fs::path& base() const { return m_base; }

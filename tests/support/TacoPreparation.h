@@ -24,8 +24,8 @@ struct TacoPreparation {
 
     void write(const std::filesystem::path& base) const
     {
-        SaveLines(PreparationFilePath(base, table, name), lines);
-        SaveLines(MethodFilePath(base, table, name), method);
+        SaveLines(ensureFile(PreparationFilePath(base, table, name)), lines);
+        SaveLines(ensureFile(MethodFilePath(base, table, name)), method);
     }
 };
 

@@ -27,7 +27,7 @@ GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view 
     GroupRecords r;
     r.path =
         kind == GroupKind::Ingredient ? IngredientFilePath(base, table) : PreparationIndexPath(base, table);
-    const std::string bytes = changes ? changes->read(r.path) : readWholeFile(r.path);
+    const std::string bytes = changes ? changes->readIfPresent(r.path) : readFileIfPresent(r.path);
     if (kind == GroupKind::Ingredient) {
         loadScrambledBytes(bytes, r.records, r.keys, progress);
     } else {

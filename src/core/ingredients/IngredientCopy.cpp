@@ -84,17 +84,18 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
     const KeyList keysBefore = activeKeys;
     try {
         Transaction changes = Transaction::forTable(tables.base, tables.activeTable);
-        const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name, false);
+        const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name);
         std::error_code ec;
         if (std::filesystem::exists(viewedMeasures, ec))
-            changes.write(MeasureFilePath(tables.base, tables.activeTable, name, false),
+            changes.write(MeasureFilePath(tables.base, tables.activeTable, name),
                           readWholeFile(viewedMeasures));
 
         const std::string group = FieldOf(IngField::Group, row);
         const auto groupPath = IngredientGroupFilePath(tables.base, tables.activeTable);
         RecordList groups(true);
         KeyList groupKeys(true);
-        LoadRecordFile(groupPath, groups, groupKeys);
+        groups.assign(splitLines(changes.readIfPresent(groupPath)));
+        rebuildKeyList(groups, groupKeys);
         if (hasNonBlank(group) && groupKeys.find(group) < 0) {
             groups.add(group + "|");
             changes.write(groupPath, joinLines(groups.lines()));

@@ -12,8 +12,8 @@ class Transaction;
 
 // Carrying a change, a delete or a rename of an ingredient into the table's
 // preparations. Each walk reads the preparation index once and every
-// preparation's ingredient-line file once (building its path, which creates a
-// missing file empty), reports the preparation's position to the progress sink,
+// preparation's ingredient-line file once (a missing one reads as empty and is
+// not created), reports the preparation's position to the progress sink,
 // and changes only the files whose content changes: an ingredient-line file
 // once, and the index once at the end of the walk.
 //

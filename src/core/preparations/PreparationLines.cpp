@@ -50,7 +50,7 @@ void loadIngredientMeasures(const std::filesystem::path& base, std::string_view 
     keys.clear();
     if (!isUsableNameFor(NameUse::Ingredient, ingredient))
         return;
-    const auto path = MeasureFilePath(base, table, ingredient, false);
+    const auto path = MeasureFilePath(base, table, ingredient);
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
         LoadRecordFile(path, measures, keys);

@@ -16,7 +16,7 @@ int walk(const std::filesystem::path& base, std::string_view table, Transaction*
 {
     const std::filesystem::path indexPath = PreparationIndexPath(base, table);
     const auto read = [changes](const std::filesystem::path& path) {
-        return changes ? changes->read(path) : readWholeFile(path);
+        return changes ? changes->readIfPresent(path) : readFileIfPresent(path);
     };
     std::vector<std::string> index = splitLines(read(indexPath));
     bool indexChanged = false;

@@ -53,9 +53,11 @@ std::string mainMenuCaption(bool configFixed, const std::string& configName)
 
 TableChoices loadTableChoices(const std::filesystem::path& base)
 {
+    // A registry never written holds no table.
     RecordList records(true);
     KeyList keys(true);
-    LoadRecordFile(TableRegistryPath(base), records, keys);
+    records.assign(splitLines(readFileIfPresent(TableRegistryPath(base))));
+    rebuildKeyList(records, keys);
     TableChoices choices;
     for (int i = 0; i < keys.count(); ++i) {
         // A damaged registry line whose name cannot name a folder is no table.

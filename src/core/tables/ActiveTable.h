@@ -38,8 +38,8 @@ struct TableChoices {
 };
 
 /** Names that cannot name a folder (a damaged line: empty, only dots and
- *  blanks, a NUL, too long) are left out. Throws FileReadError when the
- *  registry cannot be read. */
+ *  blanks, a NUL, too long) are left out. A registry not written yet holds no
+ *  table (and is not created); FileReadError is thrown when it cannot be read. */
 TableChoices loadTableChoices(const std::filesystem::path& base);
 
 /** The registry flag of a table that may be changed. */

@@ -69,9 +69,9 @@ void TCadGruForm::FormActivate()
     fitCaption();
     setMode(RegisterMode::Empty);
     if (!loadRegisterFile([this] {
-            return m_kind == GroupKind::Ingredient
-                       ? IngredientGroupFilePath(m_context.baseFolder, tableName)
-                       : PreparationGroupFilePath(m_context.baseFolder, tableName);
+            return ensureFile(m_kind == GroupKind::Ingredient
+                                  ? IngredientGroupFilePath(m_context.baseFolder, tableName)
+                                  : PreparationGroupFilePath(m_context.baseFolder, tableName));
         }))
         return;
     ClearFields();

@@ -201,7 +201,8 @@ void TCadIngForm::FormActivate()
     setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(tableName)));
     setMode(m_editable ? RegisterMode::Empty : RegisterMode::Consulting);
-    if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, tableName); }, true))
+    if (!loadRegisterFile([this] { return ensureFile(IngredientFilePath(m_context.baseFolder, tableName)); },
+                          true))
         return;
     if (!loadGroups())
         return;
@@ -214,8 +215,9 @@ void TCadIngForm::FormActivate()
 
 bool TCadIngForm::loadGroups()
 {
-    const auto groups = loadGroupCombo(
-        *this, *NomGruComboBox, [this] { return IngredientGroupFilePath(m_context.baseFolder, tableName); });
+    const auto groups = loadGroupCombo(*this, *NomGruComboBox, [this] {
+        return ensureFile(IngredientGroupFilePath(m_context.baseFolder, tableName));
+    });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
         m_data.release();

@@ -84,7 +84,8 @@ void TCadMedCas2Form::FormActivate()
     RecordList records;
     KeyList keys;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, tableName), records, keys, progress());
+        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, tableName)), records, keys,
+                          progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -111,7 +112,7 @@ bool TCadMedCas2Form::loadMeasures()
 {
     m_ingredient = cs(NomIngComboBox->currentText());
     return loadRegisterFile(
-        [this] { return MeasureFilePath(m_context.baseFolder, tableName, m_ingredient, true); });
+        [this] { return ensureFile(MeasureFilePath(m_context.baseFolder, tableName, m_ingredient)); });
 }
 
 std::string TCadMedCas2Form::MakeLine()

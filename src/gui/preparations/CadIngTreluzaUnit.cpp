@@ -151,11 +151,11 @@ void TCadIngTreluzaForm::FormActivate()
                    qs(TrimTrailingSpaces(m_table)));
     NomPreMaskEdit->setCoreText(m_preparation);
     if (!loadRegisterFile(
-            [this] { return PreparationFilePath(m_context.baseFolder, m_table, m_preparation); }))
+            [this] { return ensureFile(PreparationFilePath(m_context.baseFolder, m_table, m_preparation)); }))
         return;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table), m_ingredients, m_ingredientKeys,
-                          progress());
+        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table)), m_ingredients,
+                          m_ingredientKeys, progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -470,8 +470,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     try {
         RecordList lines(true);
         KeyList keys(true);
-        LoadRecordFile(PreparationFilePath(m_context.baseFolder, m_table, keyOf((*m_index)[source])), lines,
-                       keys);
+        lines.assign(splitLines(readFileIfPresent(
+            PreparationFilePath(m_context.baseFolder, m_table, keyOf((*m_index)[source])))));
+        rebuildKeyList(lines, keys);
         m_data.records() = lines;
         m_data.keys() = keys;
         m_data.setCurrent(0);

@@ -169,7 +169,8 @@ void TCadTreluzaRotForm::FormActivate()
     setWindowTitle(QStringLiteral("CADASTRO DE PREPARAÇÕES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(tableName)));
     setMode(RegisterMode::Empty);
-    if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, tableName); }))
+    if (!loadRegisterFile(
+            [this] { return ensureFile(PreparationIndexPath(m_context.baseFolder, tableName)); }))
         return;
     loadGroups();
     if (!isVisible())
@@ -181,7 +182,7 @@ void TCadTreluzaRotForm::FormActivate()
 void TCadTreluzaRotForm::loadGroups()
 {
     const auto groups = loadGroupCombo(*this, *NomGruPreComboBox, [this] {
-        return PreparationGroupFilePath(m_context.baseFolder, tableName);
+        return ensureFile(PreparationGroupFilePath(m_context.baseFolder, tableName));
     });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)

@@ -56,7 +56,7 @@ void TCadTabForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRA NOME PARA NOVA TABELA DE INGREDIENTES"));
     setMode(RegisterMode::Empty);
-    if (!loadRegisterFile([this] { return TableRegistryPath(m_context.baseFolder); }))
+    if (!loadRegisterFile([this] { return ensureFile(TableRegistryPath(m_context.baseFolder)); }))
         return;
     ClearFields();
     ApplyMode();

@@ -51,8 +51,8 @@ protected:
         f[IdxField::PortionYield] = portionYield;
         f[IdxField::Tablespoon] = spoon;
         m_index.push_back(MakeLine(f));
-        SaveLines(indexPath(), m_index);
-        SaveLines(linesPath(name), lines);
+        SaveLines(ensureFile(indexPath()), m_index);
+        SaveLines(ensureFile(linesPath(name)), lines);
     }
 
     IngredientChange change(const std::string& name) const

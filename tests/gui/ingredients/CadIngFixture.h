@@ -51,7 +51,7 @@ inline void writeIngredients(const fs::path& base, const std::vector<std::string
     for (const auto& l : lines)
         list.add(l);
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, kTable), list, none);
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, kTable)), list, none);
 }
 
 /** The ingredient file as plain lines, in file order. */
@@ -82,7 +82,7 @@ inline void writeSoup(const fs::path& base)
     idx[IdxField::PortionYield] = "   100";
     idx[IdxField::Energy] = "    70,00";
     idx[IdxField::PerCapitaEnergy] = "    14,00";
-    SaveLines(indexPath(base), {MakeLine(idx)});
+    SaveLines(ensureFile(indexPath(base)), {MakeLine(idx)});
     LineFields milk = blankLine(name60("Leite"));
     milk[LineField::Gross] = "    55,0";
     milk[LineField::Net] = "    50,0";
@@ -96,7 +96,7 @@ inline void writeSoup(const fs::path& base)
     RecordList lines(true);
     lines.add(MakeLine(milk));
     lines.add(MakeLine(salt));
-    SaveRecordFile(prepPath(base, "Sopa"), lines);
+    SaveRecordFile(ensureFile(prepPath(base, "Sopa")), lines);
 }
 
 inline std::string milkRecord()

@@ -76,7 +76,7 @@ void writeScrambled(const fs::path& base, const std::string& table, const std::v
     for (const std::string& l : lines)
         list.add(l);
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, table), list, none);
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, table)), list, none);
 }
 
 /** The bytes of an ingredient file holding the lines, in order. */
@@ -150,14 +150,15 @@ class VisLisIngTest : public QObject {
                         food("Arroz, tipo 2, cozido", "", {" 130,00"}), food("Sal", "", {}),
                         food("Arroz doce", "Doces", {" 120,00"})};
             }
-            SaveLines(TableRegistryPath(base()), {kMine + "|" + pad("Receitas da casa", 65) + "|1|",
-                                                  kTaco + "|" + pad(kTacoDescription, 65) + "|0|"});
+            SaveLines(ensureFile(TableRegistryPath(base())),
+                      {kMine + "|" + pad("Receitas da casa", 65) + "|1|",
+                       kTaco + "|" + pad(kTacoDescription, 65) + "|0|"});
             writeScrambled(base(), kMine, mine);
-            SaveLines(IngredientGroupFilePath(base(), kMine), {"Leites              |"});
+            SaveLines(ensureFile(IngredientGroupFilePath(base(), kMine)), {"Leites              |"});
             writeScrambled(base(), kTaco, {kBrownRice, kWhiteRice, kSugar, kBeans});
-            SaveLines(IngredientGroupFilePath(base(), kTaco),
+            SaveLines(ensureFile(IngredientGroupFilePath(base(), kTaco)),
                       {cp("Açucarados          |"), "Cereais             |", "Leguminosas         |"});
-            SaveLines(MeasureFilePath(base(), kTaco, pad("Arroz, integral, cozido", 60), true),
+            SaveLines(ensureFile(MeasureFilePath(base(), kTaco, pad("Arroz, integral, cozido", 60))),
                       {"Colher de sopa      |  25,0|", "Escumadeira         |  90,0|"});
             NullProgress none;
             LoadScrambledFile(IngredientFilePath(base(), kMine), records, keys, none);
@@ -252,9 +253,9 @@ private slots:
             scrambledBytes({food("Arroz doce", "Doces", {" 120,00"}), copied,
                             food("Arroz, tipo 2, cozido", "", {" 130,00"}),
                             food("Leite, de vaca, integral", "Leites", {"  61,00"}), food("Sal", "", {})}));
-        QCOMPARE(GuiEnvironment::readBytes(
-                     MeasureFilePath(f.base(), kMine, pad("Arroz, integral, cozido", 60), false)),
-                 std::string("Colher de sopa      |  25,0|\r\nEscumadeira         |  90,0|\r\n"));
+        QCOMPARE(
+            GuiEnvironment::readBytes(MeasureFilePath(f.base(), kMine, pad("Arroz, integral, cozido", 60))),
+            std::string("Colher de sopa      |  25,0|\r\nEscumadeira         |  90,0|\r\n"));
         QCOMPARE(GuiEnvironment::readBytes(IngredientGroupFilePath(f.base(), kMine)),
                  std::string("Cereais             |\r\nLeites              |\r\n"));
     }

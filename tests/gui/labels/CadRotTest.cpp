@@ -395,7 +395,7 @@ private slots:
         Kitchen k;
         TCadRotForm label(k.env.context());
         k.form.plugWindows(&k.ingredients, nullptr, nullptr, &label);
-        SaveLines(k.indexPath(), {sheetLine("Sopa", {"   400,00", "    50,00"}, {}, {})});
+        SaveLines(ensureFile(k.indexPath()), {sheetLine("Sopa", {"   400,00", "    50,00"}, {}, {})});
         QVERIFY(openForm(k.form));
         QVERIFY(!k.form.ImpRotBitBtn->isEnabled());
         typeInto(*k.form.NomPreMaskEdit, QStringLiteral("Sopa"));

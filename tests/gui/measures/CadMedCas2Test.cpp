@@ -40,7 +40,7 @@ struct Fixture {
     }
     std::filesystem::path measures(const char* ingredient)
     {
-        return MeasureFilePath(env.base(), "T", padded(ingredient, 60), false);
+        return MeasureFilePath(env.base(), "T", padded(ingredient, 60));
     }
     std::string bytes(const std::filesystem::path& p) { return GuiEnvironment::readBytes(p); }
     void show(const QString& name)

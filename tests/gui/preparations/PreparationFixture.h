@@ -71,8 +71,9 @@ inline void writeKitchen(const fs::path& base)
         list.add(MakeLine(f));
     }
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, kTable), list, none);
-    SaveLines(MeasureFilePath(base, kTable, name60("Oleo"), true), {name20("Colher sopa") + "|     8,0|"});
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, kTable)), list, none);
+    SaveLines(ensureFile(MeasureFilePath(base, kTable, name60("Oleo"))),
+              {name20("Colher sopa") + "|     8,0|"});
 }
 
 /** The register with the windows it opens, on a fresh base folder. */
