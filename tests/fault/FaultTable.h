@@ -156,7 +156,7 @@ public:
         const int at = keys.find(pad("Leite", 60));
         if (at < 0)
             return std::nullopt;
-        return generationOf(fieldAt(list[at], IngField::Energy));
+        return generationOf(FieldOf(IngField::Energy, list[at]));
     }
 
     /** The counter the copy table's ingredient file on disk holds. */
@@ -169,7 +169,7 @@ public:
         const int at = keys.find(pad("Contador", 60));
         if (at < 0)
             return std::nullopt;
-        return generationOf(fieldAt(list[at], IngField::Energy));
+        return generationOf(FieldOf(IngField::Energy, list[at]));
     }
 
     /** One change of generation g to g + 1: the ingredient file and the carry

@@ -53,7 +53,7 @@ std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::st
     for (int i = 0; i < r.records.count(); ++i) {
         bar.position(i);
         if (!paddedName.empty() && r.records[i].find(paddedName) != std::string::npos)
-            users.push_back(FieldOf(1, r.records[i]));
+            users.emplace_back(FieldOf(1, r.records[i]));
     }
     return users;
 }

@@ -51,9 +51,9 @@ struct Shares {
     Exact tablespoon;
 
     explicit Shares(std::string_view indexLine)
-        : yield(readNumber(fieldAt(indexLine, IdxField::Yield))),
-          portionYield(readNumber(fieldAt(indexLine, IdxField::PortionYield))),
-          tablespoon(readNumber(fieldAt(indexLine, IdxField::Tablespoon)))
+        : yield(readNumber(FieldOf(IdxField::Yield, indexLine))),
+          portionYield(readNumber(FieldOf(IdxField::PortionYield, indexLine))),
+          tablespoon(readNumber(FieldOf(IdxField::Tablespoon, indexLine)))
     {
     }
 };
@@ -90,8 +90,8 @@ int PropagateChange(const fs::path& base, std::string_view table, const Ingredie
             return;
         std::string& indexLine = prep.indexLine;
         const Shares shares(indexLine);
-        const Exact net = readNumber(fieldAt(lines[at], LineField::Net));
-        const Exact gross = readNumber(fieldAt(lines[at], LineField::Gross));
+        const Exact net = readNumber(FieldOf(LineField::Net, lines[at]));
+        const Exact gross = readNumber(FieldOf(LineField::Gross, lines[at]));
         for (int k = 0; k < 10; ++k) {
             const TrackedValue& value = change.nutrients[static_cast<std::size_t>(k)];
             if (!value.changed())

@@ -32,7 +32,7 @@ std::vector<std::string> scanMeasureUse(const std::filesystem::path& base, std::
             if (operation == MeasureOperation::Change && !holds(line, ingredient))
                 continue;
             found.push_back(cp("Preparação  : ") + prep.name);
-            found.push_back("Ingrediente : " + FieldOf(1, line));
+            found.push_back("Ingrediente : " + std::string(FieldOf(1, line)));
             found.push_back(separatorLine('-'));
         }
     });

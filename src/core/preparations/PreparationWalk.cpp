@@ -77,7 +77,7 @@ int rewritePreparations(const std::filesystem::path& base, std::string_view tabl
 
 bool replaceInField(std::string& line, int n, std::string_view from, std::string_view to)
 {
-    std::string field = FieldOf(n, line);
+    std::string field(FieldOf(n, line));
     const std::size_t at = from.empty() ? std::string::npos : field.find(from);
     if (at == std::string::npos)
         return false;

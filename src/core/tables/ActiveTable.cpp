@@ -9,7 +9,7 @@
 
 namespace treluza {
 
-bool isEditableFlag(const std::string& field3)
+bool isEditableFlag(std::string_view field3)
 {
     return field3 == "1";
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace treluza {
@@ -43,6 +44,6 @@ struct TableChoices {
 TableChoices loadTableChoices(const std::filesystem::path& base);
 
 /** The registry flag of a table that may be changed. */
-bool isEditableFlag(const std::string& field3);
+bool isEditableFlag(std::string_view field3);
 
 } // namespace treluza

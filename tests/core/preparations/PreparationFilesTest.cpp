@@ -65,7 +65,7 @@ TEST_F(PreparationFiles, RenameMovesTheThreeFilesInOrderAndKeepsTheOtherFields)
     EXPECT_EQ(moved, 1);
     EXPECT_EQ(m_keys[moved], name40("Rosca"));
     EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(renamed) + "\r\n");
-    EXPECT_EQ(fieldAt(m_index[moved], IdxField::PerCapitaEnergy), "    12,00");
+    EXPECT_EQ(FieldOf(IdxField::PerCapitaEnergy, m_index[moved]), "    12,00");
 
     const fs::path t = tableFolder();
     EXPECT_EQ(loadLines(t / "Treluza" / "Rosca.dad"), (std::vector<std::string>{"linha 1|", "linha 2|"}));

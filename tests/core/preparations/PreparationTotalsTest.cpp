@@ -87,7 +87,7 @@ TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
     const WindowTotals none = UpdateTotals(RecordList(true), index, 1, messages);
     EXPECT_EQ(none.net, Exact());
     for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
-        EXPECT_EQ(fieldAt(index[1], n), "     0,00");
+        EXPECT_EQ(FieldOf(n, index[1]), "     0,00");
     EXPECT_EQ(TotalsRow(none, index[1]).substr(0, 13), "Som|     0,0|");
 }
 
@@ -113,8 +113,8 @@ TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
                                   "ERRO! Somatório do Custo Calculado maior que 999999,99!",
                                   solution,
                               }));
-    EXPECT_EQ(fieldAt(index[0], IdxField::Energy), "999999,99");
-    EXPECT_EQ(fieldAt(index[0], IdxField::Cost), "999999,99");
+    EXPECT_EQ(FieldOf(IdxField::Energy, index[0]), "999999,99");
+    EXPECT_EQ(FieldOf(IdxField::Cost, index[0]), "999999,99");
     // The net total row has one decimal: the capped sum shows as 999999,9, not cut to "1000000,".
     EXPECT_EQ(TotalsRow(totals, index[0]).substr(0, 13), "Som|999999,9|");
 }

@@ -35,11 +35,11 @@ TEST(IngredientRecord, LineIsBuiltFromTheEditsAsTheyAre)
     edits[IngField::FirstSource] = " TACO ";
     edits[IngField::LastSource] = "feira";
     const std::string line = MakeLine(edits);
-    EXPECT_EQ(fieldAt(line, IngField::Energy), " 358,00");
-    EXPECT_EQ(fieldAt(line, IngField::Sodium), " 1234,50");
+    EXPECT_EQ(FieldOf(IngField::Energy, line), " 358,00");
+    EXPECT_EQ(FieldOf(IngField::Sodium, line), " 1234,50");
     EXPECT_EQ(line.substr(line.find(" 1234,50|") + 9, 1), "|") << "the reserved field stays empty";
-    EXPECT_EQ(fieldAt(line, IngField::Group), "Cereais             ");
-    EXPECT_EQ(fieldAt(line, IngField::FirstSource), " TACO ");
+    EXPECT_EQ(FieldOf(IngField::Group, line), "Cereais             ");
+    EXPECT_EQ(FieldOf(IngField::FirstSource, line), " TACO ");
     EXPECT_EQ(readIngredient(line)[IngField::Name], name60("P\xE3o/queijo"));
     EXPECT_EQ(readIngredient(line)[IngField::Reserved], "");
 }
