@@ -88,7 +88,7 @@ struct Table {
             LineEdits e = newLineEdits(ingredient);
             e.line[LineField::Net] = FormatDecimal(1, 8, 50.0 + 5 * i);
             leaveNet(e, ingredient, quiet);
-            lines.add(MakeLine(e.line));
+            lines.add(joinFields(e.line));
         }
         linesFile = ensureFile(PreparationFilePath(base, kTable, preparation));
         SaveRecordFile(linesFile, lines);
@@ -99,7 +99,7 @@ struct Table {
             f[IdxField::Portions] = "     4";
             f[IdxField::PortionYield] = "   250";
             f[IdxField::Tablespoon] = "    15";
-            index.add(MakeLine(f));
+            index.add(joinFields(f));
         }
         rebuildKeyList(index, indexKeys);
         current = indexKeys.find(preparation);

@@ -34,7 +34,7 @@ public:
         IngredientFields f = blankIngredient(padded(name, 60));
         f[IngField::Group] = *group ? padded(group, 20) : std::string();
         f[IngField::Energy] = energy;
-        m_ingredients.add(MakeLine(f));
+        m_ingredients.add(ingredientRecordLine(f));
         return *this;
     }
 
@@ -45,12 +45,12 @@ public:
     {
         IndexFields idx = blankIndex(padded(name, 40));
         idx[IdxField::Group] = *group ? padded(group, 30) : std::string();
-        m_index.add(MakeLine(idx));
+        m_index.add(joinFields(idx));
         RecordList file(true);
         for (const auto& [ingredient, measure] : lines) {
             LineFields line = blankLine(padded(ingredient, 60));
             line[LineField::Measure] = *measure ? padded(measure, 20) : std::string();
-            file.add(MakeLine(line));
+            file.add(joinFields(line));
         }
         SaveRecordFile(ensureFile(PreparationFilePath(m_base, m_table, padded(name, 40))), file);
         return *this;

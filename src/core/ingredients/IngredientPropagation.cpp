@@ -145,8 +145,8 @@ int PropagateDelete(const fs::path& base, std::string_view table, std::string_vi
     });
 }
 
-int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, Transaction& changes, ProgressSink& progress)
+int carryIngredientRename(const fs::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, Transaction& changes, ProgressSink& progress)
 {
     if (oldName.empty() || oldName == newName) {
         // Nothing can change; the walk still shows its progress.
@@ -155,23 +155,21 @@ int propagateRename(const fs::path& base, std::string_view table, std::string_vi
     }
     return rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
         for (auto& line : prep.lines) {
-            std::string name = keyOf(line);
-            if (line.find('|') == std::string::npos)
-                name = line;
+            std::string name(FieldOf(LineField::Name, line));
             const std::size_t at = name.find(oldName);
             if (at == std::string::npos)
                 continue;
             name.replace(at, oldName.size(), newName);
-            SetFieldOf(1, line, name);
+            SetFieldOf(LineField::Name, line, name);
         }
     });
 }
 
-int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, ProgressSink& progress)
+int carryIngredientRename(const fs::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, ProgressSink& progress)
 {
     return inTableTransaction(base, table, [&](Transaction& changes) {
-        return propagateRename(base, table, oldName, newName, changes, progress);
+        return carryIngredientRename(base, table, oldName, newName, changes, progress);
     });
 }
 

@@ -69,9 +69,9 @@ int PropagateDelete(const std::filesystem::path& base, std::string_view table, s
  *  the first occurrence of the old 60-character name (letter case counts) is
  *  replaced by the new one; lines keep their place in the file. Returns the
  *  number of preparation files written. */
-int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, Transaction& changes, ProgressSink& progress);
-int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, ProgressSink& progress);
+int carryIngredientRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, Transaction& changes, ProgressSink& progress);
+int carryIngredientRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, ProgressSink& progress);
 
 } // namespace treluza

@@ -39,7 +39,7 @@ void stagePreparationIndex(const fs::path& base, std::string_view table, const R
 int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
                       const IndexFields& fields, Transaction& changes)
 {
-    const int position = index.add(MakeLine(fields));
+    const int position = index.add(joinFields(fields));
     keys.add(fields[IdxField::Name]);
     stagePreparationIndex(base, table, index, changes);
     return position;
@@ -62,7 +62,7 @@ int renamePreparation(const fs::path& base, std::string_view table, RecordList& 
     const std::string oldName = keyOf(index.at(position));
     index.remove(position);
     keys.remove(position);
-    index.add(MakeLine(fields));
+    index.add(joinFields(fields));
     const int moved = keys.add(newName);
     stagePreparationIndex(base, table, index, changes);
     movePreparationFiles(base, table, oldName, newName, changes);

@@ -29,7 +29,7 @@ WindowTotals storePreparationLines(const std::filesystem::path& base, std::strin
         ComputePerCapita(f);
         ComputePerTablespoon(f);
         // The name does not change: the line keeps its place.
-        putLine(index, current, MakeLine(f));
+        putLine(index, current, joinFields(f));
         Transaction changes = Transaction::forTable(base, table);
         changes.write(lines.path(), joinLines(lines.records().lines()));
         stagePreparationIndex(base, table, index, changes);

@@ -1,5 +1,6 @@
 #include "core/preparations/PreparationWalk.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/FileIo.h"
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
@@ -27,7 +28,7 @@ int walk(const std::filesystem::path& base, std::string_view table, Transaction*
             bar.position(static_cast<int>(i));
             WalkedPreparation prep;
             prep.index = static_cast<int>(i);
-            prep.name = FieldOf(1, index[i]);
+            prep.name = FieldOf(IdxField::Name, index[i]);
             prep.indexLine = index[i];
             if (isUsableNameFor(NameUse::Preparation, prep.name)) {
                 prep.file = PreparationFilePath(base, table, prep.name);

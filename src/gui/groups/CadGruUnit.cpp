@@ -1,5 +1,6 @@
 #include "gui/groups/CadGruUnit.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 #include "gui/widgets/BitBtn.h"
@@ -85,7 +86,7 @@ std::string TCadGruForm::MakeLine()
 
 void TCadGruForm::ShowCurrent()
 {
-    GruMaskEdit->setCoreText(m_data.field(1));
+    GruMaskEdit->setCoreText(m_data.field(GroupField::Name));
 }
 
 void TCadGruForm::ClearFields()

@@ -249,7 +249,7 @@ std::string TCadIngForm::MakeLine()
 {
     const IngredientFields f = editFields();
     m_values.takeCurrent(f);
-    return treluza::MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 void TCadIngForm::ShowCurrent()
@@ -457,7 +457,7 @@ bool TCadIngForm::acceptRenamedKey(const std::string& key)
 void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
     moveMeasureFile(m_context.baseFolder, tableName, oldKey, newKey, changes);
-    propagateRename(m_context.baseFolder, tableName, oldKey, newKey, changes, progress());
+    carryIngredientRename(m_context.baseFolder, tableName, oldKey, newKey, changes, progress());
     // Values stored with the rename reach the preparations like a change.
     if (m_values.changed())
         PropagateChange(m_context.baseFolder, tableName, m_values.change(newKey), changes, progress());

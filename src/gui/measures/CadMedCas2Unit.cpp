@@ -122,8 +122,8 @@ std::string TCadMedCas2Form::MakeLine()
 
 void TCadMedCas2Form::ShowCurrent()
 {
-    MedCasMaskEdit->setCoreText(m_data.field(1));
-    QuaMaskEdit->setCoreText(m_data.field(2));
+    MedCasMaskEdit->setCoreText(m_data.field(MeasureField::Name));
+    QuaMaskEdit->setCoreText(m_data.field(MeasureField::Quantity));
 }
 
 void TCadMedCas2Form::ClearFields()

@@ -190,7 +190,7 @@ IngredientFields TCadIngTreluzaForm::chosenIngredient() const
 
 std::string TCadIngTreluzaForm::MakeLine()
 {
-    return treluza::MakeLine(fields->edits(keyText()).line);
+    return joinFields(fields->edits(keyText()).line);
 }
 
 void TCadIngTreluzaForm::chooseLineIngredient()

@@ -214,7 +214,7 @@ void TCadTreluzaRotForm::showFields(const IndexFields& fields)
 
 std::string TCadTreluzaRotForm::MakeLine()
 {
-    return treluza::MakeLine(editFields());
+    return joinFields(editFields());
 }
 
 void TCadTreluzaRotForm::ShowCurrent()

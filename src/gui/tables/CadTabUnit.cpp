@@ -69,8 +69,8 @@ std::string TCadTabForm::MakeLine()
 
 void TCadTabForm::ShowCurrent()
 {
-    TabMaskEdit->setCoreText(m_data.field(1));
-    DesTabMaskEdit->setCoreText(m_data.field(2));
+    TabMaskEdit->setCoreText(m_data.field(RegistryField::Name));
+    DesTabMaskEdit->setCoreText(m_data.field(RegistryField::Description));
 }
 
 void TCadTabForm::ClearFields()

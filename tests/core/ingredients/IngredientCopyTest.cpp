@@ -50,7 +50,7 @@ std::string brownRice(const char* group = "Cereais             ")
     f[IngField::Group] = cp(group);
     for (int n = IngField::FirstSource; n <= IngField::LastSource; ++n)
         f[n] = "TACO";
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 struct Tables {
@@ -66,7 +66,7 @@ struct Tables {
         copy.viewedTable = kTaco;
         copy.viewedDescription = kDescription;
         copy.viewedFlag = flag;
-        records.add(MakeLine(blankIngredient(name60("Leite"))));
+        records.add(ingredientRecordLine(blankIngredient(name60("Leite"))));
         keys.add(name60("Leite"));
     }
     fs::path measures(const std::string& table, const char* name) const
@@ -143,7 +143,7 @@ TEST(IngredientCopy, RefusalsChangeNothing)
         Tables t;
         t.copy.activeEditable = c.editable;
         if (*c.existing) {
-            t.records.add(MakeLine(blankIngredient(name60(c.existing))));
+            t.records.add(ingredientRecordLine(blankIngredient(name60(c.existing))));
             t.keys.add(name60(c.existing));
         }
         writeFileAtomic(ensureFile(t.measures(kTaco, "Arroz, integral, cozido")), "x|\r\n");
@@ -207,7 +207,7 @@ TEST(IngredientCopy, SourcesFitTheirFields)
     f[IngField::UnitCost] = "     9,90";
     f[IngField::FC] = "  1,00";
     // A short line, as files edited elsewhere may hold, is extended.
-    const std::string row = MakeLine(f).substr(0, MakeLine(f).find("  /  /  ") + 9);
+    const std::string row = ingredientRecordLine(f).substr(0, ingredientRecordLine(f).find("  /  /  ") + 9);
     const std::string description = std::string(40, 'D') + "   ";
     const std::string out = withTableSources(row, description);
     EXPECT_EQ(FieldOf(IngField::LastSource, out), std::string(33, 'D'));

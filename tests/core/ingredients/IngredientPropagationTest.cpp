@@ -50,7 +50,7 @@ protected:
         f[IdxField::Yield] = yield;
         f[IdxField::PortionYield] = portionYield;
         f[IdxField::Tablespoon] = spoon;
-        m_index.push_back(MakeLine(f));
+        m_index.push_back(joinFields(f));
         SaveLines(ensureFile(indexPath()), m_index);
         SaveLines(ensureFile(linesPath(name)), lines);
     }
@@ -204,13 +204,13 @@ TEST_F(IngredientPropagation, RenameReplacesTheExactNameAndKeepsLinesInPlace)
     const ino_t salada = inode(linesPath("Salada"));
     const std::string index = readWholeFile(indexPath());
 
-    EXPECT_EQ(propagateRename(base(), "Tab", name60("Arroz"), name60("Zimbro"), m_progress), 1);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", name60("Arroz"), name60("Zimbro"), m_progress), 1);
     EXPECT_EQ(loadLines(linesPath("Risoto")),
               (std::vector<std::string>{other, line("Zimbro", {{3, "   200,0"}, {13, "   716,00"}}), shout}));
     EXPECT_EQ(inode(linesPath("Salada")), salada);
     EXPECT_EQ(readWholeFile(indexPath()), index);
     EXPECT_EQ(m_progress.calls, (std::vector<std::string>{"begin 2", "position 0", "position 1", "end"}));
-    EXPECT_EQ(propagateRename(base(), "Tab", "", name60("X"), m_progress), 0);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", "", name60("X"), m_progress), 0);
 }
 
 TEST_F(IngredientPropagation, AFailedPreparationChangesNothing)
@@ -245,7 +245,8 @@ TEST_F(IngredientPropagation, CarriesStagedInOneTransactionSeeEachOther)
     const std::string before = readWholeFile(linesPath("Sopa"));
     Transaction changes = Transaction::forTable(base(), "Tab");
     changes.write(base() / "Dados" / "Tab" / "Ingrediente" / "ArqIng.dad", "arquivo do cadastro");
-    EXPECT_EQ(propagateRename(base(), "Tab", name60("Cenoura"), name60("Nabo"), changes, m_progress), 1);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", name60("Cenoura"), name60("Nabo"), changes, m_progress),
+              1);
     IngredientChange c = change("Nabo");
     c.nutrients[0] = {"  100,00", "  200,00"};
     EXPECT_EQ(PropagateChange(base(), "Tab", c, changes, m_progress), 1);

@@ -45,7 +45,7 @@ TEST_F(PreparationFiles, CreationKeepsTheIndexSortedOnDisk)
     EXPECT_EQ(m_keys.count(), 2);
     EXPECT_EQ(m_keys[1], name40("Torta"));
     EXPECT_EQ(indexBytes(),
-              MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(preparation("Torta")) + "\r\n");
+              joinFields(preparation("Arroz")) + "\r\n" + joinFields(preparation("Torta")) + "\r\n");
     // No other file of the preparation exists until a window that keeps it opens.
     EXPECT_FALSE(fs::exists(tableFolder() / "Treluza" / "Torta.dad"));
 }
@@ -64,7 +64,7 @@ TEST_F(PreparationFiles, RenameMovesTheThreeFilesInOrderAndKeepsTheOtherFields)
     const int moved = renamePreparation(base(), "Tab", m_index, m_keys, at, renamed);
     EXPECT_EQ(moved, 1);
     EXPECT_EQ(m_keys[moved], name40("Rosca"));
-    EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(renamed) + "\r\n");
+    EXPECT_EQ(indexBytes(), joinFields(preparation("Arroz")) + "\r\n" + joinFields(renamed) + "\r\n");
     EXPECT_EQ(FieldOf(IdxField::PerCapitaEnergy, m_index[moved]), "    12,00");
 
     const fs::path t = tableFolder();
@@ -103,7 +103,7 @@ TEST_F(PreparationFiles, DeleteRemovesTheLineThenTheFiles)
     createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
     SaveLines(ensureFile(PreparationFilePath(base(), "Tab", name40("Torta"))), {"x|"});
     deletePreparation(base(), "Tab", m_index, m_keys, 1);
-    EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n");
+    EXPECT_EQ(indexBytes(), joinFields(preparation("Arroz")) + "\r\n");
     EXPECT_EQ(m_keys.count(), 1);
     const fs::path t = tableFolder();
     EXPECT_FALSE(fs::exists(t / "Treluza" / "Torta.dad"));

@@ -424,11 +424,11 @@ TEST(ReportInputs, LoadsLinesMethodAndTechnician)
     const std::string table = "Tabela 1            ";
     const std::string prep = name40("P\xE3o/queijo");
     SaveLines(ensureFile(PreparationFilePath(base.path(), table, prep)),
-              {MakeLine(blankLine(name60("Queijo"))), MakeLine(blankLine(name60("Farinha")))});
+              {joinFields(blankLine(name60("Queijo"))), joinFields(blankLine(name60("Farinha")))});
     SaveLines(ensureFile(MethodFilePath(base.path(), table, prep)), {"Misture.", "", "Asse."});
     IniFile ini(base.path() / "CfgTreluza.ini");
     ini.writeString(kSecTechnician, kKeyConTec, "CRN 1");
-    const std::string index = MakeLine(blankIndex(prep));
+    const std::string index = joinFields(blankIndex(prep));
 
     const ReportInput in = loadReportInput(base.path(), table, prep, index, ReportLayout::Treluza, ini);
     ASSERT_EQ(in.lines.size(), 2u);

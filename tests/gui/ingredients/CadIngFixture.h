@@ -42,7 +42,7 @@ inline std::string ingredient(const std::string& name,
     IngredientFields f = blankIngredient(name60(name));
     for (const auto& [n, text] : fields)
         f[n] = text;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 inline void writeIngredients(const fs::path& base, const std::vector<std::string>& lines)
@@ -82,7 +82,7 @@ inline void writeSoup(const fs::path& base)
     idx[IdxField::PortionYield] = "   100";
     idx[IdxField::Energy] = "    70,00";
     idx[IdxField::PerCapitaEnergy] = "    14,00";
-    SaveLines(ensureFile(indexPath(base)), {MakeLine(idx)});
+    SaveLines(ensureFile(indexPath(base)), {joinFields(idx)});
     LineFields milk = blankLine(name60("Leite"));
     milk[LineField::Gross] = "    55,0";
     milk[LineField::Net] = "    50,0";
@@ -94,8 +94,8 @@ inline void writeSoup(const fs::path& base)
     salt[LineField::Net] = "    10,0";
     salt[LineField::Energy] = "    20,00";
     RecordList lines(true);
-    lines.add(MakeLine(milk));
-    lines.add(MakeLine(salt));
+    lines.add(joinFields(milk));
+    lines.add(joinFields(salt));
     SaveRecordFile(ensureFile(prepPath(base, "Sopa")), lines);
 }
 

@@ -49,7 +49,7 @@ std::string food(const char* name, const char* group, const std::vector<const ch
     f[IngField::Group] = *group ? pad(cp(group), 20) : std::string();
     for (int n = IngField::FirstSource; n <= IngField::LastSource; ++n)
         f[n] = source;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 // Foods with their values per 100 g from the composition table.
@@ -124,7 +124,7 @@ std::vector<std::string> compositionTable()
         IngredientFields f = blankIngredient(pad(name, 60));
         if (energy != "NA")
             f[IngField::Energy] = FormatDecimal(2, 7, QByteArray::fromStdString(energy).toDouble());
-        lines.push_back(MakeLine(f));
+        lines.push_back(ingredientRecordLine(f));
     }
     return lines;
 }

@@ -278,7 +278,7 @@ private slots:
             index[IdxField::Yield] = yield;
             MessageScript script{
                 {QStringLiteral("O rendimento da preparação deve ser maior que zero!"), kOk}};
-            s.form.handOver(s.taco.table, s.taco.name, MakeLine(index));
+            s.form.handOver(s.taco.table, s.taco.name, joinFields(index));
             s.form.setOpenFlag(true);
             s.form.show();
             QTRY_VERIFY(!s.form.isVisible());
