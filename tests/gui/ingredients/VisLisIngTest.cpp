@@ -16,14 +16,13 @@
 #include "gui/widgets/QtText.h"
 #include "harness/GuiHarness.h"
 #include "support/Names.h"
+#include "taco/TacoTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
-
-#include <fstream>
 
 using namespace treluza;
 using namespace treluza::test;
@@ -104,29 +103,11 @@ void choose(QComboBox& combo, const QString& text)
     emit combo.activated(i);
 }
 
-/** Food names and energy values of the composition table of data/taco. */
+/** The ingredient lines of the composition table of data/taco, as the table
+ *  delivered with the program holds them. */
 std::vector<std::string> compositionTable()
 {
-    std::vector<std::string> lines;
-    std::ifstream in(fs::path(TRELUZA_TACO_DATA) / "alimentos.csv");
-    std::string row;
-    std::getline(in, row);
-    while (std::getline(in, row)) {
-        // number,"category","description",moisture,energy,...
-        const auto a = row.find(",\"", row.find(",\"") + 1);
-        const auto b = row.find("\",", a + 2);
-        if (a == std::string::npos || b == std::string::npos)
-            continue;
-        const std::string name = fromUtf8(row.substr(a + 2, b - a - 2)).substr(0, 60);
-        const auto c = row.find(',', b + 2);
-        const auto d = row.find(',', c + 1);
-        const std::string energy = row.substr(c + 1, d - c - 1);
-        IngredientFields f = blankIngredient(pad(name, 60));
-        if (energy != "NA")
-            f[IngField::Energy] = FormatDecimal(2, 7, QByteArray::fromStdString(energy).toDouble());
-        lines.push_back(ingredientRecordLine(f));
-    }
-    return lines;
+    return taco::buildTable(TRELUZA_TACO_DATA).ingredients.lines();
 }
 
 } // namespace
