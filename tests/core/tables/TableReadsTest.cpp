@@ -11,13 +11,13 @@
 #include "core/store/Paths.h"
 #include "core/tables/ActiveTable.h"
 
+#include "support/FolderSnapshot.h"
 #include "support/Names.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 
 namespace treluza {
 namespace {
@@ -29,20 +29,6 @@ using testing::name40;
 using testing::name60;
 
 const std::string kTable = "Tabela 1            ";
-
-/** Every folder and file under the base folder; folders end in "/". */
-std::map<std::string, std::string> snapshot(const fs::path& base)
-{
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(base)) {
-        const std::string relative = fs::relative(entry.path(), base).string();
-        if (entry.is_directory())
-            entries[relative + "/"] = "";
-        else
-            entries[relative] = readWholeFile(entry.path());
-    }
-    return entries;
-}
 
 TEST(TableReads, LeaveTheDataFolderAsItWas)
 {
@@ -98,9 +84,9 @@ TEST(TableReads, LeaveTheDataFolderAsItWas)
             SCOPED_TRACE(std::string(folder.name) + ", " + read.name);
             TempFolder base;
             folder.make(base);
-            const auto before = snapshot(base.path());
+            const auto before = testing::folderSnapshot(base.path());
             EXPECT_NO_THROW(read.read(base.path()));
-            EXPECT_EQ(snapshot(base.path()), before);
+            EXPECT_EQ(testing::folderSnapshot(base.path()), before);
         }
     }
 }
