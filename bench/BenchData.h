@@ -1,33 +1,24 @@
 #pragma once
 // Realistic ingredient records for the benchmarks: names from the composition
-// table when it is at hand, values, group, factors, cost, date and sources.
+// table, values, group, factors, cost, date and sources.
 #include "core/store/Cp1252.h"
 #include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
+#include "taco/TacoTable.h"
 
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace treluza::bench {
 
-// Food names from the composition table when it is at hand, else made up.
+// The food names of the composition table (data/taco), as the table delivered
+// with the program names them.
 inline std::vector<std::string> foodNames()
 {
     std::vector<std::string> names;
-    std::ifstream in(std::filesystem::path(TRELUZA_TACO_DATA) / "alimentos.csv");
-    std::string row;
-    std::getline(in, row);
-    while (std::getline(in, row)) {
-        const auto a = row.find(",\"", row.find(",\"") + 1);
-        const auto b = row.find('"', a + 2);
-        if (a != std::string::npos && b != std::string::npos)
-            names.push_back(fromUtf8(row.substr(a + 2, b - a - 2)));
-    }
-    if (names.empty())
-        names = {cp("Arroz, integral, cozido"), cp("Feijão, carioca, cru"), cp("Pão, trigo, francês")};
+    for (const std::string& line : taco::buildTable(TRELUZA_TACO_DATA).ingredients.lines())
+        names.push_back(TrimTrailingSpaces(keyOf(line)));
     return names;
 }
 

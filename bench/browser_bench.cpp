@@ -48,7 +48,7 @@ struct Setup {
     Setup()
     {
         fs::remove_all(base);
-        TableRegistryPath(base);
+        ensureFile(TableRegistryPath(base));
         rebuildKeyList(records, keys);
         texts = rowTexts(records.lines());
         for (int i = 0; i < records.count(); ++i)

@@ -45,10 +45,11 @@ struct Table {
         fs::remove_all(base);
         RecordList list = makeIngredients(kIngredients);
         NullProgress none;
-        file = IngredientFilePath(base, kTable);
+        file = ensureFile(IngredientFilePath(base, kTable));
         SaveScrambledFile(file, list, none);
-        SaveLines(IngredientGroupFilePath(base, kTable), {"Cereais             |", "Frutas              |",
-                                                          "Leites              |", "Carnes              |"});
+        SaveLines(ensureFile(IngredientGroupFilePath(base, kTable)),
+                  {"Cereais             |", "Frutas              |", "Leites              |",
+                   "Carnes              |"});
     }
     ~Table() { fs::remove_all(base); }
 };

@@ -75,7 +75,7 @@ struct Table {
         fs::remove_all(base);
         RecordList ingredients = makeIngredients(kIngredients);
         NullProgress none;
-        ingredientFile = IngredientFilePath(base, kTable);
+        ingredientFile = ensureFile(IngredientFilePath(base, kTable));
         SaveScrambledFile(ingredientFile, ingredients, none);
         KeyList keys(true);
         rebuildKeyList(ingredients, keys);
@@ -88,9 +88,9 @@ struct Table {
             LineEdits e = newLineEdits(ingredient);
             e.line[LineField::Net] = FormatDecimal(1, 8, 50.0 + 5 * i);
             leaveNet(e, ingredient, quiet);
-            lines.add(MakeLine(e.line));
+            lines.add(joinFields(e.line));
         }
-        linesFile = PreparationFilePath(base, kTable, preparation);
+        linesFile = ensureFile(PreparationFilePath(base, kTable, preparation));
         SaveRecordFile(linesFile, lines);
 
         RecordList records(true);
@@ -100,9 +100,9 @@ struct Table {
             f[IdxField::Portions] = "     4";
             f[IdxField::PortionYield] = "   250";
             f[IdxField::Tablespoon] = "    15";
-            records.add(MakeLine(f));
+            records.add(joinFields(f));
         }
-        SaveRecordFile(PreparationIndexPath(base, kTable), records);
+        SaveRecordFile(ensureFile(PreparationIndexPath(base, kTable)), records);
         index.load(PreparationIndexPath(base, kTable));
         index.lookup(preparation);
     }

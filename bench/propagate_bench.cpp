@@ -48,7 +48,7 @@ std::string ingredientLine(const std::string& name, int seed)
     f[LineField::QuoteDate] = "01/02/24";
     for (int n = LineField::Energy; n <= LineField::Sodium; ++n)
         f[n] = FormatDecimal(2, 9, (seed * 7 + n) % 5000 / 10.0);
-    return MakeLine(f);
+    return joinFields(f);
 }
 
 /** A table laid out once in a temporary folder for the whole run. */
@@ -68,7 +68,7 @@ public:
             f[IdxField::Portions] = "     6";
             f[IdxField::PortionYield] = "   250";
             f[IdxField::Tablespoon] = "    15";
-            index.push_back(MakeLine(f));
+            index.push_back(joinFields(f));
             RecordList lines(true);
             for (int l = 0; l < kLinesEach; ++l) {
                 const bool holdsMilk = l == 7 && p % kHoldingEvery == 0;
@@ -76,9 +76,10 @@ public:
                 std::snprintf(ingredient, sizeof ingredient, "Ingrediente %02d-%04d", l, p % 97);
                 lines.add(ingredientLine(holdsMilk ? milk() : padded(ingredient, 60), p * kLinesEach + l));
             }
-            SaveRecordFile(PreparationFilePath(m_base, kTable, index.back().substr(0, 40)), lines);
+            SaveRecordFile(ensureFile(PreparationFilePath(m_base, kTable, index.back().substr(0, 40))),
+                           lines);
         }
-        SaveLines(PreparationIndexPath(m_base, kTable), index);
+        SaveLines(ensureFile(PreparationIndexPath(m_base, kTable)), index);
     }
     ~Table() { fs::remove_all(m_base); }
     const fs::path& base() const { return m_base; }

@@ -97,9 +97,9 @@ void plainSave(benchmark::State& state)
     const std::string table = keyOf(registry.at(0));
     for (auto _ : state) {
         const fs::path base = freshBase(state);
-        SaveRecordFile(IngredientFilePath(base, table), ingredients);
-        SaveRecordFile(IngredientGroupFilePath(base, table), groups);
-        SaveRecordFile(TableRegistryPath(base), registry);
+        SaveRecordFile(ensureFile(IngredientFilePath(base, table)), ingredients);
+        SaveRecordFile(ensureFile(IngredientGroupFilePath(base, table)), groups);
+        SaveRecordFile(ensureFile(TableRegistryPath(base)), registry);
     }
 }
 

@@ -1,8 +1,10 @@
-// FieldOf and SetFieldOf on any line: the field set reads back, and the
-// fields before it that the line already had are left as they were; a value
-// with a field separator or a line break is refused and changes nothing.
+// FieldOf and SetFieldOf on any line: FieldOf reads every field as the record
+// readers do; the field set reads back, and the fields before it that the
+// line already had are left as they were; a value with a field separator or a
+// line break is refused and changes nothing.
 #include "FuzzInput.h"
 
+#include "core/records/FieldTexts.h"
 #include "core/store/RecordList.h"
 #include "core/store/StoreError.h"
 
@@ -18,8 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value(in.part());
     const std::string original(in.rest());
 
-    for (int k = -1; k < 50; ++k)
-        FieldOf(k, original);
+    const FieldTexts<48> fields = splitFields<48>(original);
+    for (int k = -1; k < 50; ++k) {
+        const std::string_view field = FieldOf(k, original);
+        if (k >= 1 && k <= 48 && field != fields[k])
+            std::abort();
+    }
     keyOf(original);
     std::string line = original;
     if (value.find_first_of("|\r\n") != std::string::npos) {

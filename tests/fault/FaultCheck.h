@@ -121,7 +121,7 @@ inline int expectWhole(const FaultTable& table)
     for (const std::string& line : index) {
         RecordList lines;
         lines.assign(splitLines(disk.at("Treluza/" + FaultTable::stem(keyOf(line)) + ".dad")));
-        EXPECT_EQ(fieldAt(line, IdxField::Energy),
+        EXPECT_EQ(FieldOf(IdxField::Energy, line),
                   fieldText(CappedFieldSum(lines, LineField::Energy), kAmountMask))
             << keyOf(line);
     }

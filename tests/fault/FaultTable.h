@@ -156,7 +156,7 @@ public:
         const int at = keys.find(pad("Leite", 60));
         if (at < 0)
             return std::nullopt;
-        return generationOf(fieldAt(list[at], IngField::Energy));
+        return generationOf(FieldOf(IngField::Energy, list[at]));
     }
 
     /** The counter the copy table's ingredient file on disk holds. */
@@ -169,7 +169,7 @@ public:
         const int at = keys.find(pad("Contador", 60));
         if (at < 0)
             return std::nullopt;
-        return generationOf(fieldAt(list[at], IngField::Energy));
+        return generationOf(FieldOf(IngField::Energy, list[at]));
     }
 
     /** One change of generation g to g + 1: the ingredient file and the carry
@@ -218,8 +218,8 @@ public:
         LineFields sal = blankLine(pad("Sal", 60));
         sal[LineField::Energy] = "     5,00";
         RecordList lines(true);
-        lines.add(MakeLine(leite));
-        lines.add(MakeLine(sal));
+        lines.add(joinFields(leite));
+        lines.add(joinFields(sal));
         return lines;
     }
 
@@ -237,7 +237,7 @@ private:
     {
         IngredientFields f = blankIngredient(pad(name, 60));
         f[IngField::Energy] = energyText;
-        return MakeLine(f);
+        return ingredientRecordLine(f);
     }
 
     std::string ingredientBytes(long g) const
@@ -256,7 +256,7 @@ private:
         LineFields sal = blankLine(pad("Sal", 60));
         sal[LineField::Energy] = "     5,00";
         RecordList lines(true);
-        lines.add(MakeLine(sal));
+        lines.add(joinFields(sal));
         return lines;
     }
 
@@ -272,7 +272,7 @@ private:
         f[IdxField::Energy] = total;
         f[IdxField::PerCapitaEnergy] = fieldText(perGram * Exact::whole(100), kAmountMask);
         f[IdxField::SpoonEnergy] = fieldText(perGram * Exact::whole(10), kAmountMask);
-        return MakeLine(f);
+        return joinFields(f);
     }
 
     std::filesystem::path m_base;

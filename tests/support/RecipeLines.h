@@ -14,7 +14,7 @@ inline std::string line(const std::string& name, std::initializer_list<std::pair
     LineFields f = blankLine(name60(name));
     for (const auto& [n, text] : fields)
         f[n] = text;
-    return MakeLine(f);
+    return joinFields(f);
 }
 
 } // namespace treluza::testing

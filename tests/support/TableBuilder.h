@@ -34,7 +34,7 @@ public:
         IngredientFields f = blankIngredient(padded(name, 60));
         f[IngField::Group] = *group ? padded(group, 20) : std::string();
         f[IngField::Energy] = energy;
-        m_ingredients.add(MakeLine(f));
+        m_ingredients.add(ingredientRecordLine(f));
         return *this;
     }
 
@@ -45,20 +45,20 @@ public:
     {
         IndexFields idx = blankIndex(padded(name, 40));
         idx[IdxField::Group] = *group ? padded(group, 30) : std::string();
-        m_index.add(MakeLine(idx));
+        m_index.add(joinFields(idx));
         RecordList file(true);
         for (const auto& [ingredient, measure] : lines) {
             LineFields line = blankLine(padded(ingredient, 60));
             line[LineField::Measure] = *measure ? padded(measure, 20) : std::string();
-            file.add(MakeLine(line));
+            file.add(joinFields(line));
         }
-        SaveRecordFile(PreparationFilePath(m_base, m_table, padded(name, 40)), file);
+        SaveRecordFile(ensureFile(PreparationFilePath(m_base, m_table, padded(name, 40))), file);
         return *this;
     }
 
     TableFixture& measure(const char* ingredient, const char* name, const char* grams)
     {
-        const auto path = MeasureFilePath(m_base, m_table, padded(ingredient, 60), true);
+        const auto path = ensureFile(MeasureFilePath(m_base, m_table, padded(ingredient, 60)));
         std::vector<std::string> lines = loadLines(path);
         lines.push_back(padded(name, 20) + "|" + grams + "|");
         RecordList list(true);
@@ -73,7 +73,7 @@ public:
         RecordList list(true);
         for (const char* n : names)
             list.add(padded(n, width) + "|");
-        SaveRecordFile(path, list);
+        SaveRecordFile(ensureFile(path), list);
         return *this;
     }
 
@@ -81,8 +81,8 @@ public:
     void write()
     {
         NullProgress none;
-        SaveScrambledFile(IngredientFilePath(m_base, m_table), m_ingredients, none);
-        SaveRecordFile(PreparationIndexPath(m_base, m_table), m_index);
+        SaveScrambledFile(ensureFile(IngredientFilePath(m_base, m_table)), m_ingredients, none);
+        SaveRecordFile(ensureFile(PreparationIndexPath(m_base, m_table)), m_index);
     }
 
     /** The plain lines of the ingredient file on disk. */

@@ -24,8 +24,8 @@ struct TacoPreparation {
 
     void write(const std::filesystem::path& base) const
     {
-        SaveLines(PreparationFilePath(base, table, name), lines);
-        SaveLines(MethodFilePath(base, table, name), method);
+        SaveLines(ensureFile(PreparationFilePath(base, table, name)), lines);
+        SaveLines(ensureFile(MethodFilePath(base, table, name)), method);
     }
 };
 
@@ -88,7 +88,7 @@ inline TacoPreparation tacoPreparation()
             totals[k] += ParseDecimal(FormatDecimal(2, 9, v));
         }
         totals[10] += ParseDecimal(FormatDecimal(2, 9, cost));
-        p.lines.push_back(MakeLine(l));
+        p.lines.push_back(joinFields(l));
     }
     IndexFields x = blankIndex(p.name);
     const double yield = 1000, portion = 250, spoon = 25;
@@ -104,7 +104,7 @@ inline TacoPreparation tacoPreparation()
     }
     x[IdxField::Group] = "Pratos principais   ";
     x[IdxField::Date] = "15/03/2024";
-    p.indexLine = MakeLine(x);
+    p.indexLine = joinFields(x);
     for (const char* step :
          {"Lave o arroz e o feijão.", "Cozinhe o feijão na panela de pressão por 30 minutos.",
           "Corte o frango em cubos e tempere com alho e cebola.",

@@ -355,7 +355,7 @@ TacoTable buildTable(const fs::path& dataFolder)
         fields[IngField::Group] = group->second;
         groupUsed[group->first] = true;
 
-        table.ingredients.add(MakeLine(fields));
+        table.ingredients.add(ingredientRecordLine(fields));
     }
 
     if (saturatedUsed != saturated.size())

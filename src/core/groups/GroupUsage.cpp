@@ -1,6 +1,7 @@
 #include "core/groups/GroupUsage.h"
 
 #include "core/preparations/PreparationWalk.h"
+#include "core/records/RecordLayouts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
@@ -27,7 +28,7 @@ GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view 
     GroupRecords r;
     r.path =
         kind == GroupKind::Ingredient ? IngredientFilePath(base, table) : PreparationIndexPath(base, table);
-    const std::string bytes = changes ? changes->read(r.path) : readWholeFile(r.path);
+    const std::string bytes = changes ? changes->readIfPresent(r.path) : readFileIfPresent(r.path);
     if (kind == GroupKind::Ingredient) {
         loadScrambledBytes(bytes, r.records, r.keys, progress);
     } else {
@@ -48,12 +49,13 @@ std::vector<std::string> scanGroupUse(const std::filesystem::path& base, std::st
                                       GroupKind kind, std::string_view paddedName, ProgressSink& progress)
 {
     GroupRecords r = loadGroupUsers(base, table, kind, progress);
+    const int name = kind == GroupKind::Ingredient ? IngField::Name : IdxField::Name;
     std::vector<std::string> users;
     ProgressScope bar(progress, r.records.count());
     for (int i = 0; i < r.records.count(); ++i) {
         bar.position(i);
         if (!paddedName.empty() && r.records[i].find(paddedName) != std::string::npos)
-            users.push_back(FieldOf(1, r.records[i]));
+            users.emplace_back(FieldOf(name, r.records[i]));
     }
     return users;
 }

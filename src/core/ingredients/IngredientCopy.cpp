@@ -40,7 +40,7 @@ std::string withTableSources(std::string row, std::string_view description)
     const std::string source = TrimTrailingSpaces(std::string(description));
     for (std::size_t i = 0; i < kValueFields.size(); ++i) {
         const int field = kValueFields[i];
-        const std::string_view value = fieldAt(row, field);
+        const std::string_view value = FieldOf(field, row);
         if (value.empty() || value == blankField(RecordKind::Ingredient, field))
             continue;
         const int sourceField = IngField::FirstSource + static_cast<int>(i);
@@ -63,7 +63,7 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
         outcome.result = CopyResult::NotEditable;
         return outcome;
     }
-    const std::string name = FieldOf(IngField::Name, row);
+    const std::string name(FieldOf(IngField::Name, row));
     bool found = false;
     outcome.position = keyPosition(activeKeys, name, found);
     if (found) {
@@ -84,17 +84,18 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
     const KeyList keysBefore = activeKeys;
     try {
         Transaction changes = Transaction::forTable(tables.base, tables.activeTable);
-        const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name, false);
+        const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name);
         std::error_code ec;
         if (std::filesystem::exists(viewedMeasures, ec))
-            changes.write(MeasureFilePath(tables.base, tables.activeTable, name, false),
+            changes.write(MeasureFilePath(tables.base, tables.activeTable, name),
                           readWholeFile(viewedMeasures));
 
-        const std::string group = FieldOf(IngField::Group, row);
+        const std::string group(FieldOf(IngField::Group, row));
         const auto groupPath = IngredientGroupFilePath(tables.base, tables.activeTable);
         RecordList groups(true);
         KeyList groupKeys(true);
-        LoadRecordFile(groupPath, groups, groupKeys);
+        groups.assign(splitLines(changes.readIfPresent(groupPath)));
+        rebuildKeyList(groups, groupKeys);
         if (hasNonBlank(group) && groupKeys.find(group) < 0) {
             groups.add(group + "|");
             changes.write(groupPath, joinLines(groups.lines()));

@@ -78,10 +78,10 @@ bool isValidPreparationDate(std::string_view text)
 void moveMeasureFile(const fs::path& base, std::string_view table, std::string_view oldName,
                      std::string_view newName, Transaction& changes)
 {
-    const fs::path oldPath = MeasureFilePath(base, table, oldName, true);
-    const std::vector<std::string> lines = splitLines(changes.read(oldPath));
+    const fs::path oldPath = MeasureFilePath(base, table, oldName);
+    const std::vector<std::string> lines = splitLines(changes.readIfPresent(oldPath));
     if (!lines.empty())
-        changes.write(MeasureFilePath(base, table, newName, true), joinLines(lines));
+        changes.write(MeasureFilePath(base, table, newName), joinLines(lines));
     changes.remove(oldPath);
 }
 
@@ -97,7 +97,7 @@ void moveMeasureFile(const fs::path& base, std::string_view table, std::string_v
 bool deleteMeasureFile(const fs::path& base, std::string_view table, std::string_view name,
                        Transaction& changes)
 {
-    const fs::path path = MeasureFilePath(base, table, name, false);
+    const fs::path path = MeasureFilePath(base, table, name);
     std::error_code ec;
     if (!changes.stages(path) && !fs::exists(path, ec))
         return false;

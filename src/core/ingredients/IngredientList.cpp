@@ -35,9 +35,9 @@ std::vector<int> BuildList(const std::vector<std::string>& lines, const Ingredie
     return orderedRows(
         lines,
         [&query, keywordsOn](std::string_view line) {
-            if (query.groupFilter && fieldAt(line, IngField::Group) != query.group)
+            if (query.groupFilter && FieldOf(IngField::Group, line) != query.group)
                 return false;
-            return !keywordsOn || MatchKeywords(fieldAt(line, IngField::Name), query.keywords);
+            return !keywordsOn || MatchKeywords(FieldOf(IngField::Name, line), query.keywords);
         },
         query.orderField);
 }

@@ -51,9 +51,9 @@ struct Shares {
     Exact tablespoon;
 
     explicit Shares(std::string_view indexLine)
-        : yield(readNumber(fieldAt(indexLine, IdxField::Yield))),
-          portionYield(readNumber(fieldAt(indexLine, IdxField::PortionYield))),
-          tablespoon(readNumber(fieldAt(indexLine, IdxField::Tablespoon)))
+        : yield(readNumber(FieldOf(IdxField::Yield, indexLine))),
+          portionYield(readNumber(FieldOf(IdxField::PortionYield, indexLine))),
+          tablespoon(readNumber(FieldOf(IdxField::Tablespoon, indexLine)))
     {
     }
 };
@@ -90,8 +90,8 @@ int PropagateChange(const fs::path& base, std::string_view table, const Ingredie
             return;
         std::string& indexLine = prep.indexLine;
         const Shares shares(indexLine);
-        const Exact net = readNumber(fieldAt(lines[at], LineField::Net));
-        const Exact gross = readNumber(fieldAt(lines[at], LineField::Gross));
+        const Exact net = readNumber(FieldOf(LineField::Net, lines[at]));
+        const Exact gross = readNumber(FieldOf(LineField::Gross, lines[at]));
         for (int k = 0; k < 10; ++k) {
             const TrackedValue& value = change.nutrients[static_cast<std::size_t>(k)];
             if (!value.changed())
@@ -145,8 +145,8 @@ int PropagateDelete(const fs::path& base, std::string_view table, std::string_vi
     });
 }
 
-int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, Transaction& changes, ProgressSink& progress)
+int carryIngredientRename(const fs::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, Transaction& changes, ProgressSink& progress)
 {
     if (oldName.empty() || oldName == newName) {
         // Nothing can change; the walk still shows its progress.
@@ -155,23 +155,21 @@ int propagateRename(const fs::path& base, std::string_view table, std::string_vi
     }
     return rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
         for (auto& line : prep.lines) {
-            std::string name = keyOf(line);
-            if (line.find('|') == std::string::npos)
-                name = line;
+            std::string name(FieldOf(LineField::Name, line));
             const std::size_t at = name.find(oldName);
             if (at == std::string::npos)
                 continue;
             name.replace(at, oldName.size(), newName);
-            SetFieldOf(1, line, name);
+            SetFieldOf(LineField::Name, line, name);
         }
     });
 }
 
-int propagateRename(const fs::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, ProgressSink& progress)
+int carryIngredientRename(const fs::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, ProgressSink& progress)
 {
     return inTableTransaction(base, table, [&](Transaction& changes) {
-        return propagateRename(base, table, oldName, newName, changes, progress);
+        return carryIngredientRename(base, table, oldName, newName, changes, progress);
     });
 }
 

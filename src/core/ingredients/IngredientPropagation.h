@@ -12,8 +12,8 @@ class Transaction;
 
 // Carrying a change, a delete or a rename of an ingredient into the table's
 // preparations. Each walk reads the preparation index once and every
-// preparation's ingredient-line file once (building its path, which creates a
-// missing file empty), reports the preparation's position to the progress sink,
+// preparation's ingredient-line file once (a missing one reads as empty and is
+// not created), reports the preparation's position to the progress sink,
 // and changes only the files whose content changes: an ingredient-line file
 // once, and the index once at the end of the walk.
 //
@@ -69,9 +69,9 @@ int PropagateDelete(const std::filesystem::path& base, std::string_view table, s
  *  the first occurrence of the old 60-character name (letter case counts) is
  *  replaced by the new one; lines keep their place in the file. Returns the
  *  number of preparation files written. */
-int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, Transaction& changes, ProgressSink& progress);
-int propagateRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
-                    std::string_view newName, ProgressSink& progress);
+int carryIngredientRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, Transaction& changes, ProgressSink& progress);
+int carryIngredientRename(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
+                          std::string_view newName, ProgressSink& progress);
 
 } // namespace treluza

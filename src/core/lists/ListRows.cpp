@@ -24,7 +24,7 @@ std::vector<int> orderedRows(const std::vector<std::string>& lines,
     // collation weights, one byte each, so that a sort compares plain bytes.
     std::vector<std::string> keys(lines.size());
     for (int r : rows) {
-        const std::string_view field = fieldAt(lines[static_cast<std::size_t>(r)], orderField);
+        const std::string_view field = FieldOf(orderField, lines[static_cast<std::size_t>(r)]);
         std::string& key = keys[static_cast<std::size_t>(r)];
         key.resize(field.size());
         for (std::size_t i = 0; i < field.size(); ++i)
@@ -67,7 +67,7 @@ ListView RefreshList(const std::vector<std::string>& lines, const ViewerQuery& q
     ListView view;
     std::function<bool(std::string_view)> keep;
     if (query.filtering) {
-        keep = [&query](std::string_view line) { return fieldAt(line, query.groupField) == query.group; };
+        keep = [&query](std::string_view line) { return FieldOf(query.groupField, line) == query.group; };
     }
     view.rows = orderedRows(lines, keep, query.orderField);
     const int position = query.filtering || query.orderField > 0 ? query.savedPosition : query.initialIndex;

@@ -1,6 +1,7 @@
 #include "core/measures/MeasureUsage.h"
 
 #include "core/preparations/PreparationWalk.h"
+#include "core/records/RecordLayouts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/Journal.h"
@@ -10,8 +11,6 @@
 namespace treluza {
 
 namespace {
-
-constexpr int kLineMeasureField = 11;
 
 bool holds(const std::string& line, std::string_view part)
 {
@@ -32,7 +31,7 @@ std::vector<std::string> scanMeasureUse(const std::filesystem::path& base, std::
             if (operation == MeasureOperation::Change && !holds(line, ingredient))
                 continue;
             found.push_back(cp("Preparação  : ") + prep.name);
-            found.push_back("Ingrediente : " + FieldOf(1, line));
+            found.push_back("Ingrediente : " + std::string(FieldOf(LineField::Name, line)));
             found.push_back(separatorLine('-'));
         }
     });
@@ -46,7 +45,7 @@ int carryMeasureRename(const std::filesystem::path& base, std::string_view table
     int changed = 0;
     rewritePreparations(base, table, changes, progress, [&](WalkedPreparation& prep) {
         for (auto& line : prep.lines) {
-            if (holds(line, ingredient) && replaceInField(line, kLineMeasureField, oldPadded, newPadded))
+            if (holds(line, ingredient) && replaceInField(line, LineField::Measure, oldPadded, newPadded))
                 ++changed;
         }
     });

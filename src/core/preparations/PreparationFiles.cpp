@@ -14,6 +14,15 @@ namespace {
 
 using PathBuilder = std::function<fs::path(const fs::path&, std::string_view, std::string_view)>;
 
+// Creates the ingredient-line file, the method text and the label file of a
+// preparation, empty, where they are missing (with their folders): a rename
+// and a delete of a preparation start from its three files.
+void ensurePreparationFiles(const fs::path& base, std::string_view table, std::string_view name)
+{
+    for (const auto& build : {PreparationFilePath, MethodFilePath, LabelFilePath})
+        EnsureFileExists(build(base, table, name));
+}
+
 } // namespace
 
 void savePreparationIndex(const fs::path& base, std::string_view table, const RecordList& index)
@@ -30,7 +39,7 @@ void stagePreparationIndex(const fs::path& base, std::string_view table, const R
 int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
                       const IndexFields& fields, Transaction& changes)
 {
-    const int position = index.add(MakeLine(fields));
+    const int position = index.add(joinFields(fields));
     keys.add(fields[IdxField::Name]);
     stagePreparationIndex(base, table, index, changes);
     return position;
@@ -53,7 +62,7 @@ int renamePreparation(const fs::path& base, std::string_view table, RecordList& 
     const std::string oldName = keyOf(index.at(position));
     index.remove(position);
     keys.remove(position);
-    index.add(MakeLine(fields));
+    index.add(joinFields(fields));
     const int moved = keys.add(newName);
     stagePreparationIndex(base, table, index, changes);
     movePreparationFiles(base, table, oldName, newName, changes);
@@ -73,6 +82,7 @@ void movePreparationFiles(const fs::path& base, std::string_view table, std::str
 {
     if (!isUsableNameFor(NameUse::Preparation, newName))
         throw UnusableNameError(std::string(newName));
+    ensurePreparationFiles(base, table, oldName);
     const PathBuilder builders[] = {PreparationFilePath, MethodFilePath, LabelFilePath};
     for (const auto& build : builders) {
         const fs::path from = build(base, table, oldName);
@@ -118,6 +128,7 @@ void deletePreparation(const fs::path& base, std::string_view table, RecordList&
 void deletePreparationFiles(const fs::path& base, std::string_view table, std::string_view name,
                             Transaction& changes)
 {
+    ensurePreparationFiles(base, table, name);
     const PathBuilder builders[] = {MethodFilePath, PreparationFilePath, LabelFilePath};
     for (const auto& build : builders)
         changes.remove(build(base, table, name));

@@ -31,7 +31,7 @@ void stagePreparationIndex(const std::filesystem::path& base, std::string_view t
 
 /** A new preparation: its line is added to the index list and its name to the
  *  key list, and the index is written. Returns the line's position. The other
- *  files come into being when their paths are first built. */
+ *  files come into being when the windows that keep them first open. */
 int createPreparation(const std::filesystem::path& base, std::string_view table, RecordList& index,
                       KeyList& keys, const IndexFields& fields, Transaction& changes);
 int createPreparation(const std::filesystem::path& base, std::string_view table, RecordList& index,
@@ -49,12 +49,12 @@ int renamePreparation(const std::filesystem::path& base, std::string_view table,
                       KeyList& keys, int position, const IndexFields& fields);
 
 /** Moves the ingredient-line file, the method text and the label file from the
- *  old name to the new one. For each, the old path is built (which creates an
- *  empty file where there was none); the file at the new path gets the old
- *  one's content at the commit and the old one is deleted, so afterwards all
- *  three exist under the new name and none under the old. Nothing is created
- *  under the new name before the commit. Names with the same file stem move
- *  nothing. */
+ *  old name to the new one. The old name's files are first created empty where
+ *  there were none; the file at the new path gets the old one's content at the
+ *  commit and the old one is deleted, so afterwards all three exist under the
+ *  new name and none under the old. Nothing is created under the new name
+ *  before the commit. Names with the same file stem move nothing (their three
+ *  files exist afterwards). */
 void movePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
                           std::string_view newName, Transaction& changes);
 void movePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view oldName,
@@ -69,8 +69,8 @@ void deletePreparation(const std::filesystem::path& base, std::string_view table
                        KeyList& keys, int position);
 
 /** Deletes the method text, the ingredient-line file and the label file of a
- *  preparation, building each path first (so the three folders exist
- *  afterwards). */
+ *  preparation, each created empty first where it was missing (so the three
+ *  folders exist afterwards). */
 void deletePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view name,
                             Transaction& changes);
 void deletePreparationFiles(const std::filesystem::path& base, std::string_view table, std::string_view name);

@@ -28,7 +28,7 @@ StagedTotals stagePreparationTotals(const std::filesystem::path& base, std::stri
     IndexFields f = readIndex(staged[current]);
     ComputePerCapita(f);
     ComputePerTablespoon(f);
-    result.indexLine = MakeLine(f);
+    result.indexLine = joinFields(f);
     // The name does not change: the line keeps its place.
     putLine(staged, current, result.indexLine);
     stagePreparationIndex(base, table, staged, changes);
@@ -42,7 +42,7 @@ void loadIngredientMeasures(const std::filesystem::path& base, std::string_view 
     keys.clear();
     if (!isUsableNameFor(NameUse::Ingredient, ingredient))
         return;
-    const auto path = MeasureFilePath(base, table, ingredient, false);
+    const auto path = MeasureFilePath(base, table, ingredient);
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
         LoadRecordFile(path, measures, keys);

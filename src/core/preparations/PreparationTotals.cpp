@@ -12,7 +12,7 @@ Exact sumOf(const RecordList& lines, int n)
 {
     Exact total;
     for (const auto& line : lines.lines())
-        total = total + readNumber(fieldAt(line, n));
+        total = total + readNumber(FieldOf(n, line));
     return total;
 }
 
@@ -124,7 +124,7 @@ std::string TotalsRow(const WindowTotals& totals, std::string_view indexLine)
     std::string row = CenterText(cp("Somatório"), 3) + "|" +
                       fieldText(totals.net, fieldMask(RecordKind::Line, LineField::Net)) + "|";
     for (std::size_t k = 0; k < kNutrientCount; ++k) {
-        row += fieldAt(indexLine, kRecipeValues[k].index);
+        row += FieldOf(kRecipeValues[k].index, indexLine);
         row += '|';
     }
     return row;
@@ -143,11 +143,11 @@ std::string HeaderRow()
 
 std::string ListRow(std::string_view line)
 {
-    std::string row = std::string(fieldAt(line, LineField::Name).substr(0, 3)) + "|";
-    row += fieldAt(line, LineField::Net);
+    std::string row = std::string(FieldOf(LineField::Name, line).substr(0, 3)) + "|";
+    row += FieldOf(LineField::Net, line);
     row += '|';
     for (std::size_t k = 0; k < kNutrientCount; ++k) {
-        row += fieldAt(line, kRecipeValues[k].line);
+        row += FieldOf(kRecipeValues[k].line, line);
         row += '|';
     }
     return row;

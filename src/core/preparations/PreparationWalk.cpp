@@ -1,5 +1,6 @@
 #include "core/preparations/PreparationWalk.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/FileIo.h"
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
@@ -16,7 +17,7 @@ int walk(const std::filesystem::path& base, std::string_view table, Transaction*
 {
     const std::filesystem::path indexPath = PreparationIndexPath(base, table);
     const auto read = [changes](const std::filesystem::path& path) {
-        return changes ? changes->read(path) : readWholeFile(path);
+        return changes ? changes->readIfPresent(path) : readFileIfPresent(path);
     };
     std::vector<std::string> index = splitLines(read(indexPath));
     bool indexChanged = false;
@@ -27,7 +28,7 @@ int walk(const std::filesystem::path& base, std::string_view table, Transaction*
             bar.position(static_cast<int>(i));
             WalkedPreparation prep;
             prep.index = static_cast<int>(i);
-            prep.name = FieldOf(1, index[i]);
+            prep.name = FieldOf(IdxField::Name, index[i]);
             prep.indexLine = index[i];
             if (isUsableNameFor(NameUse::Preparation, prep.name)) {
                 prep.file = PreparationFilePath(base, table, prep.name);
@@ -77,7 +78,7 @@ int rewritePreparations(const std::filesystem::path& base, std::string_view tabl
 
 bool replaceInField(std::string& line, int n, std::string_view from, std::string_view to)
 {
-    std::string field = FieldOf(n, line);
+    std::string field(FieldOf(n, line));
     const std::size_t at = from.empty() ? std::string::npos : field.find(from);
     if (at == std::string::npos)
         return false;

@@ -21,8 +21,9 @@ struct WalkedPreparation {
 };
 
 // The walk over the preparations of a table, in the order of its index file:
-// for each index line it reads the preparation's ingredient-line file (its path
-// built, which creates a missing file empty) and hands both to the visitor.
+// for each index line it reads the preparation's ingredient-line file and hands
+// both to the visitor. A missing index or file reads as empty; a walk creates
+// nothing.
 // Progress runs from 0 to the number of index lines. Throws FileReadError when
 // a file cannot be read, UnusableNameError for a table name that cannot name a
 // folder.

@@ -30,31 +30,15 @@ private:
     std::array<std::string, N> m_fields;
 };
 
-/** The fields of a record line: the texts before each "|". A line with fewer
- *  fields gives empty texts for the missing ones, a last field without its "|"
- *  is still read, and fields past the N-th are ignored. */
+/** The fields of a record line, each read as FieldOf reads it: a line with
+ *  fewer fields gives empty texts for the missing ones, a last field without
+ *  its "|" is still read, and fields past the N-th are ignored. */
 template <int N> FieldTexts<N> splitFields(std::string_view line)
 {
     FieldTexts<N> fields;
-    for (int n = 1; n <= N && !line.empty(); ++n) {
-        const std::size_t bar = line.find('|');
-        fields[n] = std::string(line.substr(0, bar));
-        line.remove_prefix(bar == std::string_view::npos ? line.size() : bar + 1);
-    }
+    for (int n = 1; n <= N && !line.empty(); ++n)
+        fields[n] = std::string(takeField(line));
     return fields;
-}
-
-/** Field n (1-based) of a record line with the reading rules of splitFields:
- *  empty when the line has fewer fields. */
-inline std::string_view fieldAt(std::string_view line, int n)
-{
-    for (int i = 1; i < n; ++i) {
-        const std::size_t bar = line.find('|');
-        if (bar == std::string_view::npos)
-            return {};
-        line.remove_prefix(bar + 1);
-    }
-    return n >= 1 ? line.substr(0, line.find('|')) : std::string_view();
 }
 
 /** The record line of the fields: each text followed by "|". Throws

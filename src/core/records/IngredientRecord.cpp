@@ -14,7 +14,7 @@ IngredientFields blankIngredient(std::string_view name)
     return fields;
 }
 
-std::string MakeLine(const IngredientFields& edits)
+std::string ingredientRecordLine(const IngredientFields& edits)
 {
     IngredientFields line = edits;
     line[IngField::Reserved].clear();

@@ -15,10 +15,10 @@ using IngredientFields = FieldTexts<IngField::Count>;
  *  their blank templates, group, reserved field and sources empty. */
 IngredientFields blankIngredient(std::string_view name);
 
-/** The record line of the edits, in field order, each followed by "|". The
- *  texts go in as they are (no trimming, check or conversion), except the
- *  reserved field 12, which is always empty. */
-std::string MakeLine(const IngredientFields& edits);
+/** The record line of an ingredient: the edits in field order, each followed
+ *  by "|" (joinFields), except the reserved field 12, which is always written
+ *  empty. The texts go in as they are (no trimming or conversion). */
+std::string ingredientRecordLine(const IngredientFields& edits);
 
 /** The fields of a stored ingredient line; fields missing from a short line
  *  read as the empty text. */

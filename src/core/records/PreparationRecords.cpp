@@ -22,16 +22,6 @@ LineFields blankLine(std::string_view ingredient)
     return fields;
 }
 
-std::string MakeLine(const IndexFields& fields)
-{
-    return joinFields(fields);
-}
-
-std::string MakeLine(const LineFields& fields)
-{
-    return joinFields(fields);
-}
-
 IndexFields readIndex(std::string_view line)
 {
     return splitFields<IdxField::Count>(line);

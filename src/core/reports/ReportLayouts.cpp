@@ -392,10 +392,11 @@ ReportInput loadReportInput(const std::filesystem::path& base, std::string_view 
     in.index = readIndex(indexLine);
     in.table = table;
     in.preparation = preparation;
-    for (const std::string& line : loadLines(PreparationFilePath(base, table, preparation)))
+    for (const std::string& line :
+         splitLines(readFileIfPresent(PreparationFilePath(base, table, preparation))))
         in.lines.push_back(readLine(line));
     if (layout != ReportLayout::Analysis)
-        in.method = loadLines(MethodFilePath(base, table, preparation));
+        in.method = splitLines(readFileIfPresent(MethodFilePath(base, table, preparation)));
     readTechnician(ini, layout, in);
     return in;
 }

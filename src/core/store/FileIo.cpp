@@ -43,6 +43,15 @@ std::string readWholeFile(const fs::path& path)
     return data;
 }
 
+std::string readFileIfPresent(const fs::path& path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return {};
+    return readWholeFile(path);
+}
+
 namespace {
 
 // The full-disk seam: which change fails, and how many were attempted.

@@ -11,6 +11,11 @@ namespace treluza {
 /** The whole content of a file. Throws FileReadError. */
 std::string readWholeFile(const std::filesystem::path& path);
 
+/** The whole content of a file, or the empty text when there is no file (nor
+ *  its folder): what a file never written holds. Throws FileReadError for a
+ *  file that is there and cannot be read (a folder in its place included). */
+std::string readFileIfPresent(const std::filesystem::path& path);
+
 /** Replaces the file with the given bytes: they go to the target's temporary
  *  file (temporaryPathFor), which is flushed to disk and then renamed over the
  *  old file, and the folder is synced so that the rename itself survives a

@@ -299,11 +299,7 @@ void Transaction::move(const fs::path& from, const fs::path& to)
     // writes or deletes: one of the two would be lost.
     if (stages(from) || stages(to))
         throw UnusableNameError(fromUtf8(relative(stages(to) ? to : from)));
-    std::string content;
-    std::error_code ec;
-    if (fs::exists(from, ec))
-        content = read(from);
-    write(to, std::move(content));
+    write(to, readIfPresent(from));
     remove(from);
 }
 
@@ -312,12 +308,22 @@ bool Transaction::stages(const fs::path& file) const
     return m_byPath.count(relative(file)) > 0;
 }
 
-std::string Transaction::read(const fs::path& file) const
+const std::string* Transaction::stagedBytes(const fs::path& file) const
 {
     const auto it = m_byPath.find(relative(file));
-    if (it == m_byPath.end())
-        return readWholeFile(file);
-    return m_entries[it->second].bytes;
+    return it == m_byPath.end() ? nullptr : &m_entries[it->second].bytes;
+}
+
+std::string Transaction::read(const fs::path& file) const
+{
+    const std::string* staged = stagedBytes(file);
+    return staged ? *staged : readWholeFile(file);
+}
+
+std::string Transaction::readIfPresent(const fs::path& file) const
+{
+    const std::string* staged = stagedBytes(file);
+    return staged ? *staged : readFileIfPresent(file);
 }
 
 void Transaction::commit()

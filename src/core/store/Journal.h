@@ -70,6 +70,9 @@ public:
      *  the empty text for a staged deletion, otherwise the file on disk.
      *  Throws FileReadError. */
     std::string read(const std::filesystem::path& file) const;
+    /** As read, but a file neither staged nor on disk reads as the empty text
+     *  (readFileIfPresent). Throws FileReadError. */
+    std::string readIfPresent(const std::filesystem::path& file) const;
     /** Whether anything is staged for the file. */
     bool stages(const std::filesystem::path& file) const;
 
@@ -88,6 +91,8 @@ public:
 
 private:
     std::string relative(const std::filesystem::path& file) const;
+    /** What is staged for the file (the empty text for a deletion), or null. */
+    const std::string* stagedBytes(const std::filesystem::path& file) const;
     /** The entry of a file, made when it is not staged yet; a file staged as
      *  the other kind (a write or a deletion) or under another letter case is
      *  refused. */

@@ -78,13 +78,25 @@ bool isUsableNameFor(NameUse use, std::string_view name)
     return false;
 }
 
-void EnsureFileExists(const fs::path& path)
+void ensureFolderOf(const fs::path& path)
 {
     std::error_code ec;
     if (path.has_parent_path() && !fs::is_directory(path.parent_path(), ec))
         fs::create_directories(path.parent_path(), ec);
+}
+
+void EnsureFileExists(const fs::path& path)
+{
+    ensureFolderOf(path);
+    std::error_code ec;
     if (!fs::exists(path, ec))
         std::ofstream(path, std::ios::binary);
+}
+
+fs::path ensureFile(fs::path path)
+{
+    EnsureFileExists(path);
+    return path;
 }
 
 fs::path dataRoot(const fs::path& base)
@@ -112,17 +124,11 @@ fs::path stem(std::string_view name, NameUse use)
     return namePath(SafeFileStem(name));
 }
 
-fs::path ensured(fs::path path)
-{
-    EnsureFileExists(path);
-    return path;
-}
-
 fs::path inTable(const fs::path& base, std::string_view table, std::string_view folder,
                  std::string_view preparation, const char* extension)
 {
-    return ensured(tableFolderPath(base, table) / folder /
-                   (stem(preparation, NameUse::Preparation).string() + extension));
+    return tableFolderPath(base, table) / folder /
+           (stem(preparation, NameUse::Preparation).string() + extension);
 }
 
 } // namespace
@@ -134,7 +140,7 @@ fs::path ConfigFilePath(const fs::path& configFolder)
 
 fs::path TableRegistryPath(const fs::path& base)
 {
-    return ensured(dataRoot(base) / "ArqTab.dad");
+    return dataRoot(base) / "ArqTab.dad";
 }
 
 fs::path tableFolderPath(const fs::path& base, std::string_view table)
@@ -144,22 +150,22 @@ fs::path tableFolderPath(const fs::path& base, std::string_view table)
 
 fs::path IngredientFilePath(const fs::path& base, std::string_view table)
 {
-    return ensured(tableFolderPath(base, table) / "Ingrediente" / "ArqIng.dad");
+    return tableFolderPath(base, table) / "Ingrediente" / "ArqIng.dad";
 }
 
 fs::path IngredientGroupFilePath(const fs::path& base, std::string_view table)
 {
-    return ensured(tableFolderPath(base, table) / "ArqGruIng.dad");
+    return tableFolderPath(base, table) / "ArqGruIng.dad";
 }
 
 fs::path PreparationGroupFilePath(const fs::path& base, std::string_view table)
 {
-    return ensured(tableFolderPath(base, table) / "ArqGruPre.dad");
+    return tableFolderPath(base, table) / "ArqGruPre.dad";
 }
 
 fs::path PreparationIndexPath(const fs::path& base, std::string_view table)
 {
-    return ensured(tableFolderPath(base, table) / "Treluza" / "ArqTreluza.dad");
+    return tableFolderPath(base, table) / "Treluza" / "ArqTreluza.dad";
 }
 
 fs::path PreparationFilePath(const fs::path& base, std::string_view table, std::string_view preparation)
@@ -177,16 +183,10 @@ fs::path MethodFilePath(const fs::path& base, std::string_view table, std::strin
     return inTable(base, table, "Receita", preparation, ".rec");
 }
 
-fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::string_view ingredient,
-                         bool create)
+fs::path MeasureFilePath(const fs::path& base, std::string_view table, std::string_view ingredient)
 {
-    const fs::path folder = tableFolderPath(base, table) / "Medidas";
-    const fs::path path = folder / (stem(ingredient, NameUse::Ingredient).string() + ".med");
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (create)
-        EnsureFileExists(path);
-    return path;
+    return tableFolderPath(base, table) / "Medidas" /
+           (stem(ingredient, NameUse::Ingredient).string() + ".med");
 }
 
 ProgramFolders resolveProgramFolders(const fs::path& executableFolder, const fs::path& userDataFolder)

@@ -33,6 +33,15 @@ bool isUsableNameFor(NameUse use, std::string_view name);
  *  missing. Errors are not reported: the following load or save reports them. */
 void EnsureFileExists(const std::filesystem::path& path);
 
+/** EnsureFileExists, then the path: for a window that loads its file when it
+ *  opens and keeps it in being from then on (a register, the method text). */
+std::filesystem::path ensureFile(std::filesystem::path path);
+
+/** Creates the folder of a file with all missing parents, for a write that
+ *  replaces the file whole (the file itself is not created). Errors are not
+ *  reported: the following write reports them. */
+void ensureFolderOf(const std::filesystem::path& path);
+
 /** The lock file of a data folder, in its data root (DataFolderLock). */
 inline constexpr std::string_view kLockFileName = "Treluza.lck";
 
@@ -45,9 +54,9 @@ void ensureDataRoot(const std::filesystem::path& base);
 /** A Windows-1252 name as a path component in the platform's encoding. */
 std::filesystem::path namePath(std::string_view cp1252Name);
 
-// Path builders. Every builder but MeasureFilePath creates the folders and an
-// empty file before returning; those taking names throw UnusableNameError for
-// a name isUsableNameFor refuses.
+// Path builders. Each only builds its path: it creates no folder and no file
+// (ensureFile and ensureFolderOf do, where a caller needs them). Those taking
+// names throw UnusableNameError for a name isUsableNameFor refuses.
 std::filesystem::path ConfigFilePath(const std::filesystem::path& configFolder);
 std::filesystem::path TableRegistryPath(const std::filesystem::path& base);
 std::filesystem::path tableFolderPath(const std::filesystem::path& base, std::string_view table);
@@ -61,9 +70,8 @@ std::filesystem::path LabelFilePath(const std::filesystem::path& base, std::stri
                                     std::string_view preparation);
 std::filesystem::path MethodFilePath(const std::filesystem::path& base, std::string_view table,
                                      std::string_view preparation);
-/** Always creates the measures folder; creates the empty file only when create is true. */
 std::filesystem::path MeasureFilePath(const std::filesystem::path& base, std::string_view table,
-                                      std::string_view ingredient, bool create);
+                                      std::string_view ingredient);
 
 /** Where the program reads the files delivered with it and keeps its data. */
 struct ProgramFolders {

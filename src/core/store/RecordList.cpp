@@ -107,21 +107,13 @@ int RecordList::find(std::string_view text) const
     return -1;
 }
 
-std::string FieldOf(int n, std::string_view line)
+std::string_view FieldOf(int n, std::string_view line)
 {
-    std::string_view result;
-    std::string_view rest = line;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t p = rest.find('|');
-        if (p == std::string_view::npos) {
-            // The last field answers for every number from here upwards.
-            result = rest;
-            break;
-        }
-        result = rest.substr(0, p);
-        rest.remove_prefix(p + 1);
-    }
-    return std::string(result);
+    if (n < 1)
+        return {};
+    for (int i = 1; i < n && !line.empty(); ++i)
+        takeField(line);
+    return takeField(line);
 }
 
 void checkFieldValue(std::string_view value)
@@ -161,7 +153,7 @@ std::string GetRecordField(const RecordList& list, int index, int n)
 {
     if (index < 0)
         return missingRecordText();
-    return FieldOf(n, list.at(index));
+    return std::string(FieldOf(n, list.at(index)));
 }
 
 void SetRecordField(RecordList& list, int index, int n, std::string_view value)

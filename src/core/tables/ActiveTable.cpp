@@ -9,7 +9,7 @@
 
 namespace treluza {
 
-bool isEditableFlag(const std::string& field3)
+bool isEditableFlag(std::string_view field3)
 {
     return field3 == "1";
 }
@@ -53,9 +53,11 @@ std::string mainMenuCaption(bool configFixed, const std::string& configName)
 
 TableChoices loadTableChoices(const std::filesystem::path& base)
 {
+    // A registry never written holds no table.
     RecordList records(true);
     KeyList keys(true);
-    LoadRecordFile(TableRegistryPath(base), records, keys);
+    records.assign(splitLines(readFileIfPresent(TableRegistryPath(base))));
+    rebuildKeyList(records, keys);
     TableChoices choices;
     for (int i = 0; i < keys.count(); ++i) {
         // A damaged registry line whose name cannot name a folder is no table.

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace treluza {
@@ -46,11 +47,11 @@ struct TableChoices {
 };
 
 /** Names that cannot name a folder (a damaged line: empty, only dots and
- *  blanks, a NUL, too long) are left out. Throws FileReadError when the
- *  registry cannot be read. */
+ *  blanks, a NUL, too long) are left out. A registry not written yet holds no
+ *  table (and is not created); FileReadError is thrown when it cannot be read. */
 TableChoices loadTableChoices(const std::filesystem::path& base);
 
 /** The registry flag of a table that may be changed. */
-bool isEditableFlag(const std::string& field3);
+bool isEditableFlag(std::string_view field3);
 
 } // namespace treluza

@@ -71,7 +71,7 @@ DeliveredTableStatus installDeliveredTable(const fs::path& base, const fs::path&
         const std::string table = keyOf(line);
 
         const fs::path registryPath = TableRegistryPath(base);
-        const std::string registryBytes = readWholeFile(registryPath);
+        const std::string registryBytes = readFileIfPresent(registryPath);
         // A NUL ends the text of a record file: rewriting the registry would
         // lose every line after it.
         if (registryBytes.find('\0') != std::string::npos)
@@ -93,7 +93,11 @@ DeliveredTableStatus installDeliveredTable(const fs::path& base, const fs::path&
         // never left pointing at a table without its files.
         const bool folderExisted = fs::exists(folder, ec);
         try {
-            writeFileAtomic(IngredientFilePath(base, table), ingredients);
+            // The ingredient file's folder is the deepest: making it makes the
+            // table folder and the data root as well.
+            const fs::path ingredientFile = IngredientFilePath(base, table);
+            ensureFolderOf(ingredientFile);
+            writeFileAtomic(ingredientFile, ingredients);
             writeFileAtomic(IngredientGroupFilePath(base, table), groups);
             registry.add(line);
             SaveRecordFile(registryPath, registry);

@@ -1,5 +1,6 @@
 #include "gui/groups/CadGruUnit.h"
 
+#include "core/records/RecordLayouts.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 #include "gui/widgets/BitBtn.h"
@@ -68,9 +69,9 @@ void TCadGruForm::FormActivate()
     setWindowTitle(QString::fromUtf8(texts(m_kind).caption) + qs(TrimTrailingSpaces(m_table.name)));
     fitCaption();
     if (loadRegisterFile([this] {
-            return m_kind == GroupKind::Ingredient
-                       ? IngredientGroupFilePath(m_context.baseFolder, m_table.name)
-                       : PreparationGroupFilePath(m_context.baseFolder, m_table.name);
+            return ensureFile(m_kind == GroupKind::Ingredient
+                                  ? IngredientGroupFilePath(m_context.baseFolder, m_table.name)
+                                  : PreparationGroupFilePath(m_context.baseFolder, m_table.name));
         }))
         start(RegisterMode::Empty);
 }
@@ -82,7 +83,7 @@ std::string TCadGruForm::MakeLine()
 
 void TCadGruForm::ShowCurrent()
 {
-    GruMaskEdit->setCoreText(cycleData().field(1));
+    GruMaskEdit->setCoreText(cycleData().field(GroupField::Name));
 }
 
 void TCadGruForm::ClearFields()

@@ -197,7 +197,8 @@ void TCadIngForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE INGREDIENTES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(m_table.name)));
-    if (!loadRegisterFile([this] { return IngredientFilePath(m_context.baseFolder, m_table.name); }, true))
+    if (!loadRegisterFile(
+            [this] { return ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)); }, true))
         return;
     if (!loadGroups())
         return;
@@ -208,7 +209,7 @@ void TCadIngForm::FormActivate()
 bool TCadIngForm::loadGroups()
 {
     const auto groups = loadGroupCombo(*this, *NomGruComboBox, [this] {
-        return IngredientGroupFilePath(m_context.baseFolder, m_table.name);
+        return ensureFile(IngredientGroupFilePath(m_context.baseFolder, m_table.name));
     });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
@@ -241,7 +242,7 @@ std::string TCadIngForm::MakeLine()
 {
     const IngredientFields f = editFields();
     m_values.takeCurrent(f);
-    return treluza::MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 void TCadIngForm::ShowCurrent()
@@ -391,7 +392,7 @@ bool TCadIngForm::acceptRenamedKey(const std::string& key)
 void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
     moveMeasureFile(m_context.baseFolder, m_table.name, oldKey, newKey, changes);
-    propagateRename(m_context.baseFolder, m_table.name, oldKey, newKey, changes, progress());
+    carryIngredientRename(m_context.baseFolder, m_table.name, oldKey, newKey, changes, progress());
     // Values stored with the rename reach the preparations like a change.
     if (m_values.changed())
         PropagateChange(m_context.baseFolder, m_table.name, m_values.change(newKey), changes, progress());

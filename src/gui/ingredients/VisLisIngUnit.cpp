@@ -178,7 +178,7 @@ void TVisLisIngForm::LoadViewedTable()
         try {
             path = IngredientFilePath(m_context.baseFolder, m_viewedTable);
             KeyList keys(true);
-            LoadScrambledFile(path, m_other, keys, m_context.progress());
+            loadScrambledBytes(readFileIfPresent(path), m_other, keys, m_context.progress());
         } catch (const StoreError&) {
             // The table is shown empty: nothing can be copied from a file
             // that could not be read.
@@ -191,8 +191,9 @@ void TVisLisIngForm::LoadViewedTable()
 
 bool TVisLisIngForm::loadGroups(const std::string& table)
 {
-    const auto groups = loadGroupCombo(*this, *NomGruComboBox,
-                                       [&] { return IngredientGroupFilePath(m_context.baseFolder, table); });
+    const auto groups = loadGroupCombo(*this, *NomGruComboBox, [&] {
+        return ensureFile(IngredientGroupFilePath(m_context.baseFolder, table));
+    });
     m_groups = groups.value_or(std::vector<std::string>());
     return groups.has_value();
 }

@@ -202,7 +202,7 @@ void TCadRotForm::FormActivate()
     }
     LabelRead read;
     try {
-        m_file = LabelFilePath(m_context.baseFolder, m_table, m_preparation);
+        m_file = ensureFile(LabelFilePath(m_context.baseFolder, m_table, m_preparation));
         read = loadLabelFile(m_file, m_index);
     } catch (const FileReadError& e) {
         // A label that cannot be read is not shown, so that it cannot be saved over.

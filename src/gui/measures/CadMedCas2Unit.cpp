@@ -84,7 +84,8 @@ void TCadMedCas2Form::FormActivate()
     RecordList records;
     KeyList keys;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table.name), records, keys, progress());
+        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)), records, keys,
+                          progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -108,7 +109,7 @@ bool TCadMedCas2Form::loadMeasures()
 {
     m_ingredient = cs(NomIngComboBox->currentText());
     return loadRegisterFile(
-        [this] { return MeasureFilePath(m_context.baseFolder, m_table.name, m_ingredient, true); });
+        [this] { return ensureFile(MeasureFilePath(m_context.baseFolder, m_table.name, m_ingredient)); });
 }
 
 std::string TCadMedCas2Form::MakeLine()
@@ -118,8 +119,8 @@ std::string TCadMedCas2Form::MakeLine()
 
 void TCadMedCas2Form::ShowCurrent()
 {
-    MedCasMaskEdit->setCoreText(cycleData().field(1));
-    QuaMaskEdit->setCoreText(cycleData().field(2));
+    MedCasMaskEdit->setCoreText(cycleData().field(MeasureField::Name));
+    QuaMaskEdit->setCoreText(cycleData().field(MeasureField::Quantity));
 }
 
 void TCadMedCas2Form::ClearFields()

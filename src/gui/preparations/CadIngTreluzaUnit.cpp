@@ -151,11 +151,12 @@ void TCadIngTreluzaForm::FormActivate()
     setWindowTitle(QStringLiteral("INCLUSÃO DE INGREDIENTES NA PREPARAÇÃO - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(m_table.name)));
     NomPreMaskEdit->setCoreText(m_preparation);
-    if (!loadRegisterFile(
-            [this] { return PreparationFilePath(m_context.baseFolder, m_table.name, m_preparation); }))
+    if (!loadRegisterFile([this] {
+            return ensureFile(PreparationFilePath(m_context.baseFolder, m_table.name, m_preparation));
+        }))
         return;
     try {
-        LoadScrambledFile(IngredientFilePath(m_context.baseFolder, m_table.name), m_ingredients,
+        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)), m_ingredients,
                           m_ingredientKeys, progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
@@ -189,7 +190,7 @@ IngredientFields TCadIngTreluzaForm::chosenIngredient() const
 
 std::string TCadIngTreluzaForm::MakeLine()
 {
-    return treluza::MakeLine(fields->edits(keyText()).line);
+    return joinFields(fields->edits(keyText()).line);
 }
 
 void TCadIngTreluzaForm::chooseLineIngredient()
@@ -442,9 +443,9 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     try {
         RecordList lines(true);
         KeyList keys(true);
-        LoadRecordFile(
-            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source])), lines,
-            keys);
+        lines.assign(splitLines(readFileIfPresent(
+            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source])))));
+        rebuildKeyList(lines, keys);
         cycleData().records() = lines;
         cycleData().keys() = keys;
         cycleData().setCurrent(0);

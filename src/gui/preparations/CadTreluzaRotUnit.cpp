@@ -162,7 +162,8 @@ void TCadTreluzaRotForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE PREPARAÇÕES - TABELA ATIVA : ") +
                    qs(TrimTrailingSpaces(m_table.name)));
-    if (!loadRegisterFile([this] { return PreparationIndexPath(m_context.baseFolder, m_table.name); }))
+    if (!loadRegisterFile(
+            [this] { return ensureFile(PreparationIndexPath(m_context.baseFolder, m_table.name)); }))
         return;
     loadGroups();
     if (isVisible())
@@ -172,7 +173,7 @@ void TCadTreluzaRotForm::FormActivate()
 void TCadTreluzaRotForm::loadGroups()
 {
     const auto groups = loadGroupCombo(*this, *NomGruPreComboBox, [this] {
-        return PreparationGroupFilePath(m_context.baseFolder, m_table.name);
+        return ensureFile(PreparationGroupFilePath(m_context.baseFolder, m_table.name));
     });
     m_groups = groups.value_or(std::vector<std::string>());
     if (!groups)
@@ -204,7 +205,7 @@ void TCadTreluzaRotForm::showFields(const IndexFields& fields)
 
 std::string TCadTreluzaRotForm::MakeLine()
 {
-    return treluza::MakeLine(editFields());
+    return joinFields(editFields());
 }
 
 void TCadTreluzaRotForm::ShowCurrent()

@@ -188,7 +188,7 @@ std::string TLineFields::weightOfMeasure(int index) const
 {
     if (index < 0 || index >= m_measures.count())
         return blankField(RecordKind::Line, LineField::Net);
-    return FieldOf(MeasureField::Quantity, m_measures[index]);
+    return std::string(FieldOf(MeasureField::Quantity, m_measures[index]));
 }
 
 void TLineFields::selectMeasure(int index)

@@ -181,7 +181,7 @@ void TCadRecForm::FormActivate()
     // A text that cannot be read is not shown, so that it cannot be saved over.
     std::vector<std::string> lines;
     try {
-        m_file = MethodFilePath(m_context.baseFolder, m_table, m_preparation);
+        m_file = ensureFile(MethodFilePath(m_context.baseFolder, m_table, m_preparation));
         lines = loadLines(m_file);
     } catch (const FileReadError& e) {
         tellUnreadable(QString::fromStdString(e.path().string()));

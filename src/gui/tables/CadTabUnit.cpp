@@ -56,7 +56,7 @@ void TCadTabForm::DesTabMaskEditExit(QWidget* next)
 void TCadTabForm::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRA NOME PARA NOVA TABELA DE INGREDIENTES"));
-    if (loadRegisterFile([this] { return TableRegistryPath(m_context.baseFolder); }))
+    if (loadRegisterFile([this] { return ensureFile(TableRegistryPath(m_context.baseFolder)); }))
         start(RegisterMode::Empty);
 }
 
@@ -67,8 +67,8 @@ std::string TCadTabForm::MakeLine()
 
 void TCadTabForm::ShowCurrent()
 {
-    TabMaskEdit->setCoreText(cycleData().field(1));
-    DesTabMaskEdit->setCoreText(cycleData().field(2));
+    TabMaskEdit->setCoreText(cycleData().field(RegistryField::Name));
+    DesTabMaskEdit->setCoreText(cycleData().field(RegistryField::Description));
 }
 
 void TCadTabForm::ClearFields()

@@ -37,7 +37,7 @@ TEST(GroupUsage, IngredientGroupsScanAndRenameThroughTheScrambledFile)
     list.add(record(30, 13, pad("Banana", 60), fruits));
     list.add(record(30, 13, pad(cp("Maçã"), 60), fruits));
     list.add(record(30, 13, pad("Sal", 60), others));
-    const auto path = IngredientFilePath(base.path(), "T");
+    const auto path = ensureFile(IngredientFilePath(base.path(), "T"));
     SaveScrambledFile(path, list, progress);
 
     EXPECT_EQ(scanGroupUse(base.path(), "T", GroupKind::Ingredient, fruits, progress),
@@ -65,7 +65,7 @@ TEST(GroupUsage, ARenameStagedWithTheRegistersFileIsOneChange)
     const std::string fresh = pad("Frutas frescas", 20);
     RecordList list(true);
     list.add(record(30, 13, pad("Banana", 60), fruits));
-    const auto path = IngredientFilePath(base.path(), "T");
+    const auto path = ensureFile(IngredientFilePath(base.path(), "T"));
     SaveScrambledFile(path, list, progress);
     const std::string before = readWholeFile(path);
 
@@ -96,7 +96,7 @@ TEST(GroupUsage, PreparationGroupsLiveInFieldThirtyNineOfTheIndex)
     std::string oddWithName = odd;
     SetFieldOf(2, oddWithName, sweets);
     const std::vector<std::string> index = {oddWithName, record(40, 39, pad("Pudim", 40), sweets)};
-    const auto path = PreparationIndexPath(base.path(), "T");
+    const auto path = ensureFile(PreparationIndexPath(base.path(), "T"));
     SaveLines(path, index);
 
     EXPECT_EQ(scanGroupUse(base.path(), "T", GroupKind::Preparation, sweets, progress),

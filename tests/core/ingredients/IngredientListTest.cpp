@@ -13,7 +13,7 @@ std::string food(const char* name, const char* group, const char* energy)
     IngredientFields f = blankIngredient(cp(name) + std::string(60 - cp(name).size(), ' '));
     f[IngField::Group] = *group ? cp(group) + std::string(20 - cp(group).size(), ' ') : std::string();
     f[IngField::Energy] = energy;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 std::vector<std::string> names(const std::vector<std::string>& lines, const std::vector<int>& rows)

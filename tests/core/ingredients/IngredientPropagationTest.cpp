@@ -50,9 +50,9 @@ protected:
         f[IdxField::Yield] = yield;
         f[IdxField::PortionYield] = portionYield;
         f[IdxField::Tablespoon] = spoon;
-        m_index.push_back(MakeLine(f));
-        SaveLines(indexPath(), m_index);
-        SaveLines(linesPath(name), lines);
+        m_index.push_back(joinFields(f));
+        SaveLines(ensureFile(indexPath()), m_index);
+        SaveLines(ensureFile(linesPath(name)), lines);
     }
 
     IngredientChange change(const std::string& name) const
@@ -68,7 +68,7 @@ protected:
 
     std::string indexField(int preparation, int n) const
     {
-        return std::string(fieldAt(loadLines(indexPath()).at(std::size_t(preparation)), n));
+        return std::string(FieldOf(n, loadLines(indexPath()).at(std::size_t(preparation))));
     }
 
     TempFolder m_temp;
@@ -86,8 +86,8 @@ TEST_F(IngredientPropagation, ChangedEnergyIsCarriedIntoLineTotalAndPerCapita)
     EXPECT_EQ(PropagateChange(base(), "Tab", c, m_progress), 1);
 
     const auto lines = loadLines(linesPath("Sopa"));
-    EXPECT_EQ(fieldAt(lines[0], LineField::Energy), "   100,00");
-    EXPECT_EQ(fieldAt(lines[1], LineField::Energy), "    30,00");
+    EXPECT_EQ(FieldOf(LineField::Energy, lines[0]), "   100,00");
+    EXPECT_EQ(FieldOf(LineField::Energy, lines[1]), "    30,00");
     EXPECT_EQ(indexField(0, IdxField::Energy), "   130,00");
     EXPECT_EQ(indexField(0, IdxField::PerCapitaEnergy), "    26,00"); // 130 / 500 x 100
     EXPECT_EQ(indexField(0, IdxField::SpoonEnergy), "      ,  ");     // no tablespoon weight
@@ -116,11 +116,11 @@ TEST_F(IngredientPropagation, OnlyPreparationsHoldingTheIngredientAreWritten)
     EXPECT_EQ(loadLines(indexPath())[1], feijoada);
 
     const auto pudim = loadLines(linesPath("Pudim"));
-    EXPECT_EQ(fieldAt(pudim[0], LineField::Energy + 3), "    16,25"); // 500 x 3,25 / 100
-    EXPECT_EQ(fieldAt(pudim[0], LineField::QuoteDate), "15/03/24");
-    EXPECT_EQ(fieldAt(pudim[0], LineField::UnitCost), "     5,00");
-    EXPECT_EQ(fieldAt(pudim[0], LineField::Cost), "     2,50"); // 500 x 5 / 1000
-    EXPECT_EQ(fieldAt(pudim[1], LineField::Cost), "     1,50");
+    EXPECT_EQ(FieldOf(LineField::Energy + 3, pudim[0]), "    16,25"); // 500 x 3,25 / 100
+    EXPECT_EQ(FieldOf(LineField::QuoteDate, pudim[0]), "15/03/24");
+    EXPECT_EQ(FieldOf(LineField::UnitCost, pudim[0]), "     5,00");
+    EXPECT_EQ(FieldOf(LineField::Cost, pudim[0]), "     2,50"); // 500 x 5 / 1000
+    EXPECT_EQ(FieldOf(LineField::Cost, pudim[1]), "     1,50");
     EXPECT_EQ(indexField(2, IdxField::Energy + 3), "    16,25");
     EXPECT_EQ(indexField(2, IdxField::Cost), "     4,00");
     EXPECT_EQ(indexField(2, IdxField::PerCapitaCost), "     0,50"); // 4 / 800 x 100
@@ -153,8 +153,8 @@ TEST_F(IngredientPropagation, CarriedValuesWiderThanTheFieldAreCapped)
     c.unitCost = {"     5,00", "999999,99"};
     PropagateChange(base(), "Tab", c, m_progress);
     const auto lines = loadLines(linesPath("Doce"));
-    EXPECT_EQ(fieldAt(lines[0], LineField::Energy), "999999,99");
-    EXPECT_EQ(fieldAt(lines[0], LineField::Cost), "999999,99");
+    EXPECT_EQ(FieldOf(LineField::Energy, lines[0]), "999999,99");
+    EXPECT_EQ(FieldOf(LineField::Cost, lines[0]), "999999,99");
     EXPECT_EQ(indexField(0, IdxField::Energy), "999999,99");
     EXPECT_EQ(indexField(0, IdxField::PerCapitaEnergy), "500000,00"); // 999999,99 / 10 x 5 = 499999,995
     EXPECT_EQ(indexField(0, IdxField::SpoonEnergy), "999999,99");     // a tablespoon heavier than the yield
@@ -204,13 +204,13 @@ TEST_F(IngredientPropagation, RenameReplacesTheExactNameAndKeepsLinesInPlace)
     const ino_t salada = inode(linesPath("Salada"));
     const std::string index = readWholeFile(indexPath());
 
-    EXPECT_EQ(propagateRename(base(), "Tab", name60("Arroz"), name60("Zimbro"), m_progress), 1);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", name60("Arroz"), name60("Zimbro"), m_progress), 1);
     EXPECT_EQ(loadLines(linesPath("Risoto")),
               (std::vector<std::string>{other, line("Zimbro", {{3, "   200,0"}, {13, "   716,00"}}), shout}));
     EXPECT_EQ(inode(linesPath("Salada")), salada);
     EXPECT_EQ(readWholeFile(indexPath()), index);
     EXPECT_EQ(m_progress.calls, (std::vector<std::string>{"begin 2", "position 0", "position 1", "end"}));
-    EXPECT_EQ(propagateRename(base(), "Tab", "", name60("X"), m_progress), 0);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", "", name60("X"), m_progress), 0);
 }
 
 TEST_F(IngredientPropagation, AFailedPreparationChangesNothing)
@@ -245,7 +245,8 @@ TEST_F(IngredientPropagation, CarriesStagedInOneTransactionSeeEachOther)
     const std::string before = readWholeFile(linesPath("Sopa"));
     Transaction changes = Transaction::forTable(base(), "Tab");
     changes.write(base() / "Dados" / "Tab" / "Ingrediente" / "ArqIng.dad", "arquivo do cadastro");
-    EXPECT_EQ(propagateRename(base(), "Tab", name60("Cenoura"), name60("Nabo"), changes, m_progress), 1);
+    EXPECT_EQ(carryIngredientRename(base(), "Tab", name60("Cenoura"), name60("Nabo"), changes, m_progress),
+              1);
     IngredientChange c = change("Nabo");
     c.nutrients[0] = {"  100,00", "  200,00"};
     EXPECT_EQ(PropagateChange(base(), "Tab", c, changes, m_progress), 1);

@@ -52,11 +52,11 @@ protected:
 
     void writeIndex(const std::vector<std::string>& lines)
     {
-        SaveLines(PreparationIndexPath(m_base, kTable), lines);
+        SaveLines(ensureFile(PreparationIndexPath(m_base, kTable)), lines);
     }
     void writePreparation(const std::string& name, const std::vector<std::string>& lines)
     {
-        SaveLines(PreparationFilePath(m_base, kTable, name), lines);
+        SaveLines(ensureFile(PreparationFilePath(m_base, kTable, name)), lines);
     }
 
     const std::string kTable = pad("Tabela 1", 20);
@@ -87,12 +87,12 @@ TEST_F(IngredientUseTest, UnpaddedNameMatchesAnywhereInALineAndRepeatsPerLine)
               (std::vector<std::string>{pad("Bolo", 40), pad("Bolo", 40)}));
 }
 
-TEST_F(IngredientUseTest, MissingPreparationFileReadsAsEmptyAndIsCreated)
+TEST_F(IngredientUseTest, MissingPreparationFileReadsAsEmptyAndIsNotCreated)
 {
     writeIndex({indexLine("Sopa")});
     RecordingProgress progress;
     EXPECT_TRUE(ScanIngredientUse(m_base, kTable, pad("Sal", 60), progress).empty());
-    EXPECT_TRUE(fs::exists(m_base / "Dados" / "Tabela 1" / "Treluza" / "Sopa.dad"));
+    EXPECT_FALSE(fs::exists(m_base / "Dados" / "Tabela 1" / "Treluza" / "Sopa.dad"));
 }
 
 TEST_F(IngredientUseTest, TableWithoutPreparationsOpensAndClosesTheBar)

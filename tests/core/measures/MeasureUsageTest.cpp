@@ -33,13 +33,13 @@ protected:
     void SetUp() override
     {
         const auto prep = [&](const char* name, std::vector<std::string> lines) {
-            SaveLines(PreparationFilePath(base.path(), table, pad(cp(name), 40)), lines);
+            SaveLines(ensureFile(PreparationFilePath(base.path(), table, pad(cp(name), 40))), lines);
             index.push_back(pad(cp(name), 40) + "|   500|");
         };
         prep("Arroz doce", {line("Arroz", "Colher de sopa"), line("Leite", "Xícara")});
         prep("Feijoada", {line("Feijão", "Colher de sopa"), line("Arroz", "Xícara")});
         prep("Pão/queijo", {line("Arroz", "Colher de sopa"), line("Arroz", "Colher de sopa")});
-        SaveLines(PreparationIndexPath(base.path(), table), index);
+        SaveLines(ensureFile(PreparationIndexPath(base.path(), table)), index);
     }
     std::vector<std::string> lines(const char* prep)
     {
@@ -96,7 +96,7 @@ TEST_F(MeasureUsageTest, MessagesAndBrokenIndexLines)
     EXPECT_EQ(measureInUseMessage(MeasureOperation::Delete, spoon).substr(0, 40),
               cp(" A medida caseira <<<Colher de sopa>>>//"));
     // An index line whose name cannot name a file, and one without bars, are walked harmlessly.
-    SaveLines(PreparationIndexPath(base.path(), table), {"..|", "", std::string(5000, 'x')});
+    SaveLines(ensureFile(PreparationIndexPath(base.path(), table)), {"..|", "", std::string(5000, 'x')});
     EXPECT_TRUE(scanMeasureUse(base.path(), table, arroz, spoon, MeasureOperation::Delete, progress).empty());
 }
 

@@ -45,8 +45,8 @@ TEST_F(PreparationFiles, CreationKeepsTheIndexSortedOnDisk)
     EXPECT_EQ(m_keys.count(), 2);
     EXPECT_EQ(m_keys[1], name40("Torta"));
     EXPECT_EQ(indexBytes(),
-              MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(preparation("Torta")) + "\r\n");
-    // No other file of the preparation exists until its path is built.
+              joinFields(preparation("Arroz")) + "\r\n" + joinFields(preparation("Torta")) + "\r\n");
+    // No other file of the preparation exists until a window that keeps it opens.
     EXPECT_FALSE(fs::exists(tableFolder() / "Treluza" / "Torta.dad"));
 }
 
@@ -54,17 +54,18 @@ TEST_F(PreparationFiles, RenameMovesTheThreeFilesInOrderAndKeepsTheOtherFields)
 {
     createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
     const int at = createPreparation(base(), "Tab", m_index, m_keys, preparation("P\xE3o/queijo"));
-    SaveLines(PreparationFilePath(base(), "Tab", name40("P\xE3o/queijo")), {"linha 1|", "linha 2|"});
+    SaveLines(ensureFile(PreparationFilePath(base(), "Tab", name40("P\xE3o/queijo"))),
+              {"linha 1|", "linha 2|"});
     // No method text yet; a stale label under the new name is replaced.
-    SaveLines(LabelFilePath(base(), "Tab", name40("Rosca")), {"velho"});
+    SaveLines(ensureFile(LabelFilePath(base(), "Tab", name40("Rosca"))), {"velho"});
 
     IndexFields renamed = preparation("Rosca");
     renamed[IdxField::Portions] = "     5"; // an unsaved edit of another field goes in too
     const int moved = renamePreparation(base(), "Tab", m_index, m_keys, at, renamed);
     EXPECT_EQ(moved, 1);
     EXPECT_EQ(m_keys[moved], name40("Rosca"));
-    EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n" + MakeLine(renamed) + "\r\n");
-    EXPECT_EQ(fieldAt(m_index[moved], IdxField::PerCapitaEnergy), "    12,00");
+    EXPECT_EQ(indexBytes(), joinFields(preparation("Arroz")) + "\r\n" + joinFields(renamed) + "\r\n");
+    EXPECT_EQ(FieldOf(IdxField::PerCapitaEnergy, m_index[moved]), "    12,00");
 
     const fs::path t = tableFolder();
     EXPECT_EQ(loadLines(t / "Treluza" / "Rosca.dad"), (std::vector<std::string>{"linha 1|", "linha 2|"}));
@@ -89,8 +90,8 @@ TEST_F(PreparationFiles, RenameToAnExistingNameChangesNothing)
 
 TEST_F(PreparationFiles, FilesOfTheSameStemAreNotDeletedByTheirOwnRename)
 {
-    SaveLines(PreparationFilePath(base(), "Tab", "Sopa"), {"conte\xFA"
-                                                           "do|"});
+    SaveLines(ensureFile(PreparationFilePath(base(), "Tab", "Sopa")), {"conte\xFA"
+                                                                       "do|"});
     movePreparationFiles(base(), "Tab", name40("Sopa"), "Sopa");
     EXPECT_EQ(loadLines(tableFolder() / "Treluza" / "Sopa.dad"), (std::vector<std::string>{"conte\xFA"
                                                                                            "do|"}));
@@ -100,9 +101,9 @@ TEST_F(PreparationFiles, DeleteRemovesTheLineThenTheFiles)
 {
     createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
     createPreparation(base(), "Tab", m_index, m_keys, preparation("Torta"));
-    SaveLines(PreparationFilePath(base(), "Tab", name40("Torta")), {"x|"});
+    SaveLines(ensureFile(PreparationFilePath(base(), "Tab", name40("Torta"))), {"x|"});
     deletePreparation(base(), "Tab", m_index, m_keys, 1);
-    EXPECT_EQ(indexBytes(), MakeLine(preparation("Arroz")) + "\r\n");
+    EXPECT_EQ(indexBytes(), joinFields(preparation("Arroz")) + "\r\n");
     EXPECT_EQ(m_keys.count(), 1);
     const fs::path t = tableFolder();
     EXPECT_FALSE(fs::exists(t / "Treluza" / "Torta.dad"));
@@ -115,7 +116,7 @@ TEST_F(PreparationFiles, DeleteRemovesTheLineThenTheFiles)
 TEST_F(PreparationFiles, FailuresAreThrownAndKeepTheListsAndFiles)
 {
     createPreparation(base(), "Tab", m_index, m_keys, preparation("Arroz"));
-    SaveLines(PreparationFilePath(base(), "Tab", name40("Arroz")), {"x|"});
+    SaveLines(ensureFile(PreparationFilePath(base(), "Tab", name40("Arroz"))), {"x|"});
     // The index can no longer be written: its path is taken by a folder.
     const fs::path indexPath = tableFolder() / "Treluza" / "ArqTreluza.dad";
     fs::remove(indexPath);
@@ -133,8 +134,8 @@ TEST_F(PreparationFiles, FailuresAreThrownAndKeepTheListsAndFiles)
 
 TEST_F(PreparationFiles, AMoveThatCannotBeMadeMovesNothing)
 {
-    SaveLines(PreparationFilePath(base(), "Tab", "Sopa"), {"a|"});
-    SaveLines(LabelFilePath(base(), "Tab", "Sopa"), {"r"});
+    SaveLines(ensureFile(PreparationFilePath(base(), "Tab", "Sopa")), {"a|"});
+    SaveLines(ensureFile(LabelFilePath(base(), "Tab", "Sopa")), {"r"});
     // The method text cannot take the new name: a folder with content holds it.
     fs::create_directories(tableFolder() / "Receita" / "Caldo.rec" / "x");
     EXPECT_THROW(movePreparationFiles(base(), "Tab", "Sopa", "Caldo"), FileWriteError);

@@ -54,10 +54,10 @@ TEST(PreparationTotals, SumsAreExactSoTheLimitItselfIsNotOverIt)
 TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
 {
     RecordList index(true);
-    index.add(MakeLine(blankIndex(name40("Arroz"))));
+    index.add(joinFields(blankIndex(name40("Arroz"))));
     IndexFields torta = blankIndex(name40("Torta"));
     torta[IdxField::Yield] = "  1000";
-    index.add(MakeLine(torta));
+    index.add(joinFields(torta));
     RecordingMessages messages;
     const RecordList lines = listOf({
         line("Farinha",
@@ -87,14 +87,14 @@ TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
     const WindowTotals none = UpdateTotals(RecordList(true), index, 1, messages);
     EXPECT_EQ(none.net, Exact());
     for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
-        EXPECT_EQ(fieldAt(index[1], n), "     0,00");
+        EXPECT_EQ(FieldOf(n, index[1]), "     0,00");
     EXPECT_EQ(TotalsRow(none, index[1]).substr(0, 13), "Som|     0,0|");
 }
 
 TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
 {
     RecordList index(true);
-    index.add(MakeLine(blankIndex(name40("Banquete"))));
+    index.add(joinFields(blankIndex(name40("Banquete"))));
     const RecordList lines = listOf({
         line("A", {{2, "900000,0"}, {3, "800000,0"}, {13, "999999,99"}}),
         line("B", {{2, "200000,0"}, {3, "300000,0"}, {13, "     0,01"}, {9, "999999,99"}}),
@@ -113,8 +113,8 @@ TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
                                   "ERRO! Somatório do Custo Calculado maior que 999999,99!",
                                   solution,
                               }));
-    EXPECT_EQ(fieldAt(index[0], IdxField::Energy), "999999,99");
-    EXPECT_EQ(fieldAt(index[0], IdxField::Cost), "999999,99");
+    EXPECT_EQ(FieldOf(IdxField::Energy, index[0]), "999999,99");
+    EXPECT_EQ(FieldOf(IdxField::Cost, index[0]), "999999,99");
     // The net total row has one decimal: the capped sum shows as 999999,9, not cut to "1000000,".
     EXPECT_EQ(TotalsRow(totals, index[0]).substr(0, 13), "Som|999999,9|");
 }
@@ -282,10 +282,10 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
     leaveGross(a, rice, messages);
     a.line[LineField::Raw] = "500   , ";
     leaveRaw(a, rice);
-    EXPECT_EQ(MakeLine(a.line), name60("Arroz") +
-                                    "|   500,0|   500,0|  1250,0|   500,0|  1,00|  2,50|     6,50|     3,25|"
-                                    "  /  /  ||   ,  |  1790,00|   394,00|    36,00|     1,50|     0,50|"
-                                    "      ,  |     8,00|    20,00|     3,50|     5,00|");
+    EXPECT_EQ(joinFields(a.line),
+              name60("Arroz") + "|   500,0|   500,0|  1250,0|   500,0|  1,00|  2,50|     6,50|     3,25|"
+                                "  /  /  ||   ,  |  1790,00|   394,00|    36,00|     1,50|     0,50|"
+                                "      ,  |     8,00|    20,00|     3,50|     5,00|");
 
     LineEdits b = newLineEdits(onion);
     b.line[LineField::Net] = "60    , ";
@@ -316,9 +316,9 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
 
     RecordList lines(true);
     for (const LineEdits* e : {&a, &b, &c})
-        lines.add(MakeLine(e->line));
+        lines.add(joinFields(e->line));
     RecordList index(true);
-    index.add(MakeLine(blankIndex(name40("Arroz refogado"))));
+    index.add(joinFields(blankIndex(name40("Arroz refogado"))));
     const WindowTotals totals = UpdateTotals(lines, index, 0, messages);
     EXPECT_EQ(messages.texts.size(), 3u);
     EXPECT_EQ(TotalsRow(totals, index[0]),
@@ -340,7 +340,7 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
     EXPECT_EQ(f[IdxField::PerCapitaCost], "     0,56");
     EXPECT_EQ(f[IdxField::SpoonEnergy], "    30,41");
     EXPECT_EQ(f[IdxField::SpoonCost], "     0,07");
-    const std::string stored = MakeLine(f);
+    const std::string stored = joinFields(f);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), '|'), 40);
 }
 

@@ -20,7 +20,7 @@ TEST(IngredientRecord, NothingTypedIsStoredAsBlankTemplates)
     const std::string name = name60("Arroz, tipo 1, cru");
     const std::string expected = name + "|" + RepeatText("    ,  |", 9) + "     ,  |" + "|" + "|" +
                                  "   ,  |   ,  |" + "      ,  |" + "  /  /  |" + RepeatText("|", 13);
-    EXPECT_EQ(MakeLine(blankIngredient(name)), expected);
+    EXPECT_EQ(ingredientRecordLine(blankIngredient(name)), expected);
     EXPECT_EQ(std::count(expected.begin(), expected.end(), '|'), 30);
 }
 
@@ -34,12 +34,12 @@ TEST(IngredientRecord, LineIsBuiltFromTheEditsAsTheyAre)
     edits[IngField::FC] = "  1,20";
     edits[IngField::FirstSource] = " TACO ";
     edits[IngField::LastSource] = "feira";
-    const std::string line = MakeLine(edits);
-    EXPECT_EQ(fieldAt(line, IngField::Energy), " 358,00");
-    EXPECT_EQ(fieldAt(line, IngField::Sodium), " 1234,50");
+    const std::string line = ingredientRecordLine(edits);
+    EXPECT_EQ(FieldOf(IngField::Energy, line), " 358,00");
+    EXPECT_EQ(FieldOf(IngField::Sodium, line), " 1234,50");
     EXPECT_EQ(line.substr(line.find(" 1234,50|") + 9, 1), "|") << "the reserved field stays empty";
-    EXPECT_EQ(fieldAt(line, IngField::Group), "Cereais             ");
-    EXPECT_EQ(fieldAt(line, IngField::FirstSource), " TACO ");
+    EXPECT_EQ(FieldOf(IngField::Group, line), "Cereais             ");
+    EXPECT_EQ(FieldOf(IngField::FirstSource, line), " TACO ");
     EXPECT_EQ(readIngredient(line)[IngField::Name], name60("P\xE3o/queijo"));
     EXPECT_EQ(readIngredient(line)[IngField::Reserved], "");
 }
@@ -52,9 +52,9 @@ TEST(IngredientRecord, ShortLinesReadMissingFieldsAsEmptyAndAreWrittenWhole)
     const IngredientFields record = readIngredient(line);
     for (int n = IngField::FirstSource; n <= IngField::LastSource; ++n)
         EXPECT_EQ(record[n], "");
-    const std::string saved = MakeLine(record);
+    const std::string saved = ingredientRecordLine(record);
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '|'), 30);
-    EXPECT_EQ(saved, MakeLine(blankIngredient(name60("Feij\xE3o"))));
+    EXPECT_EQ(saved, ingredientRecordLine(blankIngredient(name60("Feij\xE3o"))));
 
     // A last field without its bar is still read; nothing past the 30th is kept.
     EXPECT_EQ(readIngredient("Sal| 12,00")[IngField::Energy], " 12,00");

@@ -12,14 +12,14 @@ namespace {
 TEST(PreparationRecords, BlankLinesHaveEveryFieldAndTheGroupAndMeasureEmpty)
 {
     const std::string name = "P\xE3o/queijo" + std::string(30, ' ');
-    const std::string index = MakeLine(blankIndex(name));
+    const std::string index = joinFields(blankIndex(name));
     EXPECT_EQ(std::count(index.begin(), index.end(), '|'), 40);
     EXPECT_EQ(index.substr(0, 41), name + "|");
     // No group: two bars in a row before the blank date.
     EXPECT_EQ(index.substr(index.size() - 13), "||  /  /    |");
     EXPECT_EQ(readIndex(index), blankIndex(name));
 
-    const std::string line = MakeLine(blankLine(std::string(60, 'a')));
+    const std::string line = joinFields(blankLine(std::string(60, 'a')));
     EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 22);
     // A measure never chosen: empty field 11 and a blank quantity.
     EXPECT_NE(line.find("|  /  /  ||   ,  |"), std::string::npos);

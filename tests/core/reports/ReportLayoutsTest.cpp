@@ -423,12 +423,12 @@ TEST(ReportInputs, LoadsLinesMethodAndTechnician)
     TempFolder base;
     const std::string table = "Tabela 1            ";
     const std::string prep = name40("P\xE3o/queijo");
-    SaveLines(PreparationFilePath(base.path(), table, prep),
-              {MakeLine(blankLine(name60("Queijo"))), MakeLine(blankLine(name60("Farinha")))});
-    SaveLines(MethodFilePath(base.path(), table, prep), {"Misture.", "", "Asse."});
+    SaveLines(ensureFile(PreparationFilePath(base.path(), table, prep)),
+              {joinFields(blankLine(name60("Queijo"))), joinFields(blankLine(name60("Farinha")))});
+    SaveLines(ensureFile(MethodFilePath(base.path(), table, prep)), {"Misture.", "", "Asse."});
     IniFile ini(base.path() / "CfgTreluza.ini");
     ini.writeString(kSecTechnician, kKeyConTec, "CRN 1");
-    const std::string index = MakeLine(blankIndex(prep));
+    const std::string index = joinFields(blankIndex(prep));
 
     const ReportInput in = loadReportInput(base.path(), table, prep, index, ReportLayout::Treluza, ini);
     ASSERT_EQ(in.lines.size(), 2u);
@@ -439,12 +439,13 @@ TEST(ReportInputs, LoadsLinesMethodAndTechnician)
     EXPECT_EQ(in.index[IdxField::Name], prep);
     EXPECT_TRUE(loadReportInput(base.path(), table, prep, index, ReportLayout::Analysis, ini).method.empty());
 
-    // A preparation without files reads as empty, and its files now exist.
+    // A preparation without files reads as empty, and its files are not created.
     const std::string other = name40("Nova");
     const ReportInput empty = loadReportInput(base.path(), table, other, "", ReportLayout::Measures, ini);
     EXPECT_TRUE(empty.lines.empty());
     EXPECT_TRUE(empty.method.empty());
-    EXPECT_TRUE(std::filesystem::exists(MethodFilePath(base.path(), table, other)));
+    EXPECT_FALSE(std::filesystem::exists(MethodFilePath(base.path(), table, other)));
+    EXPECT_FALSE(std::filesystem::exists(PreparationFilePath(base.path(), table, other)));
 }
 
 TEST(MonoBitmap, HeaderPaletteAndBottomUpPaddedRows)

@@ -30,45 +30,52 @@ TEST(Paths, NameTransforms)
     EXPECT_FALSE(isUsableName(std::string(200, '\xE3'))); // two bytes each on disk
 }
 
-TEST(Paths, BuildersCreateFoldersAndEmptyFiles)
+// Every builder gives its path and creates nothing: not the data root, not a
+// table folder, not a file.
+TEST(Paths, BuildersOnlyBuildPaths)
 {
     TempFolder base;
+    const fs::path& b = base.path();
     const std::string table = cp("Tabela 2008/09  ");
-    const fs::path t = base.path() / "Dados" / "Tabela 2008_09";
-    EXPECT_EQ(TableRegistryPath(base.path()), base.path() / "Dados" / "ArqTab.dad");
-    EXPECT_EQ(IngredientFilePath(base.path(), table), t / "Ingrediente" / "ArqIng.dad");
-    EXPECT_EQ(IngredientGroupFilePath(base.path(), table), t / "ArqGruIng.dad");
-    EXPECT_EQ(PreparationGroupFilePath(base.path(), table), t / "ArqGruPre.dad");
-    EXPECT_EQ(PreparationIndexPath(base.path(), table), t / "Treluza" / "ArqTreluza.dad");
     const std::string prep = cp("Pão/queijo ");
-    EXPECT_EQ(PreparationFilePath(base.path(), table, prep), t / "Treluza" / "Pão_queijo.dad");
-    EXPECT_EQ(LabelFilePath(base.path(), table, prep), t / "Etiqueta" / "Pão_queijo.eti");
-    EXPECT_EQ(MethodFilePath(base.path(), table, prep), t / "Receita" / "Pão_queijo.rec");
-    for (const auto& p : {t / "Ingrediente" / "ArqIng.dad", t / "ArqGruIng.dad",
-                          t / "Treluza" / "Pão_queijo.dad", t / "Etiqueta" / "Pão_queijo.eti",
-                          t / "Receita" / "Pão_queijo.rec", base.path() / "Dados" / "ArqTab.dad"}) {
-        EXPECT_TRUE(fs::is_regular_file(p)) << p;
-        EXPECT_EQ(fs::file_size(p), 0u) << p;
-    }
+    const fs::path t = b / "Dados" / "Tabela 2008_09";
+    const struct {
+        const char* builder;
+        fs::path built;
+        fs::path expected;
+    } cases[] = {
+        {"TableRegistryPath", TableRegistryPath(b), b / "Dados" / "ArqTab.dad"},
+        {"tableFolderPath", tableFolderPath(b, table), t},
+        {"IngredientFilePath", IngredientFilePath(b, table), t / "Ingrediente" / "ArqIng.dad"},
+        {"IngredientGroupFilePath", IngredientGroupFilePath(b, table), t / "ArqGruIng.dad"},
+        {"PreparationGroupFilePath", PreparationGroupFilePath(b, table), t / "ArqGruPre.dad"},
+        {"PreparationIndexPath", PreparationIndexPath(b, table), t / "Treluza" / "ArqTreluza.dad"},
+        {"PreparationFilePath", PreparationFilePath(b, table, prep), t / "Treluza" / "Pão_queijo.dad"},
+        {"LabelFilePath", LabelFilePath(b, table, prep), t / "Etiqueta" / "Pão_queijo.eti"},
+        {"MethodFilePath", MethodFilePath(b, table, prep), t / "Receita" / "Pão_queijo.rec"},
+        {"MeasureFilePath", MeasureFilePath(b, table, cp("Maçã/verde")), t / "Medidas" / "Maçã_verde.med"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.built, c.expected) << c.builder;
+    EXPECT_TRUE(fs::is_empty(b));
 }
 
-TEST(Paths, MeasureFileOnlyCreatedWhenAsked)
+TEST(Paths, EnsureFileMakesFoldersAndAnEmptyFileAndLeavesAFileAlone)
 {
     TempFolder base;
-    const fs::path p = MeasureFilePath(base.path(), "T", cp("Maçã"), false);
-    EXPECT_EQ(p, base.path() / "Dados" / "T" / "Medidas" / "Maçã.med");
-    EXPECT_TRUE(fs::is_directory(p.parent_path()));
-    EXPECT_FALSE(fs::exists(p));
-    MeasureFilePath(base.path(), "T", cp("Maçã"), true);
-    EXPECT_TRUE(fs::exists(p));
-}
+    const fs::path prep = PreparationFilePath(base.path(), "T", "Sopa");
+    EXPECT_EQ(ensureFile(prep), prep);
+    EXPECT_TRUE(fs::is_regular_file(prep));
+    EXPECT_EQ(fs::file_size(prep), 0u);
 
-TEST(Paths, ExistingFilesAreLeftAlone)
-{
-    TempFolder base;
     base.write("Dados/T/ArqGruIng.dad", "Frutas|\r\n");
-    IngredientGroupFilePath(base.path(), "T");
+    ensureFile(IngredientGroupFilePath(base.path(), "T"));
     EXPECT_EQ(fs::file_size(base.path() / "Dados" / "T" / "ArqGruIng.dad"), 9u);
+
+    const fs::path label = LabelFilePath(base.path(), "U", "Sopa");
+    ensureFolderOf(label);
+    EXPECT_TRUE(fs::is_directory(label.parent_path()));
+    EXPECT_FALSE(fs::exists(label));
 }
 
 TEST(Paths, NamesThatWouldNameOrLeaveTheDataRootAreRefused)
@@ -77,7 +84,7 @@ TEST(Paths, NamesThatWouldNameOrLeaveTheDataRootAreRefused)
     EXPECT_THROW(IngredientFilePath(base.path(), ".."), UnusableNameError);
     EXPECT_THROW(IngredientGroupFilePath(base.path(), ""), UnusableNameError);
     EXPECT_THROW(PreparationFilePath(base.path(), "T", ". "), UnusableNameError);
-    EXPECT_THROW(MeasureFilePath(base.path(), "..", "x", true), UnusableNameError);
+    EXPECT_THROW(MeasureFilePath(base.path(), "..", "x"), UnusableNameError);
     EXPECT_FALSE(fs::exists(base.path() / "Ingrediente"));
     EXPECT_FALSE(fs::exists(base.path() / "Dados" / "ArqGruIng.dad"));
 }
@@ -123,7 +130,7 @@ TEST(Paths, NamesOfTheProgramsOwnFilesAreRefused)
                 LabelFilePath(base.path(), "T", c.name);
                 return PreparationFilePath(base.path(), "T", c.name);
             case NameUse::Ingredient:
-                return MeasureFilePath(base.path(), "T", c.name, false);
+                return MeasureFilePath(base.path(), "T", c.name);
             }
             return fs::path();
         };

@@ -1,4 +1,5 @@
 #include "core/store/RecordList.h"
+#include "core/records/FieldTexts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 
@@ -11,21 +12,29 @@
 namespace treluza {
 namespace {
 
-TEST(FieldOf, Fields)
+// FieldOf and the record readers read a field by one rule: a field the line
+// does not have is empty, a last field without its "|" is still read.
+TEST(FieldOf, FieldsAsTheRecordReadersReadThem)
 {
-    EXPECT_EQ(FieldOf(1, "a|b|"), "a");
-    EXPECT_EQ(FieldOf(2, "a|b|"), "b");
-    EXPECT_EQ(FieldOf(3, "a|b|"), "");
-    EXPECT_EQ(FieldOf(5, "a|b|c"), "c");
-    EXPECT_EQ(FieldOf(3, "a|b|c"), "c");
-    EXPECT_EQ(FieldOf(0, "a|b|"), "");
-    EXPECT_EQ(FieldOf(-2, "a|b|"), "");
-    EXPECT_EQ(FieldOf(1, "abc"), "abc");
-    EXPECT_EQ(FieldOf(2, "||x|"), "");
-    EXPECT_EQ(FieldOf(3, "||x|"), "x");
+    const struct {
+        const char* line;
+        int n;
+        const char* field;
+    } cases[] = {
+        {"a|b|", 1, "a"}, {"a|b|", 2, "b"}, {"a|b|", 3, ""},  {"a|b|c", 3, "c"}, {"a|b|c", 4, ""},
+        {"a|b|c", 5, ""}, {"a|b|", 0, ""},  {"a|b|", -2, ""}, {"abc", 1, "abc"}, {"abc", 2, ""},
+        {"||x|", 2, ""},  {"||x|", 3, "x"}, {"", 1, ""},      {"|", 1, ""},      {"|", 2, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FieldOf(c.n, c.line), c.field) << c.line << " " << c.n;
+        if (c.n >= 1) {
+            EXPECT_EQ(splitFields<5>(c.line)[c.n], c.field) << c.line << " " << c.n;
+        }
+    }
     // A field far past the last of a long line is found in one pass over it.
-    const std::string huge(5'000'000, 'x');
-    EXPECT_EQ(FieldOf(100'001, "a|" + huge).size(), huge.size());
+    const std::string line = "a|" + std::string(5'000'000, 'x');
+    EXPECT_EQ(FieldOf(2, line).size(), line.size() - 2);
+    EXPECT_EQ(FieldOf(100'001, line), "");
 }
 
 TEST(SetFieldOf, Fields)

@@ -5,6 +5,7 @@
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 
+#include "support/FolderSnapshot.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using Snapshot = std::map<std::string, std::string>; // relative path (UTF-8) -> bytes; folders end in "/"
+using Snapshot = testing::FolderSnapshot;
+using testing::folderSnapshot;
 
 const fs::path kDelivered = TRELUZA_DELIVERED_TABLES;
 const std::string kTaco = "Dados/TACO 4ª edição/";
-
-/** Every folder and file under the base folder. */
-Snapshot snapshot(const fs::path& base)
-{
-    Snapshot files;
-    for (const auto& entry : fs::recursive_directory_iterator(base)) {
-        const std::string relative = fs::relative(entry.path(), base).string();
-        if (entry.is_directory())
-            files[relative + "/"] = "";
-        else
-            files[relative] = readWholeFile(entry.path());
-    }
-    return files;
-}
 
 std::string delivered(const char* file)
 {
@@ -73,11 +61,11 @@ TEST(DeliveredTable, FirstStartInAnEmptyBaseFolder)
     EXPECT_EQ(onlyStatus(startUp(base)), DeliveredTableStatus::Installed);
     Snapshot expected = withTaco({{"Dados/", ""}});
     expected["Dados/ArqTab.dad"] = tacoLine();
-    EXPECT_EQ(snapshot(base.path()), expected);
+    EXPECT_EQ(folderSnapshot(base.path()), expected);
 
     // The next start finds the table and writes nothing.
     EXPECT_EQ(onlyStatus(startUp(base)), DeliveredTableStatus::AlreadyPresent);
-    EXPECT_EQ(snapshot(base.path()), expected);
+    EXPECT_EQ(folderSnapshot(base.path()), expected);
 }
 
 TEST(DeliveredTable, UserTablesStayAsTheyAre)
@@ -88,13 +76,13 @@ TEST(DeliveredTable, UserTablesStayAsTheyAre)
     base.write("Dados/Alfa/ArqGruIng.dad", "Frutas              |\r\n");
     base.write("Dados/Alfa/Ingrediente/ArqIng.dad", "\x8a\xf1\x03 scrambled\r\n");
     base.write("Dados/Zeta/Medidas/" + toUtf8(cp("Maçã")) + ".med", "Colher              |    15,0|\r\n");
-    const Snapshot before = snapshot(base.path());
+    const Snapshot before = folderSnapshot(base.path());
 
     EXPECT_EQ(onlyStatus(startUp(base)), DeliveredTableStatus::Installed);
     Snapshot expected = withTaco(before);
     expected["Dados/ArqTab.dad"] =
         "Alfa                |Outra|1|\r\n" + tacoLine() + "Zeta                |Minha tabela|1|\r\n";
-    EXPECT_EQ(snapshot(base.path()), expected);
+    EXPECT_EQ(folderSnapshot(base.path()), expected);
 }
 
 // A data folder start-up must leave exactly as it is.
@@ -130,9 +118,9 @@ TEST(DeliveredTable, LeavesAloneWhatIsThere)
         TempFolder base;
         for (const auto& [path, bytes] : c.files)
             base.write(path, bytes);
-        const Snapshot before = snapshot(base.path());
+        const Snapshot before = folderSnapshot(base.path());
         EXPECT_EQ(onlyStatus(startUp(base)), c.status);
-        EXPECT_EQ(snapshot(base.path()), before);
+        EXPECT_EQ(folderSnapshot(base.path()), before);
     }
 }
 
@@ -147,7 +135,7 @@ TEST(DeliveredTable, CompletesAnInterruptedInstall)
     EXPECT_EQ(onlyStatus(startUp(base)), DeliveredTableStatus::Installed);
     Snapshot expected = withTaco({{"Dados/", ""}});
     expected["Dados/ArqTab.dad"] = tacoLine();
-    EXPECT_EQ(snapshot(base.path()), expected);
+    EXPECT_EQ(folderSnapshot(base.path()), expected);
 }
 
 TEST(DeliveredTable, DamagedOrMissingDeliveredFolders)
@@ -165,7 +153,7 @@ TEST(DeliveredTable, DamagedOrMissingDeliveredFolders)
     EXPECT_EQ(results[0].status, DeliveredTableStatus::Failed);
     EXPECT_EQ(results[1].folder, "Vazia"); // no registry line
     EXPECT_EQ(results[1].status, DeliveredTableStatus::Failed);
-    EXPECT_EQ(snapshot(base.path()), Snapshot{});
+    EXPECT_EQ(folderSnapshot(base.path()), Snapshot{});
 }
 
 TEST(DeliveredTable, ReadOnlyBaseFolder)
@@ -175,16 +163,16 @@ TEST(DeliveredTable, ReadOnlyBaseFolder)
     if (empty.writable())
         GTEST_SKIP() << "permissions are not enforced for this user";
     EXPECT_EQ(onlyStatus(startUp(empty)), DeliveredTableStatus::Failed);
-    EXPECT_EQ(snapshot(empty.path()), Snapshot{});
+    EXPECT_EQ(folderSnapshot(empty.path()), Snapshot{});
 
     TempFolder used;
     used.write("Dados/ArqTab.dad", "Alfa                |Outra|1|\r\n");
-    const Snapshot before = snapshot(used.path());
+    const Snapshot before = folderSnapshot(used.path());
     fs::permissions(used.path() / "Dados",
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_EQ(onlyStatus(startUp(used)), DeliveredTableStatus::Failed);
-    EXPECT_EQ(snapshot(used.path()), before);
+    EXPECT_EQ(folderSnapshot(used.path()), before);
     fs::permissions(used.path() / "Dados", fs::perms::owner_all, fs::perm_options::add);
 }
 

@@ -29,13 +29,14 @@ struct Scene {
     void writeTable()
     {
         SaveLines(
-            PreparationIndexPath(env.base(), kTable),
+            ensureFile(PreparationIndexPath(env.base(), kTable)),
             {pad("Omelete", 40) + "|   200|", pad("Bolo", 40) + "|   900|", pad("Salada", 40) + "|   300|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, pad("Omelete", 40)),
+        SaveLines(ensureFile(PreparationFilePath(env.base(), kTable, pad("Omelete", 40))),
                   {pad("Ovo", 60) + "|   100,0|", pad("Ovo", 60) + "|    50,0|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, pad("Bolo", 40)),
+        SaveLines(ensureFile(PreparationFilePath(env.base(), kTable, pad("Bolo", 40))),
                   {pad("Farinha", 60) + "|   300,0|", pad("Ovo", 60) + "|   120,0|"});
-        SaveLines(PreparationFilePath(env.base(), kTable, pad("Salada", 40)), {pad("Alface", 60) + "|"});
+        SaveLines(ensureFile(PreparationFilePath(env.base(), kTable, pad("Salada", 40))),
+                  {pad("Alface", 60) + "|"});
     }
 };
 

@@ -122,8 +122,7 @@ private slots:
         Fixture f;
         writeIngredients(f.base(), {milkRecord(), ingredient("Sal", {})});
         writeSoup(f.base());
-        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, name60("Leite"), false),
-                                   "Copo|  200,0|\r\n");
+        GuiEnvironment::writeBytes(MeasureFilePath(f.base(), kTable, name60("Leite")), "Copo|  200,0|\r\n");
         QVERIFY(openForm(f.form));
         show(f, QStringLiteral("Leite"));
         // An edit not stored yet is stored by the rename and reaches the preparations.
@@ -152,8 +151,8 @@ private slots:
         const auto stored = readIngredients(f.base());
         QCOMPARE(stored.size(), std::size_t(2));
         QCOMPARE(keyOf(stored[0]), name60(cp("Leite/pó")));
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Leite"), false)));
-        QCOMPARE(GuiEnvironment::readBytes(MeasureFilePath(f.base(), kTable, name60(cp("Leite/pó")), false)),
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Leite"))));
+        QCOMPARE(GuiEnvironment::readBytes(MeasureFilePath(f.base(), kTable, name60(cp("Leite/pó")))),
                  std::string("Copo|  200,0|\r\n"));
         const auto lines = loadLines(prepPath(f.base(), "Sopa"));
         QCOMPARE(keyOf(lines[0]), name60(cp("Leite/pó")));
@@ -170,8 +169,8 @@ private slots:
         });
         click(*f.form.AltNomBitBtn);
         QVERIFY(*again);
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal"), false)));
-        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal grosso"), false)));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal"))));
+        QVERIFY(!fs::exists(MeasureFilePath(f.base(), kTable, name60("Sal grosso"))));
         click(*f.form.RetBitBtn);
         QCOMPARE(keyOf(readIngredients(f.base())[1]), name60("Sal grosso"));
     }

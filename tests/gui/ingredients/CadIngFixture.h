@@ -42,7 +42,7 @@ inline std::string ingredient(const std::string& name,
     IngredientFields f = blankIngredient(name60(name));
     for (const auto& [n, text] : fields)
         f[n] = text;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 inline void writeIngredients(const fs::path& base, const std::vector<std::string>& lines)
@@ -51,7 +51,7 @@ inline void writeIngredients(const fs::path& base, const std::vector<std::string
     for (const auto& l : lines)
         list.add(l);
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, kTable), list, none);
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, kTable)), list, none);
 }
 
 /** The ingredient file as plain lines, in file order. */
@@ -82,7 +82,7 @@ inline void writeSoup(const fs::path& base)
     idx[IdxField::PortionYield] = "   100";
     idx[IdxField::Energy] = "    70,00";
     idx[IdxField::PerCapitaEnergy] = "    14,00";
-    SaveLines(indexPath(base), {MakeLine(idx)});
+    SaveLines(ensureFile(indexPath(base)), {joinFields(idx)});
     LineFields milk = blankLine(name60("Leite"));
     milk[LineField::Gross] = "    55,0";
     milk[LineField::Net] = "    50,0";
@@ -94,9 +94,9 @@ inline void writeSoup(const fs::path& base)
     salt[LineField::Net] = "    10,0";
     salt[LineField::Energy] = "    20,00";
     RecordList lines(true);
-    lines.add(MakeLine(milk));
-    lines.add(MakeLine(salt));
-    SaveRecordFile(prepPath(base, "Sopa"), lines);
+    lines.add(joinFields(milk));
+    lines.add(joinFields(salt));
+    SaveRecordFile(ensureFile(prepPath(base, "Sopa")), lines);
 }
 
 inline std::string milkRecord()

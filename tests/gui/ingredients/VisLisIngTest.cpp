@@ -16,14 +16,13 @@
 #include "gui/widgets/QtText.h"
 #include "harness/GuiHarness.h"
 #include "support/Names.h"
+#include "taco/TacoTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
-
-#include <fstream>
 
 using namespace treluza;
 using namespace treluza::test;
@@ -49,7 +48,7 @@ std::string food(const char* name, const char* group, const std::vector<const ch
     f[IngField::Group] = *group ? pad(cp(group), 20) : std::string();
     for (int n = IngField::FirstSource; n <= IngField::LastSource; ++n)
         f[n] = source;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 // Foods with their values per 100 g from the composition table.
@@ -76,7 +75,7 @@ void writeScrambled(const fs::path& base, const std::string& table, const std::v
     for (const std::string& l : lines)
         list.add(l);
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, table), list, none);
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, table)), list, none);
 }
 
 /** The bytes of an ingredient file holding the lines, in order. */
@@ -104,29 +103,11 @@ void choose(QComboBox& combo, const QString& text)
     emit combo.activated(i);
 }
 
-/** Food names and energy values of the composition table of data/taco. */
+/** The ingredient lines of the composition table of data/taco, as the table
+ *  delivered with the program holds them. */
 std::vector<std::string> compositionTable()
 {
-    std::vector<std::string> lines;
-    std::ifstream in(fs::path(TRELUZA_TACO_DATA) / "alimentos.csv");
-    std::string row;
-    std::getline(in, row);
-    while (std::getline(in, row)) {
-        // number,"category","description",moisture,energy,...
-        const auto a = row.find(",\"", row.find(",\"") + 1);
-        const auto b = row.find("\",", a + 2);
-        if (a == std::string::npos || b == std::string::npos)
-            continue;
-        const std::string name = fromUtf8(row.substr(a + 2, b - a - 2)).substr(0, 60);
-        const auto c = row.find(',', b + 2);
-        const auto d = row.find(',', c + 1);
-        const std::string energy = row.substr(c + 1, d - c - 1);
-        IngredientFields f = blankIngredient(pad(name, 60));
-        if (energy != "NA")
-            f[IngField::Energy] = FormatDecimal(2, 7, QByteArray::fromStdString(energy).toDouble());
-        lines.push_back(MakeLine(f));
-    }
-    return lines;
+    return taco::buildTable(TRELUZA_TACO_DATA).ingredients.lines();
 }
 
 } // namespace
@@ -150,14 +131,15 @@ class VisLisIngTest : public QObject {
                         food("Arroz, tipo 2, cozido", "", {" 130,00"}), food("Sal", "", {}),
                         food("Arroz doce", "Doces", {" 120,00"})};
             }
-            SaveLines(TableRegistryPath(base()), {kMine + "|" + pad("Receitas da casa", 65) + "|1|",
-                                                  kTaco + "|" + pad(kTacoDescription, 65) + "|0|"});
+            SaveLines(ensureFile(TableRegistryPath(base())),
+                      {kMine + "|" + pad("Receitas da casa", 65) + "|1|",
+                       kTaco + "|" + pad(kTacoDescription, 65) + "|0|"});
             writeScrambled(base(), kMine, mine);
-            SaveLines(IngredientGroupFilePath(base(), kMine), {"Leites              |"});
+            SaveLines(ensureFile(IngredientGroupFilePath(base(), kMine)), {"Leites              |"});
             writeScrambled(base(), kTaco, {kBrownRice, kWhiteRice, kSugar, kBeans});
-            SaveLines(IngredientGroupFilePath(base(), kTaco),
+            SaveLines(ensureFile(IngredientGroupFilePath(base(), kTaco)),
                       {cp("Açucarados          |"), "Cereais             |", "Leguminosas         |"});
-            SaveLines(MeasureFilePath(base(), kTaco, pad("Arroz, integral, cozido", 60), true),
+            SaveLines(ensureFile(MeasureFilePath(base(), kTaco, pad("Arroz, integral, cozido", 60))),
                       {"Colher de sopa      |  25,0|", "Escumadeira         |  90,0|"});
             NullProgress none;
             LoadScrambledFile(IngredientFilePath(base(), kMine), records, keys, none);
@@ -252,9 +234,9 @@ private slots:
             scrambledBytes({food("Arroz doce", "Doces", {" 120,00"}), copied,
                             food("Arroz, tipo 2, cozido", "", {" 130,00"}),
                             food("Leite, de vaca, integral", "Leites", {"  61,00"}), food("Sal", "", {})}));
-        QCOMPARE(GuiEnvironment::readBytes(
-                     MeasureFilePath(f.base(), kMine, pad("Arroz, integral, cozido", 60), false)),
-                 std::string("Colher de sopa      |  25,0|\r\nEscumadeira         |  90,0|\r\n"));
+        QCOMPARE(
+            GuiEnvironment::readBytes(MeasureFilePath(f.base(), kMine, pad("Arroz, integral, cozido", 60))),
+            std::string("Colher de sopa      |  25,0|\r\nEscumadeira         |  90,0|\r\n"));
         QCOMPARE(GuiEnvironment::readBytes(IngredientGroupFilePath(f.base(), kMine)),
                  std::string("Cereais             |\r\nLeites              |\r\n"));
     }

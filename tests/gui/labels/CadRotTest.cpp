@@ -278,7 +278,7 @@ private slots:
             index[IdxField::Yield] = yield;
             MessageScript script{
                 {QStringLiteral("O rendimento da preparação deve ser maior que zero!"), kOk}};
-            s.form.handOver(s.taco.table, s.taco.name, MakeLine(index));
+            s.form.handOver(s.taco.table, s.taco.name, joinFields(index));
             s.form.setOpenFlag(true);
             s.form.show();
             QTRY_VERIFY(!s.form.isVisible());
@@ -393,7 +393,7 @@ private slots:
     void theRegistersRotuloOpensTheWindowOnTheShownPreparation()
     {
         Kitchen k;
-        SaveLines(k.indexPath(), {sheetLine("Sopa", {"   400,00", "    50,00"}, {}, {})});
+        SaveLines(ensureFile(k.indexPath()), {sheetLine("Sopa", {"   400,00", "    50,00"}, {}, {})});
         QVERIFY(openForm(k.form));
         QVERIFY(!k.form.ImpRotBitBtn->isEnabled());
         typeInto(*k.form.NomPreMaskEdit, QStringLiteral("Sopa"));

@@ -32,7 +32,7 @@ std::string preparation(const char* name, const char* group, int yield)
     f[IdxField::Yield] = FitRight(std::to_string(yield), 6);
     f[IdxField::Energy] = FormatDecimal(2, 9, yield * 1.5);
     f[IdxField::Group] = pad(cp(group), fieldWidth(RecordKind::Index, IdxField::Group));
-    return MakeLine(f);
+    return joinFields(f);
 }
 
 QStringList rows(const QListWidget& box)

@@ -38,7 +38,7 @@ struct Fixture {
     }
     std::filesystem::path measures(const char* ingredient)
     {
-        return MeasureFilePath(env.base(), "T", padded(ingredient, 60), false);
+        return MeasureFilePath(env.base(), "T", padded(ingredient, 60));
     }
     std::string bytes(const std::filesystem::path& p) { return GuiEnvironment::readBytes(p); }
     void show(const QString& name)
@@ -164,8 +164,9 @@ private slots:
                  padded("Colher grande", 20) + "|    15,0|\r\n" + padded("Xícara", 20) + "|   160,0|\r\n");
         const auto lines = loadLines(PreparationFilePath(f.env.base(), "T", padded("Feijoada", 40)));
         QCOMPARE(lines.size(), std::size_t(2));
-        QCOMPARE(FieldOf(11, lines[0]), padded("Colher grande", 20));  // Arroz's line
-        QCOMPARE(FieldOf(11, lines[1]), padded("Colher de sopa", 20)); // Feijão's line untouched
+        QCOMPARE(FieldOf(LineField::Measure, lines[0]), padded("Colher grande", 20)); // Arroz's line
+        QCOMPARE(FieldOf(LineField::Measure, lines[1]),
+                 padded("Colher de sopa", 20)); // Feijão's line untouched
         // "&Exclui" acts on the record under its new name.
         QCOMPARE(f.form.data().currentKey(), padded("Colher grande", 20));
     }

@@ -25,7 +25,7 @@ std::string indexLine(const std::string& name, const char* yield, std::vector<co
         f[kRecipeValues[k].perSpoon] = perSpoon[k];
     }
     f[IdxField::Date] = date;
-    return MakeLine(f);
+    return joinFields(f);
 }
 
 // The lines worked by hand (values per 100 g: energy of each, then 10,00

@@ -44,7 +44,7 @@ inline std::string ingredientRecord(const std::string& name,
     IngredientFields f = blankIngredient(name60(name));
     for (const auto& [n, text] : fields)
         f[n] = text;
-    return MakeLine(f);
+    return ingredientRecordLine(f);
 }
 
 /** Batata: 350,00 kcal and unit cost 4,00 per kg. Feijao: 329,00 kcal.
@@ -68,11 +68,12 @@ inline void writeKitchen(const fs::path& base)
             f[n] = text;
         if (std::string(name) == "Batata")
             f[IngField::UnitCost] = "     4,00";
-        list.add(MakeLine(f));
+        list.add(ingredientRecordLine(f));
     }
     NullProgress none;
-    SaveScrambledFile(IngredientFilePath(base, kTable), list, none);
-    SaveLines(MeasureFilePath(base, kTable, name60("Oleo"), true), {name20("Colher sopa") + "|     8,0|"});
+    SaveScrambledFile(ensureFile(IngredientFilePath(base, kTable)), list, none);
+    SaveLines(ensureFile(MeasureFilePath(base, kTable, name60("Oleo"))),
+              {name20("Colher sopa") + "|     8,0|"});
 }
 
 /** The register with the windows it opens, on a fresh base folder. */
@@ -145,7 +146,7 @@ inline std::string sheetLine(const std::string& name, const std::vector<const ch
             f[kRecipeValues[k].perSpoon] = perSpoon[k];
     }
     f[IdxField::Date] = date;
-    return MakeLine(f);
+    return joinFields(f);
 }
 
 /** Every file under a folder with its bytes, by path relative to it ("/"

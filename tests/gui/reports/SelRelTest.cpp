@@ -266,7 +266,7 @@ private slots:
             LineFields l = readLine(t.lines[static_cast<std::size_t>(i % 8)]);
             l[LineField::Name] = "Extra " + std::to_string(i + 1);
             l[LineField::Name].resize(60, ' ');
-            t.lines.push_back(MakeLine(l));
+            t.lines.push_back(joinFields(l));
         }
         t.write(s.env.base());
         ScriptedDialogs dialogs;
