@@ -10,8 +10,9 @@
 #include "core/ingredients/IngredientList.h"
 #include "core/lists/Keywords.h"
 #include "core/lists/ListRows.h"
+#include "core/records/RecordLayouts.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 #include "gui/app/SharedWindows.h"
 #include "gui/ingredients/VisLisIngUnit.h"
 #include "gui/lists/ListBoxRows.h"
@@ -41,15 +42,14 @@ struct Setup {
     fs::path base = fs::temp_directory_path() / ("treluza-bench-browser-" + std::to_string(::getpid()));
     WindowContext windows{base, base / "CfgTreluza.ini", base / "Ajuda.hlp"};
     FormContext& context = windows.context();
-    RecordList records = bench::makeIngredients(kIngredients);
-    KeyList keys{true};
+    KeyedRecords records;
     std::vector<QString> texts;
     std::vector<int> allRows;
     Setup()
     {
         fs::remove_all(base);
         ensureFile(TableRegistryPath(base));
-        rebuildKeyList(records, keys);
+        records.assign(bench::makeIngredients(kIngredients).lines());
         texts = rowTexts(records.lines());
         for (int i = 0; i < records.count(); ++i)
             allRows.push_back(i);
@@ -179,16 +179,15 @@ int main(int argc, char** argv)
     g_setup = &setup;
 
     TVisLisIngForm browser(setup.context);
-    browser.handOver({kTable, true}, setup.records, setup.keys, 0);
+    browser.handOver({kTable, true}, setup.records, 0);
     TVisLisForm viewer(setup.context);
     ListSetup list;
     list.listName = "INGREDIENTES";
     list.tableName = kTable;
-    list.groupField = 13;
+    list.groupField = IngField::Group;
     list.columnNames = {"INGREDIENTE", "CALORIAS"};
     list.groupNames = {"              Frutas"};
-    list.keys = &setup.keys;
-    list.lines = &setup.records;
+    list.records = &setup.records;
     list.section = "Bancada";
     viewer.SetupList(list);
     if (!bench::openAndWait(browser) || !bench::openAndWait(viewer)) {

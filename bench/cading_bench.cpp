@@ -8,8 +8,8 @@
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 #include "core/store/StrUnit.h"
 #include "core/tables/ActiveTable.h"
 #include "gui/app/SharedWindows.h"
@@ -60,9 +60,8 @@ void loadInCore(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state) {
-        RecordList list(true);
-        KeyList keys(true);
-        LoadScrambledFile(g_table->file, list, keys, progress);
+        KeyedRecords list;
+        LoadScrambledFile(g_table->file, list, progress);
         benchmark::DoNotOptimize(list.count());
     }
 }

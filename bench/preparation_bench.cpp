@@ -16,8 +16,8 @@
 #include "core/records/PreparationRecords.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 #include "core/store/RegisterData.h"
 #include "core/store/StrUnit.h"
 #include "gui/app/SharedWindows.h"
@@ -77,9 +77,9 @@ struct Table {
         NullProgress none;
         ingredientFile = ensureFile(IngredientFilePath(base, kTable));
         SaveScrambledFile(ingredientFile, ingredients, none);
-        KeyList keys(true);
-        rebuildKeyList(ingredients, keys);
-        ingredientNames = keys.count();
+        KeyedRecords keyed;
+        keyed.assign(ingredients.lines());
+        ingredientNames = keyed.keys().count();
 
         preparation = padded("Preparo " + std::to_string(kPreparations / 2), 40);
         QuietMessages quiet;
@@ -129,12 +129,10 @@ void loadInCore(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state) {
-        RecordList lines(true);
-        KeyList lineKeys(true);
-        LoadRecordFile(g_table->linesFile, lines, lineKeys);
-        RecordList ingredients(true);
-        KeyList keys(true);
-        LoadScrambledFile(g_table->ingredientFile, ingredients, keys, progress);
+        KeyedRecords lines;
+        LoadRecordFile(g_table->linesFile, lines);
+        KeyedRecords ingredients;
+        LoadScrambledFile(g_table->ingredientFile, ingredients, progress);
         benchmark::DoNotOptimize(ingredients.count() + lines.count());
     }
 }

@@ -6,7 +6,7 @@
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/StrUnit.h"
 
 #include <filesystem>
@@ -40,9 +40,8 @@ Files* g_files = nullptr;
 void loadPlain(benchmark::State& state)
 {
     for (auto _ : state) {
-        RecordList list;
-        KeyList keys;
-        LoadRecordFile(g_files->plain, list, keys);
+        KeyedRecords list;
+        LoadRecordFile(g_files->plain, list);
         benchmark::DoNotOptimize(list.count());
     }
 }
@@ -51,9 +50,8 @@ void loadScrambled(benchmark::State& state)
 {
     NullProgress progress;
     for (auto _ : state) {
-        RecordList list;
-        KeyList keys;
-        LoadScrambledFile(g_files->scrambled, list, keys, progress);
+        KeyedRecords list;
+        LoadScrambledFile(g_files->scrambled, list, progress);
         benchmark::DoNotOptimize(list.count());
     }
 }

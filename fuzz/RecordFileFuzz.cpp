@@ -2,7 +2,7 @@
 // saving what was loaded loads back the same list.
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 
 #include <cstdlib>
 
@@ -13,14 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     NullProgress none;
 
-    RecordList plain(true);
-    KeyList keys(true);
-    plain.assign(splitLines(bytes));
-    rebuildKeyList(plain, keys);
+    const KeyedRecords plain = keyedLines(bytes);
+    const RecordList& keys = plain.keys();
     if (keys.count() > plain.count())
         std::abort();
     for (int i = 0; i < keys.count(); ++i) {
-        if (keys.find(keys[i]) < 0 || GetRecordField(plain, i, 1).size() > plain[i].size())
+        if (plain.findKey(keys[i]) < 0 || GetRecordField(plain.records(), i, 1).size() > plain[i].size())
             std::abort();
     }
     RecordList again(true);
@@ -28,16 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.lines() != plain.lines())
         std::abort();
 
-    RecordList scrambled;
-    KeyList scrambledKeys;
-    loadScrambledBytes(bytes, scrambled, scrambledKeys, none);
-    const std::string saved = scrambledFileBytes(scrambled, none);
+    KeyedRecords scrambled;
+    loadScrambledBytes(bytes, scrambled, none);
+    const std::string saved = scrambledFileBytes(scrambled.records(), none);
     if (saved.find('\0') != std::string::npos)
         std::abort();
-    RecordList reloaded;
-    KeyList reloadedKeys;
-    loadScrambledBytes(saved, reloaded, reloadedKeys, none);
-    if (reloaded.lines() != scrambled.lines() || reloadedKeys.lines() != scrambledKeys.lines())
+    KeyedRecords reloaded;
+    loadScrambledBytes(saved, reloaded, none);
+    if (reloaded.lines() != scrambled.lines() || reloaded.keys().lines() != scrambled.keys().lines())
         std::abort();
     return 0;
 }

@@ -39,10 +39,9 @@ int main(int argc, char** argv)
             return 3;
         }
         long g = *start;
-        RecordList index(true);
-        KeyList keys(true);
-        LoadRecordFile(PreparationIndexPath(table.base(), fault::kTable), index, keys);
-        int parity = keys.find(fault::FaultTable::extraName(0)) >= 0 ? 0 : 1;
+        KeyedRecords index;
+        LoadRecordFile(PreparationIndexPath(table.base(), fault::kTable), index);
+        int parity = index.findKey(fault::FaultTable::extraName(0)) >= 0 ? 0 : 1;
         NullProgress none;
         for (long round = 0; rounds < 0 || round < rounds; ++round) {
             writeFileAtomic(table.copyFile(), table.copyBytes(g + 1));

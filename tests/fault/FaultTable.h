@@ -149,11 +149,10 @@ public:
     /** The generation the ingredient file on disk stands for. */
     std::optional<long> generationOnDisk() const
     {
-        RecordList list;
-        KeyList keys;
+        KeyedRecords list;
         NullProgress none;
-        LoadScrambledFile(IngredientFilePath(m_base, kTable), list, keys, none);
-        const int at = keys.find(pad("Leite", 60));
+        LoadScrambledFile(IngredientFilePath(m_base, kTable), list, none);
+        const int at = list.findKey(pad("Leite", 60));
         if (at < 0)
             return std::nullopt;
         return generationOf(FieldOf(IngField::Energy, list[at]));
@@ -162,11 +161,10 @@ public:
     /** The counter the copy table's ingredient file on disk holds. */
     std::optional<long> counterOnDisk() const
     {
-        RecordList list;
-        KeyList keys;
+        KeyedRecords list;
         NullProgress none;
-        LoadScrambledFile(copyFile(), list, keys, none);
-        const int at = keys.find(pad("Contador", 60));
+        LoadScrambledFile(copyFile(), list, none);
+        const int at = list.findKey(pad("Contador", 60));
         if (at < 0)
             return std::nullopt;
         return generationOf(FieldOf(IngField::Energy, list[at]));
@@ -193,16 +191,15 @@ public:
     void renameExtra(int parity) const
     {
         Transaction changes = Transaction::forTable(m_base, kTable);
-        RecordList index(true);
-        KeyList keys(true);
-        index.assign(splitLines(changes.read(PreparationIndexPath(m_base, kTable))));
-        rebuildKeyList(index, keys);
-        const int at = keys.find(extraName(parity));
+        KeyedRecords index = keyedLines(changes.read(PreparationIndexPath(m_base, kTable)));
+        const int at = index.findKey(extraName(parity));
         if (at < 0)
             return;
         IndexFields fields = readIndex(index[at]);
         fields[IdxField::Name] = extraName(1 - parity);
-        renamePreparation(m_base, kTable, index, keys, at, fields, changes);
+        index.replace(at, joinFields(fields));
+        stagePreparationIndex(m_base, kTable, index.records(), changes);
+        movePreparationFiles(m_base, kTable, extraName(parity), extraName(1 - parity), changes);
         changes.commit();
     }
 

@@ -6,8 +6,8 @@
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 #include "support/Names.h"
 
 #include <filesystem>
@@ -88,10 +88,9 @@ public:
     /** The plain lines of the ingredient file on disk. */
     std::vector<std::string> ingredientLines() const
     {
-        RecordList list;
-        KeyList keys;
+        KeyedRecords list;
         NullProgress none;
-        LoadScrambledFile(IngredientFilePath(m_base, m_table), list, keys, none);
+        LoadScrambledFile(IngredientFilePath(m_base, m_table), list, none);
         return list.lines();
     }
 

@@ -181,7 +181,7 @@ std::map<std::string, std::string> readGroups(const fs::path& path)
     const std::size_t category = csv.column(kCategoryColumn);
     const std::size_t group = csv.column("Grupo");
     std::map<std::string, std::string> groups;
-    KeyList names(true);
+    RecordList names(true);
     for (std::size_t r = 0; r < csv.rowCount(); ++r) {
         const std::string where = csv.name() + " row " + std::to_string(r + 2);
         std::string name = padded(coreText(csv.at(r, group), where),
@@ -308,7 +308,7 @@ TacoTable buildTable(const fs::path& dataFolder)
     table.registryLine =
         padded(tableName(), fieldWidth(RecordKind::Registry, RegistryField::Name), "table name") + "|" +
         tableDescription() + "|0|";
-    KeyList names(true);
+    RecordList names(true);
     std::map<std::string, std::string> folded; // folded name -> food number
     std::map<std::string, bool> groupUsed;
     std::set<std::string> numbers;

@@ -17,7 +17,6 @@ namespace {
 struct GroupRecords {
     std::filesystem::path path;
     RecordList records{true};
-    KeyList keys{true};
 };
 
 // The records that name groups, read from disk or, given a transaction,
@@ -29,12 +28,7 @@ GroupRecords loadGroupUsers(const std::filesystem::path& base, std::string_view 
     r.path =
         kind == GroupKind::Ingredient ? IngredientFilePath(base, table) : PreparationIndexPath(base, table);
     const std::string bytes = changes ? changes->readIfPresent(r.path) : readFileIfPresent(r.path);
-    if (kind == GroupKind::Ingredient) {
-        loadScrambledBytes(bytes, r.records, r.keys, progress);
-    } else {
-        r.records.assign(splitLines(bytes));
-        rebuildKeyList(r.records, r.keys);
-    }
+    r.records.assign(kind == GroupKind::Ingredient ? unscrambledLines(bytes, progress) : splitLines(bytes));
     return r;
 }
 

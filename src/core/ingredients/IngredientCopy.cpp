@@ -2,7 +2,6 @@
 
 #include "core/records/FieldTexts.h"
 #include "core/records/IngredientRecord.h"
-#include "core/store/Collation.h"
 #include "core/store/Cp1252.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
@@ -10,23 +9,11 @@
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace treluza {
 
 namespace {
-
-/** Where the key is in a sorted key list, or where it would go. */
-int keyPosition(const KeyList& keys, std::string_view key, bool& found)
-{
-    const auto& lines = keys.lines();
-    const auto it =
-        std::lower_bound(lines.begin(), lines.end(), key,
-                         [](const std::string& a, std::string_view b) { return compareText(a, b) < 0; });
-    found = it != lines.end() && compareText(*it, key) == 0;
-    return static_cast<int>(it - lines.begin());
-}
 
 bool hasNonBlank(std::string_view text)
 {
@@ -53,8 +40,8 @@ std::string withTableSources(std::string row, std::string_view description)
     return row;
 }
 
-CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& activeRecords,
-                         KeyList& activeKeys, MessageSink& messages)
+CopyOutcome CopyToActive(const CopyTables& tables, std::string row, KeyedRecords& active,
+                         MessageSink& messages)
 {
     CopyOutcome outcome;
     if (!tables.activeEditable) {
@@ -65,7 +52,7 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
     }
     const std::string name(FieldOf(IngField::Name, row));
     bool found = false;
-    outcome.position = keyPosition(activeKeys, name, found);
+    outcome.position = active.keyPosition(name, found);
     if (found) {
         messages.show(cp("O ingrediente já existe na Tabela Ativa!"), MessageKind::Message);
         outcome.result = CopyResult::AlreadyThere;
@@ -80,8 +67,7 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
         row = withTableSources(std::move(row), tables.viewedDescription);
     // The measure file, a missing group and the ingredient file change
     // together, so that what the copy said it did is on disk as one change.
-    const RecordList recordsBefore = activeRecords;
-    const KeyList keysBefore = activeKeys;
+    const KeyedRecords before = active;
     try {
         Transaction changes = Transaction::forTable(tables.base, tables.activeTable);
         const auto viewedMeasures = MeasureFilePath(tables.base, tables.viewedTable, name);
@@ -92,34 +78,29 @@ CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& 
 
         const std::string group(FieldOf(IngField::Group, row));
         const auto groupPath = IngredientGroupFilePath(tables.base, tables.activeTable);
-        RecordList groups(true);
-        KeyList groupKeys(true);
-        groups.assign(splitLines(changes.readIfPresent(groupPath)));
-        rebuildKeyList(groups, groupKeys);
-        if (hasNonBlank(group) && groupKeys.find(group) < 0) {
+        KeyedRecords groups = keyedLines(changes.readIfPresent(groupPath));
+        if (hasNonBlank(group) && groups.findKey(group) < 0) {
             groups.add(group + "|");
             changes.write(groupPath, joinLines(groups.lines()));
         }
-        activeRecords.add(row);
-        activeKeys.add(name);
+        active.add(row);
         NullProgress quiet;
         changes.write(IngredientFilePath(tables.base, tables.activeTable),
-                      scrambledFileBytes(activeRecords, quiet));
+                      scrambledFileBytes(active.records(), quiet));
         changes.commit();
     } catch (const ChangePendingError&) {
         // Recorded: the copy stays in the lists, as the files will hold it.
-        outcome.position = activeKeys.find(name);
+        outcome.position = active.findKey(name);
         messages.show(cp("Erro durante inclusão!"), MessageKind::Message);
         outcome.result = CopyResult::Copied;
         return outcome;
     } catch (const StoreError&) {
-        activeRecords = recordsBefore;
-        activeKeys = keysBefore;
+        active = before;
         messages.show(cp("Erro durante inclusão!"), MessageKind::Message);
         outcome.result = CopyResult::Failed;
         return outcome;
     }
-    outcome.position = activeKeys.find(name);
+    outcome.position = active.findKey(name);
     messages.show(cp("O ingrediente foi copiado com sucesso para a tabela ativa!"), MessageKind::Message);
     outcome.result = CopyResult::Copied;
     return outcome;

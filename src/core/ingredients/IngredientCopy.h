@@ -1,5 +1,5 @@
 #pragma once
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Sinks.h"
 
 #include <filesystem>
@@ -40,13 +40,13 @@ struct CopyOutcome {
  *  - from a table that is not the user's own (flag other than "1"), every
  *    filled value field gets the table's description as its source, since the
  *    values of such a table carry the table as their source;
- *  - the line is added to the active record list and its name to the key list,
- *    and the active table's ingredient file is written from them;
+ *  - the line is added to the active table's records, and its ingredient file
+ *    is written from them;
  *  the three files change in one transaction. A file that cannot be read or
  *  written stops the copy with "Erro durante inclusão!": no file changes and
- *  the lists are as they were. */
-CopyOutcome CopyToActive(const CopyTables& tables, std::string row, RecordList& activeRecords,
-                         KeyList& activeKeys, MessageSink& messages);
+ *  the records are as they were. */
+CopyOutcome CopyToActive(const CopyTables& tables, std::string row, KeyedRecords& active,
+                         MessageSink& messages);
 
 /** The row with the description of a table written as the source of every
  *  value field that holds a value (neither empty nor its blank template). The

@@ -8,8 +8,8 @@
 namespace treluza {
 
 ListSetup preparationListSetup(std::string_view table, int initialIndex,
-                               const std::vector<std::string>& groups, const KeyList& keys,
-                               const RecordList& lines, int yieldTitleWidth)
+                               const std::vector<std::string>& groups, const KeyedRecords& index,
+                               int yieldTitleWidth)
 {
     ListSetup s;
     s.listName = "TRELUZA";
@@ -19,8 +19,7 @@ ListSetup preparationListSetup(std::string_view table, int initialIndex,
     s.columnNames = {"TRELUZA",      "RENDIMENTO",       "CALORIAS",   "CARBOIDRATOS",       "PROTEINAS",
                      cp("LIPÍDIOS"), "GORDURA SATURADA", "COLESTEROL", cp("FIBRAS - PORÇÃO")};
     s.groupNames = groups;
-    s.keys = &keys;
-    s.lines = &lines;
+    s.records = &index;
     const char* const titles[] = {"TRELUZA", "RENDIMENTO", "KCAL", "CHO", "PTN", "LIP", "SAT", "COL", "FIB"};
     for (int n = 1; n <= 9; ++n) {
         const int width = n == IdxField::Yield ? yieldTitleWidth : fieldWidth(RecordKind::Index, n);

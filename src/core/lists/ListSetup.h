@@ -1,5 +1,5 @@
 #pragma once
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 
 #include <string>
 #include <string_view>
@@ -21,10 +21,9 @@ struct ListSetup {
     std::vector<std::string> columnNames;
     /** The entries of the group combo (group keys with their trailing blanks). */
     std::vector<std::string> groupNames;
-    /** The caller's key list, to give the chosen line's index back. */
-    const KeyList* keys = nullptr;
-    /** The lines shown. */
-    const RecordList* lines = nullptr;
+    /** The caller's records: their lines are shown, and the chosen line's
+     *  index among their keys is given back. */
+    const KeyedRecords* records = nullptr;
     /** The line shown above the list. */
     std::string header;
     /** The configuration section of the remembered settings. */
@@ -36,7 +35,7 @@ struct ListSetup {
  *  header titles each centred in the width of the index field under it, but
  *  for "RENDIMENTO", which is centred in yieldTitleWidth. */
 ListSetup preparationListSetup(std::string_view table, int initialIndex,
-                               const std::vector<std::string>& groups, const KeyList& keys,
-                               const RecordList& lines, int yieldTitleWidth);
+                               const std::vector<std::string>& groups, const KeyedRecords& index,
+                               int yieldTitleWidth);
 
 } // namespace treluza

@@ -25,56 +25,10 @@ void ensurePreparationFiles(const fs::path& base, std::string_view table, std::s
 
 } // namespace
 
-void savePreparationIndex(const fs::path& base, std::string_view table, const RecordList& index)
-{
-    SaveRecordFile(PreparationIndexPath(base, table), index);
-}
-
 void stagePreparationIndex(const fs::path& base, std::string_view table, const RecordList& index,
                            Transaction& changes)
 {
     changes.write(PreparationIndexPath(base, table), joinLines(index.lines()));
-}
-
-int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      const IndexFields& fields, Transaction& changes)
-{
-    const int position = index.add(joinFields(fields));
-    keys.add(fields[IdxField::Name]);
-    stagePreparationIndex(base, table, index, changes);
-    return position;
-}
-
-int createPreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      const IndexFields& fields)
-{
-    return inTableTransaction(base, table, [&](Transaction& changes) {
-        return createPreparation(base, table, index, keys, fields, changes);
-    });
-}
-
-int renamePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      int position, const IndexFields& fields, Transaction& changes)
-{
-    const std::string& newName = fields[IdxField::Name];
-    if (keys.find(newName) >= 0)
-        return -1;
-    const std::string oldName = keyOf(index.at(position));
-    index.remove(position);
-    keys.remove(position);
-    index.add(joinFields(fields));
-    const int moved = keys.add(newName);
-    stagePreparationIndex(base, table, index, changes);
-    movePreparationFiles(base, table, oldName, newName, changes);
-    return moved;
-}
-
-int renamePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                      int position, const IndexFields& fields)
-{
-    return inTableTransaction(base, table, [&](Transaction& changes) {
-        return renamePreparation(base, table, index, keys, position, fields, changes);
-    });
 }
 
 void movePreparationFiles(const fs::path& base, std::string_view table, std::string_view oldName,
@@ -102,25 +56,6 @@ void movePreparationFiles(const fs::path& base, std::string_view table, std::str
 {
     inTableTransaction(base, table, [&](Transaction& changes) {
         movePreparationFiles(base, table, oldName, newName, changes);
-        return 0;
-    });
-}
-
-void deletePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                       int position, Transaction& changes)
-{
-    const std::string name = keyOf(index.at(position));
-    index.remove(position);
-    keys.remove(position);
-    stagePreparationIndex(base, table, index, changes);
-    deletePreparationFiles(base, table, name, changes);
-}
-
-void deletePreparation(const fs::path& base, std::string_view table, RecordList& index, KeyList& keys,
-                       int position)
-{
-    inTableTransaction(base, table, [&](Transaction& changes) {
-        deletePreparation(base, table, index, keys, position, changes);
         return 0;
     });
 }

@@ -22,30 +22,31 @@ StagedTotals stagePreparationTotals(const std::filesystem::path& base, std::stri
                                     const RecordList& lines, const RecordList& index, int current,
                                     MessageSink& messages, Transaction& changes)
 {
-    RecordList staged = index;
     StagedTotals result;
-    result.totals = UpdateTotals(lines, staged, current, messages);
-    IndexFields f = readIndex(staged[current]);
+    std::string line = index[current];
+    result.totals = UpdateTotals(lines, line, messages);
+    IndexFields f = readIndex(line);
     ComputePerCapita(f);
     ComputePerTablespoon(f);
     result.indexLine = joinFields(f);
     // The name does not change: the line keeps its place.
+    RecordList staged = index;
     putLine(staged, current, result.indexLine);
     stagePreparationIndex(base, table, staged, changes);
     return result;
 }
 
-void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
-                            std::string_view ingredient, RecordList& measures, KeyList& keys)
+KeyedRecords loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
+                                    std::string_view ingredient)
 {
-    measures.clear();
-    keys.clear();
+    KeyedRecords measures;
     if (!isUsableNameFor(NameUse::Ingredient, ingredient))
-        return;
+        return measures;
     const auto path = MeasureFilePath(base, table, ingredient);
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
-        LoadRecordFile(path, measures, keys);
+        LoadRecordFile(path, measures);
+    return measures;
 }
 
 } // namespace treluza

@@ -30,7 +30,7 @@ StagedTotals stagePreparationTotals(const std::filesystem::path& base, std::stri
 
 /** The household measures of an ingredient: its measure file when there is
  *  one (the path is built without creating the file), otherwise none. */
-void loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
-                            std::string_view ingredient, RecordList& measures, KeyList& keys);
+KeyedRecords loadIngredientMeasures(const std::filesystem::path& base, std::string_view table,
+                                    std::string_view ingredient);
 
 } // namespace treluza

@@ -102,20 +102,15 @@ Exact CappedFieldSum(const RecordList& lines, int n)
     return total > lineLimit() ? lineLimit() : total;
 }
 
-WindowTotals UpdateTotals(const RecordList& lines, RecordList& index, int current, MessageSink& messages)
+WindowTotals UpdateTotals(const RecordList& lines, std::string& indexLine, MessageSink& messages)
 {
     WindowTotals totals;
     totals.gross = SumField(lines, LineField::Gross, messages);
     totals.net = SumField(lines, LineField::Net, messages);
-    // Energy to sodium, then the cost: the order of their limit messages. The
-    // eleven sums go into the line together, so that the index is put back in
-    // order once rather than once a field.
-    std::string line = current >= 0 ? index.at(current) : std::string();
+    // Energy to sodium, then the cost: the order of their limit messages.
     for (const RecipeValueFields& v : kRecipeValues)
-        SetFieldOf(v.index, line,
+        SetFieldOf(v.index, indexLine,
                    fieldText(SumField(lines, v.line, messages), fieldMask(RecordKind::Index, v.index)));
-    if (current >= 0)
-        ReplaceRecord(index, current, std::move(line));
     return totals;
 }
 

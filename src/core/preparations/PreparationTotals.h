@@ -28,11 +28,11 @@ struct WindowTotals {
     Exact net;
 };
 
-/** Recomputes the window totals and the whole-recipe values of the preparation
- *  at position current of the register's index list: fields 3 to 12 from line
- *  fields 13 to 22 and field 13 from line field 9. Sums run in the order gross,
- *  net, energy to sodium, cost, so their limit messages come in that order. */
-WindowTotals UpdateTotals(const RecordList& lines, RecordList& index, int current, MessageSink& messages);
+/** Recomputes the window totals and the whole-recipe values of the
+ *  preparation in its index line: fields 3 to 12 from line fields 13 to 22 and
+ *  field 13 from line field 9. Sums run in the order gross, net, energy to
+ *  sodium, cost, so their limit messages come in that order. */
+WindowTotals UpdateTotals(const RecordList& lines, std::string& indexLine, MessageSink& messages);
 
 /** The text under the list of ingredient lines: "Som", the net-weight total
  *  with 1 decimal in 8 characters and index fields 3 to 12 as stored, each

@@ -214,13 +214,17 @@ std::string UnscrambleLine(std::size_t lineIndex, std::string_view text)
     return out;
 }
 
-void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
-                       ProgressSink& progress)
+void LoadScrambledFile(const std::filesystem::path& path, KeyedRecords& list, ProgressSink& progress)
 {
-    loadScrambledBytes(readWholeFile(path), list, keys, progress);
+    loadScrambledBytes(readWholeFile(path), list, progress);
 }
 
-void loadScrambledBytes(std::string_view bytes, RecordList& list, KeyList& keys, ProgressSink& progress)
+void loadScrambledBytes(std::string_view bytes, KeyedRecords& list, ProgressSink& progress)
+{
+    list.assign(unscrambledLines(bytes, progress));
+}
+
+std::vector<std::string> unscrambledLines(std::string_view bytes, ProgressSink& progress)
 {
     std::vector<std::string> lines = splitLines(bytes);
     {
@@ -231,11 +235,7 @@ void loadScrambledBytes(std::string_view bytes, RecordList& list, KeyList& keys,
             translateInPlace(i, lines[i].data(), lines[i].size(), inverseRow());
         }
     }
-    list.clear();
-    list.setSorted(false);
-    list.assign(std::move(lines));
-    list.setSorted(true);
-    rebuildKeyList(list, keys);
+    return lines;
 }
 
 std::string scrambledFileBytes(const RecordList& list, ProgressSink& progress)

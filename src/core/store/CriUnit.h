@@ -1,10 +1,11 @@
 #pragma once
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Sinks.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace treluza {
 
@@ -23,12 +24,14 @@ std::string ScrambleLine(std::size_t lineIndex, std::string_view text);
 std::string UnscrambleLine(std::size_t lineIndex, std::string_view text);
 
 /** Loads a scrambled file: lines unscrambled by their place in the file, then
- *  the list sorted and the key list built. Throws FileReadError. */
-void LoadScrambledFile(const std::filesystem::path& path, RecordList& list, KeyList& keys,
-                       ProgressSink& progress);
+ *  sorted with their keys. Throws FileReadError. */
+void LoadScrambledFile(const std::filesystem::path& path, KeyedRecords& list, ProgressSink& progress);
+
+/** The lines of a scrambled file's bytes, unscrambled, in the file's order. */
+std::vector<std::string> unscrambledLines(std::string_view bytes, ProgressSink& progress);
 
 /** Loads the bytes of a scrambled file as LoadScrambledFile does. */
-void loadScrambledBytes(std::string_view bytes, RecordList& list, KeyList& keys, ProgressSink& progress);
+void loadScrambledBytes(std::string_view bytes, KeyedRecords& list, ProgressSink& progress);
 
 /** The bytes SaveScrambledFile writes for the list (its lines in their
  *  current order, each scrambled by its place, each followed by CR LF),

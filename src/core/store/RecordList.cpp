@@ -174,24 +174,6 @@ void ReplaceRecord(RecordList& list, int index, std::string line)
         list.setSorted(true);
 }
 
-void rebuildKeyList(const RecordList& list, KeyList& keys)
-{
-    keys.clear();
-    keys.setSorted(true);
-    for (const auto& line : list.lines())
-        keys.add(keyOf(line));
-}
-
-void LoadRecordFile(const std::filesystem::path& path, RecordList& list, KeyList& keys)
-{
-    std::vector<std::string> lines = loadLines(path);
-    list.clear();
-    list.setSorted(false);
-    list.assign(std::move(lines));
-    list.setSorted(true);
-    rebuildKeyList(list, keys);
-}
-
 void SaveRecordFile(const std::filesystem::path& path, const RecordList& list)
 {
     SaveLines(path, list.lines());

@@ -8,8 +8,7 @@ namespace treluza {
 
 /** An ordered list of text lines with a sorted switch. While sorted, the lines
  *  stay in ascending CompareText order and a line equal to one already present is
- *  not added again. Serves both as the record list of a file and as its key list
- *  (index i of the key list is the key of line i of the record list). */
+ *  not added again. A record file's lines with their keys are a KeyedRecords. */
 class RecordList {
 public:
     explicit RecordList(bool sorted = false) : m_sorted(sorted) {}
@@ -49,8 +48,6 @@ private:
     std::vector<std::string> m_lines;
     bool m_sorted;
 };
-
-using KeyList = RecordList;
 
 /** Field 1 of every record line is its key. */
 inline constexpr int kKeyField = 1;
@@ -99,12 +96,6 @@ void ReplaceRecord(RecordList& list, int index, std::string line);
  *  line moves to its sorted place). The key list is not touched. A negative
  *  index does nothing. */
 void SetRecordField(RecordList& list, int index, int n, std::string_view value);
-
-/** Clears keys, switches its sorting on and adds the key of every line of list. */
-void rebuildKeyList(const RecordList& list, KeyList& keys);
-
-/** Loads a plain record file: list sorted, keys built. Throws FileReadError. */
-void LoadRecordFile(const std::filesystem::path& path, RecordList& list, KeyList& keys);
 
 /** Writes the list in its current order, each line followed by CR LF, replacing
  *  the file atomically. Throws FileWriteError (the file is then untouched). */

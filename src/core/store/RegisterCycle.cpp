@@ -357,7 +357,7 @@ bool RegisterCycle::rename(const std::string& existsMessage)
     }
     if (!m_store.acceptRenamedKey(newKey))
         return false;
-    if (m_data.keys().find(newKey) >= 0) {
+    if (m_data.list().findKey(newKey) >= 0) {
         m_view.showMessage(existsMessage);
         return false;
     }
@@ -373,7 +373,7 @@ bool RegisterCycle::rename(const std::string& existsMessage)
     const RegisterData before = m_data;
     bool pending = false;
     try {
-        m_data.renameCurrent(newKey, line);
+        m_data.replaceCurrent(line);
         commit([&](Transaction& changes) { m_store.carryRename(oldKey, newKey, changes); });
     } catch (const ChangePendingError&) {
         // Recorded: the record keeps its new name, as the files will.

@@ -6,8 +6,8 @@
 // record on screen is: none (Empty), a new one being typed (Inserting), a
 // stored one (Showing), or a stored one of a table open for consultation only
 // (Consulting); Changing and Deleting last while a store or a delete asks its
-// questions. The cycle holds the mode and the register's data (the record
-// list and key list of its file, with the current record), decides which
+// questions. The cycle holds the mode and the register's data (the keyed
+// records of its file, with the current one), decides which
 // button works in which mode, asks the questions of each action in their
 // order, writes through its store and says what a declined, refused or failed
 // store leaves.
@@ -176,7 +176,7 @@ public:
     RegisterMode mode() const { return m_mode; }
     /** Sets the mode (an opening, or the ingredient register consulting). */
     void setMode(RegisterMode mode) { m_mode = mode; }
-    /** The register's data: the record list and key list of its file. */
+    /** The register's data: the keyed records of its file. */
     RegisterData& data() { return m_data; }
     const RegisterData& data() const { return m_data; }
 

@@ -1,10 +1,7 @@
 #include "core/store/RegisterData.h"
 
-#include "core/store/Collation.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
-
-#include <algorithm>
 
 namespace treluza {
 
@@ -12,7 +9,7 @@ void RegisterData::load(const std::filesystem::path& path)
 {
     m_path = path;
     m_scrambled = false;
-    LoadRecordFile(path, m_records, m_keys);
+    LoadRecordFile(path, m_list);
     m_current = 0;
 }
 
@@ -20,13 +17,13 @@ void RegisterData::loadScrambled(const std::filesystem::path& path, ProgressSink
 {
     m_path = path;
     m_scrambled = true;
-    LoadScrambledFile(path, m_records, m_keys, progress);
+    LoadScrambledFile(path, m_list, progress);
     m_current = 0;
 }
 
 std::string RegisterData::fileBytes(ProgressSink& progress) const
 {
-    return m_scrambled ? scrambledFileBytes(m_records, progress) : joinLines(m_records.lines());
+    return m_scrambled ? scrambledFileBytes(records(), progress) : joinLines(m_list.lines());
 }
 
 void RegisterData::save(ProgressSink& progress) const
@@ -46,71 +43,45 @@ void RegisterData::release()
 {
     // No path either: a save after a failed load cannot reach another file.
     m_path.clear();
-    m_records.clear();
-    m_keys.clear();
+    m_list.clear();
     m_current = 0;
 }
 
 bool RegisterData::lookup(std::string_view key)
 {
-    const auto& keys = m_keys.lines();
-    const auto it =
-        std::lower_bound(keys.begin(), keys.end(), key,
-                         [](const std::string& a, std::string_view b) { return compareText(a, b) < 0; });
-    m_current = static_cast<int>(it - keys.begin());
-    return it != keys.end() && compareText(*it, key) == 0;
+    bool found = false;
+    m_current = m_list.keyPosition(key, found);
+    return found;
 }
 
 std::string RegisterData::field(int n) const
 {
-    if (m_current >= m_records.count())
+    if (m_current >= m_list.count())
         return missingRecordText();
-    return GetRecordField(m_records, m_current, n);
+    return GetRecordField(records(), m_current, n);
 }
 
 std::string RegisterData::currentKey() const
 {
-    return m_current >= 0 && m_current < m_keys.count() ? m_keys[m_current] : std::string();
+    return m_current >= 0 && m_current < keys().count() ? keys()[m_current] : std::string();
 }
 
 void RegisterData::insert(const std::string& line)
 {
-    m_current = m_records.add(line);
-    m_keys.add(keyOf(line));
+    m_current = m_list.add(line);
 }
 
 void RegisterData::replaceCurrent(const std::string& line)
 {
-    if (m_current < 0 || m_current >= m_records.count())
+    if (m_current < 0 || m_current >= m_list.count())
         return;
-    m_records.setSorted(false);
-    m_records.replace(m_current, line);
-    m_records.setSorted(true);
-    m_current = std::max(0, m_records.find(line));
+    m_current = m_list.replace(m_current, line);
 }
 
 void RegisterData::removeCurrent()
 {
-    if (m_current >= 0 && m_current < m_records.count())
-        m_records.remove(m_current);
-    if (m_current >= 0 && m_current < m_keys.count())
-        m_keys.remove(m_current);
+    m_list.remove(m_current);
     m_current = 0;
-}
-
-void RegisterData::renameCurrent(const std::string& newKey, const std::string& line)
-{
-    if (m_current < 0 || m_current >= m_records.count())
-        return;
-    m_records.setSorted(false);
-    m_records.replace(m_current, line);
-    m_records.setSorted(true);
-    if (m_current < m_keys.count()) {
-        m_keys.setSorted(false);
-        m_keys.replace(m_current, newKey);
-        m_keys.setSorted(true);
-    }
-    m_current = std::max(0, m_records.find(line));
 }
 
 } // namespace treluza

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Sinks.h"
 
 #include <filesystem>
@@ -11,11 +11,11 @@ namespace treluza {
 /** The modes every register window goes through. */
 enum class RegisterMode { Empty = 0, Inserting = 1, Deleting = 2, Changing = 3, Showing = 4, Consulting = 5 };
 
-/** The data side of a register window: the record list and key list of its
- *  file, the current index, and the editing pattern every register shares (add
- *  a record with its key, replace the current line, delete the current record,
- *  write the whole file). The lists live from the window's activation
- *  (load) to its "Retorna" (release). */
+/** The data side of a register window: the keyed records of its file, the
+ *  current index, and the editing pattern every register shares (add a record,
+ *  replace the current line, delete the current record, write the whole
+ *  file). The records live from the window's activation (load) to its
+ *  "Retorna" (release). */
 class RegisterData {
 public:
     /** Loads a record file and remembers its path and whether it is
@@ -28,16 +28,17 @@ public:
     void save() const;
     /** The bytes save() would write. */
     std::string fileBytes(ProgressSink& progress) const;
-    /** Empties both lists and forgets the path. */
+    /** Empties the records and forgets the path. */
     void release();
 
-    const RecordList& records() const { return m_records; }
-    RecordList& records() { return m_records; }
-    const KeyList& keys() const { return m_keys; }
-    KeyList& keys() { return m_keys; }
+    const KeyedRecords& list() const { return m_list; }
+    /** The records, to be replaced whole (a copy of another file's lines). */
+    KeyedRecords& list() { return m_list; }
+    const RecordList& records() const { return m_list.records(); }
+    const RecordList& keys() const { return m_list.keys(); }
     const std::filesystem::path& path() const { return m_path; }
-    int count() const { return m_records.count(); }
-    bool empty() const { return m_records.empty(); }
+    int count() const { return m_list.count(); }
+    bool empty() const { return m_list.empty(); }
 
     int current() const { return m_current; }
     void setCurrent(int index) { m_current = index; }
@@ -51,23 +52,18 @@ public:
     /** The key at the current index. */
     std::string currentKey() const;
 
-    /** Adds the line to the record list and its key to the key list; the
-     *  current index becomes the line's place. */
+    /** Adds the line with its key; the current index becomes the line's place. */
     void insert(const std::string& line);
-    /** Puts the line at the current index; the list stays sorted (the line moves
-     *  to its place and the current index follows it). */
+    /** Puts the line, with its key, at the current index (a change or a
+     *  rename); the records stay sorted and the current index follows the line. */
     void replaceCurrent(const std::string& line);
-    /** Deletes the current record from both lists; the current index becomes 0. */
+    /** Deletes the current record; the current index becomes 0. */
     void removeCurrent();
-    /** Replaces key and line of the current record (a rename): both lists are
-     *  re-sorted and the current index follows the record. */
-    void renameCurrent(const std::string& newKey, const std::string& line);
 
 private:
     std::filesystem::path m_path;
     bool m_scrambled = false;
-    RecordList m_records{true};
-    KeyList m_keys{true};
+    KeyedRecords m_list;
     int m_current = 0;
 };
 

@@ -4,8 +4,8 @@
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/IniFile.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 
 namespace treluza {
 
@@ -26,20 +26,19 @@ ActiveTableReading readActiveTableSetting(const std::filesystem::path& configFil
     r.name = r.configName;
     if (!r.configFixed)
         return r;
-    RecordList records(true);
-    KeyList keys(true);
+    KeyedRecords registry;
     try {
-        LoadRecordFile(TableRegistryPath(base), records, keys);
+        LoadRecordFile(TableRegistryPath(base), registry);
     } catch (const FileReadError&) {
         return r;
     }
-    const int k = keys.find(r.configName);
-    if (k < 0 || !isUsableNameFor(NameUse::Table, keys.at(k)))
+    const int k = registry.findKey(r.configName);
+    if (k < 0 || !isUsableNameFor(NameUse::Table, registry.keys()[k]))
         return r;
     r.fixed = true;
     r.found = true;
-    r.name = keys.at(k);
-    r.editable = isEditableFlag(FieldOf(RegistryField::Flag, records.at(k)));
+    r.name = registry.keys()[k];
+    r.editable = isEditableFlag(FieldOf(RegistryField::Flag, registry[k]));
     return r;
 }
 
@@ -54,17 +53,14 @@ std::string mainMenuCaption(bool configFixed, const std::string& configName)
 TableChoices loadTableChoices(const std::filesystem::path& base)
 {
     // A registry never written holds no table.
-    RecordList records(true);
-    KeyList keys(true);
-    records.assign(splitLines(readFileIfPresent(TableRegistryPath(base))));
-    rebuildKeyList(records, keys);
+    const KeyedRecords registry = keyedLines(readFileIfPresent(TableRegistryPath(base)));
     TableChoices choices;
-    for (int i = 0; i < keys.count(); ++i) {
+    for (int i = 0; i < registry.keys().count(); ++i) {
         // A damaged registry line whose name cannot name a folder is no table.
-        if (!isUsableNameFor(NameUse::Table, keys.at(i)))
+        if (!isUsableNameFor(NameUse::Table, registry.keys()[i]))
             continue;
-        choices.names.push_back(keys.at(i));
-        choices.editable.push_back(isEditableFlag(FieldOf(RegistryField::Flag, records.at(i))));
+        choices.names.push_back(registry.keys()[i]);
+        choices.editable.push_back(isEditableFlag(FieldOf(RegistryField::Flag, registry[i])));
     }
     return choices;
 }

@@ -87,10 +87,9 @@ int SharedWindows::showList(const ListSetup& setup)
     return viewer().showList(setup);
 }
 
-std::optional<int> SharedWindows::browse(const ActiveTable& active, RecordList& records, KeyList& keys,
-                                         int currentIndex)
+BrowseResult SharedWindows::browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex)
 {
-    return browser().browse(active, records, keys, currentIndex);
+    return browser().browse(active, records, currentIndex);
 }
 
 ProgressSink& SharedWindows::progressWindow()

@@ -46,8 +46,7 @@ public:
     void showUsage(std::string_view message, const std::vector<std::string>& names) override;
     bool ScanIngredientUse(std::string_view table, std::string_view ingredient) override;
     int showList(const ListSetup& setup) override;
-    std::optional<int> browse(const ActiveTable& active, RecordList& records, KeyList& keys,
-                              int currentIndex) override;
+    BrowseResult browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex) override;
     ProgressSink& progressWindow() override;
 
 private:

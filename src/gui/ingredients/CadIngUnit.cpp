@@ -314,10 +314,10 @@ QString TCadIngForm::listCaption() const
 
 std::optional<int> TCadIngForm::pickFromList()
 {
-    // The browser shares the record list: an ingredient copied there is in
-    // it, and in the ingredient file, when it returns.
-    const std::optional<int> picked =
-        m_context.browser.browse(m_table, cycleData().records(), cycleData().keys(), cycleData().current());
+    // An ingredient copied there is in the ingredient file when the browser
+    // returns, and goes into the records here.
+    const std::optional<int> picked = applyBrowse(
+        cycleData().list(), m_context.browser.browse(m_table, cycleData().list(), cycleData().current()));
     if (!loadGroups()) // a copy may have added a group
         return std::nullopt;
     // With no row selected nothing valid was picked: the register goes Empty

@@ -98,46 +98,44 @@ void TVisLisIngForm::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-std::optional<int> TVisLisIngForm::browse(const ActiveTable& active, RecordList& records, KeyList& keys,
-                                          int currentIndex)
+BrowseResult TVisLisIngForm::browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex)
 {
-    handOver(active, records, keys, currentIndex);
+    handOver(active, records, currentIndex);
     openModal();
-    return pick();
+    return m_result;
 }
 
-void TVisLisIngForm::handOver(const ActiveTable& active, RecordList& records, KeyList& keys, int currentIndex)
+void TVisLisIngForm::handOver(const ActiveTable& active, const KeyedRecords& records, int currentIndex)
 {
     m_activeTable = active.name;
     m_activeEditable = active.editable;
     m_records = &records;
-    m_keys = &keys;
+    m_withCopies.reset();
+    const RecordList& keys = records.keys();
     m_remembered = currentIndex >= 0 && currentIndex < keys.count() ? keys.at(currentIndex) : std::string();
 }
 
 const std::vector<std::string>& TVisLisIngForm::viewedLines() const
 {
-    return m_viewingActive ? m_records->lines() : m_other.lines();
+    return m_viewingActive ? activeRecords().lines() : m_other.lines();
 }
 
 void TVisLisIngForm::FormActivate()
 {
-    m_copied = false;
-    m_pick.reset();
+    m_result = {};
     CabLabel->setText(qs(ingredientListHeader()));
     fillCombo(*NomCamComboBox, ingredientOrderItems());
 
     try {
-        LoadRecordFile(TableRegistryPath(m_context.baseFolder), m_registry, m_registryKeys);
+        LoadRecordFile(TableRegistryPath(m_context.baseFolder), m_registry);
     } catch (const StoreError&) {
         // Without the registry only the active table can be viewed.
         m_registry.clear();
-        m_registryKeys.clear();
     }
-    fillCombo(*NomTabComboBox, m_registryKeys.lines());
+    fillCombo(*NomTabComboBox, m_registry.keys().lines());
     {
         const QSignalBlocker block(NomTabComboBox);
-        NomTabComboBox->setCurrentIndex(m_registryKeys.find(m_activeTable));
+        NomTabComboBox->setCurrentIndex(m_registry.findKey(m_activeTable));
     }
     NomTabCheckBox->setChecked(true);
     NomTabComboBox->setEnabled(false);
@@ -171,14 +169,13 @@ void TVisLisIngForm::LoadViewedTable()
     } else {
         m_viewingActive = false;
         const int k = NomTabComboBox->currentIndex();
-        m_viewedTable = entryAt(m_registryKeys.lines(), k);
+        m_viewedTable = entryAt(m_registry.keys().lines(), k);
         m_viewedDescription = k >= 0 ? FieldOf(RegistryField::Description, m_registry.at(k)) : std::string();
         m_viewedFlag = k >= 0 ? FieldOf(RegistryField::Flag, m_registry.at(k)) : std::string();
         std::filesystem::path path;
         try {
             path = IngredientFilePath(m_context.baseFolder, m_viewedTable);
-            KeyList keys(true);
-            loadScrambledBytes(readFileIfPresent(path), m_other, keys, m_context.progress());
+            m_other.assign(unscrambledLines(readFileIfPresent(path), m_context.progress()));
         } catch (const StoreError&) {
             // The table is shown empty: nothing can be copied from a file
             // that could not be read.
@@ -191,9 +188,8 @@ void TVisLisIngForm::LoadViewedTable()
 
 bool TVisLisIngForm::loadGroups(const std::string& table)
 {
-    const auto groups = loadGroupCombo(*this, *NomGruComboBox, [&] {
-        return ensureFile(IngredientGroupFilePath(m_context.baseFolder, table));
-    });
+    const auto groups = loadGroupCombo(*this, *NomGruComboBox,
+                                       [&] { return IngredientGroupFilePath(m_context.baseFolder, table); });
     m_groups = groups.value_or(std::vector<std::string>());
     return groups.has_value();
 }
@@ -304,7 +300,7 @@ void TVisLisIngForm::NomTabCheckBoxClick()
     }
     {
         const QSignalBlocker block(NomTabComboBox);
-        NomTabComboBox->setCurrentIndex(m_registryKeys.find(m_activeTable));
+        NomTabComboBox->setCurrentIndex(m_registry.findKey(m_activeTable));
     }
     NomTabComboBox->setEnabled(false);
     if (!loadGroups(m_activeTable))
@@ -318,7 +314,7 @@ void TVisLisIngForm::NomTabCheckBoxClick()
 void TVisLisIngForm::NomTabComboBoxClick()
 {
     WriteListSettings();
-    const std::string picked = entryAt(m_registryKeys.lines(), NomTabComboBox->currentIndex());
+    const std::string picked = entryAt(m_registry.keys().lines(), NomTabComboBox->currentIndex());
     if (compareText(picked, m_activeTable) != 0) {
         LoadViewedTable();
     } else {
@@ -364,12 +360,17 @@ void TVisLisIngForm::CopyToActive()
     tables.viewedDescription = m_viewedDescription;
     tables.viewedFlag = m_viewedFlag;
     DialogMessageSink messages;
-    const CopyOutcome outcome = treluza::CopyToActive(tables, line, *m_records, *m_keys, messages);
+    // The opener's records stay as they are: the copy goes into this
+    // window's own copy of them, from which the ingredient file is written.
+    if (!m_withCopies)
+        m_withCopies = *m_records;
+    const std::string key = keyOf(line);
+    const CopyOutcome outcome = treluza::CopyToActive(tables, line, *m_withCopies, messages);
     // The ingredient is the one to show when the active table is viewed again.
     if (outcome.result != CopyResult::NotEditable)
-        m_remembered = keyOf(line);
+        m_remembered = key;
     if (outcome.result == CopyResult::Copied)
-        m_copied = true;
+        m_result.copied.push_back(m_withCopies->at(outcome.position));
 }
 
 void TVisLisIngForm::RetBitBtnClick()
@@ -380,9 +381,10 @@ void TVisLisIngForm::RetBitBtnClick()
 void TVisLisIngForm::closeBrowser()
 {
     WriteListSettings();
-    m_pick.reset();
+    m_result.chosen.reset();
     if (const int at = selectedLine(); at >= 0)
-        m_pick = m_keys->find(keyOf(viewedLines()[static_cast<std::size_t>(at)]));
+        m_result.chosen = keyOf(viewedLines()[static_cast<std::size_t>(at)]);
+    m_withCopies.reset();
     m_other.clear();
     m_texts.clear();
     m_rows.clear();

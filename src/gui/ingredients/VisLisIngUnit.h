@@ -5,16 +5,16 @@
 // the active table is handed back to the opener; a row of another table can
 // be copied into the active table.
 //
-// How to open it: browse(), or handOver() then openModal(), with the active table, whether it may be
-// changed, the opener's record list and key list of the active table's
-// ingredient file and the opener's current index, then openModal(). The
-// lists are shared: a copy is added to them and written to the active
-// table's ingredient file at once, with the measure and group files it brings
-// (a copy that cannot be written changes neither the lists nor any file).
-// Afterwards pick() gives the chosen ingredient and copied() whether anything
-// was copied. The filters, the ordering and the keywords are remembered in the
-// configuration file between openings.
-#include "core/store/RecordList.h"
+// How to open it: browse(), or handOver() then openModal(), with the active
+// table (its name and whether it may be changed), the opener's records of its
+// ingredient file and the opener's current index. The browser only reads the
+// opener's records: a copy is written to the active table's ingredient file
+// at once, with the measure and group files it brings, from a copy of them
+// of its own (a copy that cannot be written changes no file). Afterwards
+// result() gives the chosen ingredient and the lines copied, which the opener
+// adds to its records (applyBrowse). The filters, the ordering and the
+// keywords are remembered in the configuration file between openings.
+#include "core/store/KeyedRecords.h"
 #include "gui/lists/ListWindow.h"
 
 #include <optional>
@@ -35,18 +35,13 @@ class TVisLisIngForm : public TListWindow, public IngredientBrowser {
 public:
     explicit TVisLisIngForm(FormContext& context, QWidget* parent = nullptr);
 
-    /** The opener's hand-over. The lists must live until the browser closes. */
-    std::optional<int> browse(const ActiveTable& active, RecordList& records, KeyList& keys,
-                              int currentIndex) override;
+    /** The opener's hand-over. The records must live until the browser closes. */
+    BrowseResult browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex) override;
 
-    void handOver(const ActiveTable& active, RecordList& records, KeyList& keys, int currentIndex);
+    void handOver(const ActiveTable& active, const KeyedRecords& records, int currentIndex);
 
-    /** The ingredient of the row selected when the browser closed, as its index
-     *  in the opener's key list (-1 when the key list does not hold it);
-     *  nothing when no row was selected. */
-    std::optional<int> pick() const { return m_pick; }
-    /** An ingredient was copied into the opener's lists during the opening. */
-    bool copied() const { return m_copied; }
+    /** What the last opening chose and copied. */
+    const BrowseResult& result() const { return m_result; }
 
     QLabel* CabLabel = nullptr;
     QCheckBox* NomTabCheckBox = nullptr;
@@ -90,20 +85,21 @@ private:
     /** Writes the copies and the settings, takes the pick and closes. */
     void closeBrowser();
     const std::vector<std::string>& viewedLines() const;
+    /** The active table's records: the opener's, or this window's copy of
+     *  them once something was copied. */
+    const KeyedRecords& activeRecords() const { return m_withCopies ? *m_withCopies : *m_records; }
 
-    // The opener's hand-over (empty lists until there is one).
+    // The opener's hand-over (no records until there is one).
     std::string m_activeTable;
     bool m_activeEditable = false;
-    RecordList m_noRecords{true};
-    KeyList m_noKeys{true};
-    RecordList* m_records = &m_noRecords;
-    KeyList* m_keys = &m_noKeys;
+    const KeyedRecords m_noRecords;
+    const KeyedRecords* m_records = &m_noRecords;
+    std::optional<KeyedRecords> m_withCopies;
     /** The key of the record to select at the next build; empty selects row 0. */
     std::string m_remembered;
 
     // The table registry, for the table combo and the viewed table's flag.
-    RecordList m_registry{true};
-    KeyList m_registryKeys{true};
+    KeyedRecords m_registry;
 
     std::string m_viewedTable;
     std::string m_viewedDescription;
@@ -114,8 +110,7 @@ private:
     std::vector<std::string> m_groups;
     std::vector<std::string> m_keywords;
 
-    std::optional<int> m_pick;
-    bool m_copied = false;
+    BrowseResult m_result;
 };
 
 } // namespace treluza

@@ -73,7 +73,7 @@ void TVisLisForm::SetupList(const ListSetup& setup)
 const std::vector<std::string>& TVisLisForm::lines() const
 {
     static const std::vector<std::string> none;
-    return m_setup.lines ? m_setup.lines->lines() : none;
+    return m_setup.records ? m_setup.records->lines() : none;
 }
 
 void TVisLisForm::FormActivate()
@@ -133,8 +133,8 @@ void TVisLisForm::FormClose()
     m_open = false;
     const int line = selectedLine();
     m_selectedRecordIndex = 0;
-    if (line >= 0 && m_setup.keys)
-        m_selectedRecordIndex = m_setup.keys->find(keyOf(lines()[static_cast<std::size_t>(line)]));
+    if (line >= 0 && m_setup.records)
+        m_selectedRecordIndex = m_setup.records->findKey(keyOf(lines()[static_cast<std::size_t>(line)]));
     ListSettings s;
     s.groupFilter = AtiFilCheckBox->isChecked();
     s.group = entryAt(m_setup.groupNames, NomGruComboBox->currentIndex());

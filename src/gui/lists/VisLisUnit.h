@@ -4,7 +4,7 @@
 // request, and hands the chosen record back.
 //
 // How to use it: fill a ListSetup and call SetupList(), then openModal(). The
-// viewer reads the caller's lines and key list while it is open (they must
+// viewer reads the caller's records while it is open (they must
 // live until it closes) and does not change them. After it closes,
 // SelectedRecordIndex() tells which record was chosen. The filter, the order
 // and the position are remembered in the caller's section of the

@@ -81,10 +81,9 @@ void TCadMedCas2Form::FormActivate()
 {
     setWindowTitle(QStringLiteral("CADASTRO DE MEDIDAS CASEIRAS - Tabela ativa : ") + qs(m_table.name));
     fitCaption();
-    RecordList records;
-    KeyList keys;
+    KeyedRecords ingredients;
     try {
-        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)), records, keys,
+        LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)), ingredients,
                           progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
@@ -93,10 +92,10 @@ void TCadMedCas2Form::FormActivate()
     }
     {
         const QSignalBlocker quiet(NomIngComboBox);
-        fillCombo(*NomIngComboBox, keys.lines());
-        NomIngComboBox->setCurrentIndex(keys.empty() ? -1 : 0);
+        fillCombo(*NomIngComboBox, ingredients.keys().lines());
+        NomIngComboBox->setCurrentIndex(ingredients.empty() ? -1 : 0);
     }
-    if (keys.empty()) {
+    if (ingredients.empty()) {
         tell(QStringLiteral("Não existem ingredientes cadastrados!"));
         close();
         return;

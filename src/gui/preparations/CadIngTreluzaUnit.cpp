@@ -157,7 +157,7 @@ void TCadIngTreluzaForm::FormActivate()
         return;
     try {
         LoadScrambledFile(ensureFile(IngredientFilePath(m_context.baseFolder, m_table.name)), m_ingredients,
-                          m_ingredientKeys, progress());
+                          progress());
     } catch (const StoreError& e) {
         tellStoreError(e);
         close();
@@ -166,7 +166,9 @@ void TCadIngTreluzaForm::FormActivate()
     refillIngredients();
     // The whole-recipe values follow the lines as they are on disk.
     DialogMessageSink messages;
-    m_totals = UpdateTotals(cycleData().records(), m_index.records(), m_index.current(), messages);
+    std::string line = indexLine();
+    m_totals = UpdateTotals(cycleData().records(), line, messages);
+    m_index.replaceCurrent(line);
     refreshRows();
     start(RegisterMode::Empty);
 }
@@ -198,7 +200,7 @@ void TCadIngTreluzaForm::chooseLineIngredient()
     const int current = cycleData().current();
     if (current < 0 || current >= cycleData().count())
         return;
-    m_chosenIngredient = m_ingredientKeys.find(keyOf(cycleData().records()[current]));
+    m_chosenIngredient = m_ingredients.findKey(keyOf(cycleData().records()[current]));
     LoadIngredientDefaults();
 }
 
@@ -241,17 +243,13 @@ void TCadIngTreluzaForm::ClearFields()
 void TCadIngTreluzaForm::LoadIngredientDefaults()
 {
     const IngredientFields ingredient = chosenIngredient();
-    RecordList measures(true);
-    KeyList keys(true);
+    KeyedRecords measures;
     try {
-        loadIngredientMeasures(m_context.baseFolder, m_table.name, ingredient[IngField::Name], measures,
-                               keys);
+        measures = loadIngredientMeasures(m_context.baseFolder, m_table.name, ingredient[IngField::Name]);
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
-        measures.clear();
-        keys.clear();
     }
-    fields->setMeasures(measures, keys);
+    fields->setMeasures(std::move(measures));
     fields->setIngredient(ingredient);
     if (mode() == RegisterMode::Empty) {
         // A new line takes FC, FCC, unit cost and quotation date from the ingredient.
@@ -265,7 +263,7 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
 
 void TCadIngTreluzaForm::refillIngredients()
 {
-    fillCombo(*NomIngComboBox, m_ingredientKeys.lines());
+    fillCombo(*NomIngComboBox, m_ingredients.keys().lines());
     m_chosenIngredient = -1;
 }
 
@@ -343,8 +341,8 @@ void TCadIngTreluzaForm::TabBitBtnClick()
         tell(QStringLiteral("Não existem registros no arquivo!"));
         return;
     }
-    const std::optional<int> picked =
-        m_context.browser.browse(m_table, m_ingredients, m_ingredientKeys, std::max(0, m_chosenIngredient));
+    const std::optional<int> picked = applyBrowse(
+        m_ingredients, m_context.browser.browse(m_table, m_ingredients, std::max(0, m_chosenIngredient)));
     refillIngredients(); // a copy may have added ingredients
     m_chosenIngredient = picked.value_or(m_chosenIngredient);
     m_showing = true;
@@ -367,7 +365,6 @@ void TCadIngTreluzaForm::IngTreluzaListBoxClick(int row)
 bool TCadIngTreluzaForm::beforeLeave()
 {
     m_ingredients.clear();
-    m_ingredientKeys.clear();
     fields->clearAll();
     return true;
 }
@@ -435,19 +432,14 @@ void TCadIngTreluzaForm::CopBitBtnClick()
     }
     // "RENDIMENTO" stands in the width of a net weight here.
     const int source = m_context.viewer.showList(
-        preparationListSetup(m_table.name, m_index.current(), m_groups, m_index.keys(), m_index.records(),
+        preparationListSetup(m_table.name, m_index.current(), m_groups, m_index.list(),
                              fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index.count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
     const RegisterData before = cycleData();
     try {
-        RecordList lines(true);
-        KeyList keys(true);
-        lines.assign(splitLines(readFileIfPresent(
-            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source])))));
-        rebuildKeyList(lines, keys);
-        cycleData().records() = lines;
-        cycleData().keys() = keys;
+        cycleData().list() = keyedLines(readFileIfPresent(
+            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source]))));
         cycleData().setCurrent(0);
         Transaction changes = newTransaction();
         changes.write(cycleData().path(), cycleData().fileBytes(progress()));

@@ -122,8 +122,7 @@ private:
     RegisterData m_index;  // the register's index, its current record the preparation
     StagedTotals m_staged; // the index line and totals of the store being written
     std::vector<std::string> m_groups;
-    RecordList m_ingredients{true};
-    KeyList m_ingredientKeys{true};
+    KeyedRecords m_ingredients;
     int m_chosenIngredient = -1;
     WindowTotals m_totals;
     bool m_showing = false; // the combo being filled by the program

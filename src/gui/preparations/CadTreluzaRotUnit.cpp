@@ -278,7 +278,7 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
         return std::nullopt;
     }
     return m_context.viewer.showList(preparationListSetup(m_table.name, cycleData().current(), m_groups,
-                                                          cycleData().keys(), cycleData().records(),
+                                                          cycleData().list(),
                                                           fieldWidth(RecordKind::Index, IdxField::Yield)));
 }
 

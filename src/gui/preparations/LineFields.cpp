@@ -166,17 +166,16 @@ void TLineFields::setIngredient(const IngredientFields& ingredient)
     m_showing = false;
 }
 
-void TLineFields::setMeasures(const RecordList& measures, const KeyList& keys)
+void TLineFields::setMeasures(KeyedRecords measures)
 {
-    m_measures = measures;
-    m_measureKeys = keys;
-    fillCombo(*NomMedCasComboBox, keys.lines());
+    m_measures = std::move(measures);
+    fillCombo(*NomMedCasComboBox, m_measures.keys().lines());
     selectMeasure(-1);
 }
 
 int TLineFields::chooseMeasure(const std::string& name)
 {
-    const int index = name.empty() ? -1 : m_measureKeys.find(name);
+    const int index = name.empty() ? -1 : m_measures.findKey(name);
     m_showing = true;
     NomMedCasComboBox->setCurrentIndex(index);
     m_showing = false;
@@ -206,7 +205,7 @@ LineEdits TLineFields::edits(const std::string& ingredientKey) const
                                        CusUniMaskEdit, CusCalMaskEdit, DatCotMaskEdit};
     for (int n = LineField::Gross; n <= LineField::QuoteDate; ++n)
         e.line[n] = fields[n - LineField::Gross]->coreText();
-    e.line[LineField::Measure] = m_chosenMeasure >= 0 ? m_measureKeys[m_chosenMeasure] : std::string();
+    e.line[LineField::Measure] = m_chosenMeasure >= 0 ? m_measures.keys()[m_chosenMeasure] : std::string();
     e.line[LineField::Quantity] = QuaMedCasMaskEdit->coreText();
     for (std::size_t k = 0; k < kNutrientCount; ++k)
         e.line[kRecipeValues[k].line] = perNetEdits[k]->coreText();
@@ -231,7 +230,7 @@ void TLineFields::show(const LineEdits& e)
 void TLineFields::clearAll()
 {
     setIngredient(blankIngredient(""));
-    setMeasures(RecordList(true), KeyList(true));
+    setMeasures(KeyedRecords());
     show(LineEdits{blankLine(""), blankField(RecordKind::Line, LineField::Net)});
 }
 
@@ -250,7 +249,7 @@ void TLineFields::NomMedCasComboBoxChange()
         return;
     emit edited();
     const int index = NomMedCasComboBox->currentIndex() >= 0
-                          ? m_measureKeys.find(cs(NomMedCasComboBox->currentText()))
+                          ? m_measures.findKey(cs(NomMedCasComboBox->currentText()))
                           : -1;
     selectMeasure(index);
     if (index >= 0) {

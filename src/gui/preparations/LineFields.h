@@ -11,7 +11,7 @@
 // edits() and shows one with show(). edited() tells of every change the user
 // makes (the window's unsaved flag).
 #include "core/preparations/LineCalculations.h"
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 
 #include <QWidget>
 
@@ -50,7 +50,7 @@ public:
     void setIngredient(const IngredientFields& ingredient);
     const IngredientFields& ingredient() const { return m_ingredient; }
     /** The ingredient's measures; none chosen. */
-    void setMeasures(const RecordList& measures, const KeyList& keys);
+    void setMeasures(KeyedRecords measures);
     /** Chooses the measure of that name (none when it is not among them);
      *  returns its index. */
     int chooseMeasure(const std::string& name);
@@ -88,8 +88,7 @@ private:
     void leaveQuantity();
 
     IngredientFields m_ingredient;
-    RecordList m_measures{true};
-    KeyList m_measureKeys{true};
+    KeyedRecords m_measures;
     int m_chosenMeasure = -1;
     bool m_enabled = false;
     bool m_showing = false; // fields being filled by the program

@@ -13,6 +13,15 @@ int ListPicker::pickCore(const QString& caption, const std::vector<std::string>&
     return pick(caption, list, selected);
 }
 
+std::optional<int> applyBrowse(KeyedRecords& records, const BrowseResult& result)
+{
+    for (const std::string& line : result.copied)
+        records.add(line);
+    if (!result.chosen)
+        return std::nullopt;
+    return records.findKey(*result.chosen);
+}
+
 FormContext::FormContext(std::filesystem::path base, std::filesystem::path config,
                          std::filesystem::path helpText, SharedWindowSet& shared)
     : baseFolder(std::move(base)), configFile(std::move(config)), helpFile(std::move(helpText)), help(shared),

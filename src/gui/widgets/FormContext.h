@@ -10,7 +10,7 @@
 // The shared windows are always there, reached through the small interfaces
 // below, so that the shared machinery never includes a window of its own.
 #include "core/lists/ListSetup.h"
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Sinks.h"
 #include "core/tables/ActiveTable.h"
 
@@ -76,16 +76,28 @@ public:
     virtual int showList(const ListSetup& setup) = 0;
 };
 
+/** What the ingredient browser hands back when it closes. */
+struct BrowseResult {
+    /** The key of the row selected when it closed; nothing when none was. */
+    std::optional<std::string> chosen;
+    /** The ingredient lines copied into the active table during the opening,
+     *  already in its files, for the opener to add to its records. */
+    std::vector<std::string> copied;
+};
+
+/** Adds the copied lines to the opener's records of the active table's
+ *  ingredients and returns the chosen ingredient's index among them: -1 when
+ *  they do not hold it, nothing when no row was chosen. */
+std::optional<int> applyBrowse(KeyedRecords& records, const BrowseResult& result);
+
 /** The ingredient browser over the tables. */
 class IngredientBrowser {
 public:
     virtual ~IngredientBrowser() = default;
-    /** Shows the active table's ingredients (the caller's lists, shared: a copy
-     *  from another table is added to them and written at once). Returns the
-     *  chosen ingredient's index in the caller's key list (-1 when the key
-     *  list does not hold it), or nothing when no row was chosen. */
-    virtual std::optional<int> browse(const ActiveTable& active, RecordList& records, KeyList& keys,
-                                      int currentIndex) = 0;
+    /** Shows the active table's ingredients (the caller's records, which it
+     *  only reads) and the other tables', from which it copies into the
+     *  active table's files; the caller applies the result (applyBrowse). */
+    virtual BrowseResult browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex) = 0;
 };
 
 /** The windows every window may open: the one set of a run, each window made

@@ -1,6 +1,7 @@
 #include "gui/widgets/GroupCombo.h"
 
-#include "core/store/RecordList.h"
+#include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/StoreError.h"
 #include "gui/widgets/Messages.h"
 #include "gui/widgets/QtText.h"
@@ -10,18 +11,17 @@ namespace treluza {
 std::optional<std::vector<std::string>> loadGroupCombo(QWidget& window, QComboBox& combo,
                                                        const std::function<std::filesystem::path()>& path)
 {
-    RecordList records(true);
-    KeyList keys(true);
+    KeyedRecords groups;
     try {
-        LoadRecordFile(path(), records, keys);
+        groups = keyedLines(readFileIfPresent(path()));
     } catch (const StoreError& e) {
         fillCombo(combo, {});
         tellStoreError(e);
         window.close();
         return std::nullopt;
     }
-    fillCombo(combo, keys.lines());
-    return keys.lines();
+    fillCombo(combo, groups.keys().lines());
+    return groups.keys().lines();
 }
 
 } // namespace treluza

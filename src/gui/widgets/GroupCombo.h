@@ -11,8 +11,8 @@
 namespace treluza {
 
 /** Loads the names of a group file (built by path, which may throw for a name
- *  that cannot name a file) into the combo, none selected, and returns them.
- *  When the file cannot be read the window says so ("Não foi possível ler o
+ *  that cannot name a file) into the combo, none selected, and returns them;
+ *  a missing file holds no group. When the file cannot be read the window says so ("Não foi possível ler o
  *  arquivo … !") and closes before anything can be stored without the groups
  *  (a store would write the group field blank), and nothing is returned. */
 std::optional<std::vector<std::string>> loadGroupCombo(QWidget& window, QComboBox& combo,

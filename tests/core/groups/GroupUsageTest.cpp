@@ -3,8 +3,8 @@
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
 #include "core/store/Journal.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 
 #include "support/TempFolder.h"
 
@@ -46,9 +46,8 @@ TEST(GroupUsage, IngredientGroupsScanAndRenameThroughTheScrambledFile)
 
     const std::string fresh = pad("Frutas frescas", 20);
     EXPECT_EQ(carryGroupRename(base.path(), "T", GroupKind::Ingredient, fruits, fresh, progress), 2);
-    RecordList after;
-    KeyList keys;
-    LoadScrambledFile(path, after, keys, progress);
+    KeyedRecords after;
+    LoadScrambledFile(path, after, progress);
     ASSERT_EQ(after.count(), 3);
     EXPECT_EQ(after[0], record(30, 13, pad("Banana", 60), fresh));
     EXPECT_EQ(after[1], record(30, 13, pad(cp("Maçã"), 60), fresh));
@@ -77,9 +76,8 @@ TEST(GroupUsage, ARenameStagedWithTheRegistersFileIsOneChange)
     EXPECT_EQ(readWholeFile(path), before);
     changes.commit();
 
-    RecordList after;
-    KeyList keys;
-    LoadScrambledFile(path, after, keys, progress);
+    KeyedRecords after;
+    LoadScrambledFile(path, after, progress);
     EXPECT_EQ(after.lines(), (std::vector<std::string>{record(30, 13, pad("Banana", 60), fresh),
                                                        record(30, 13, pad("Uva", 60), fresh)}));
     EXPECT_EQ(readWholeFile(IngredientGroupFilePath(base.path(), "T")), fresh + "|\r\n");

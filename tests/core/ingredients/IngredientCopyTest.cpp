@@ -55,8 +55,7 @@ std::string brownRice(const char* group = "Cereais             ")
 
 struct Tables {
     TempFolder dir;
-    RecordList records{true};
-    KeyList keys{true};
+    KeyedRecords records;
     CopyTables copy;
     Tables(const std::string& flag = "0")
     {
@@ -67,7 +66,6 @@ struct Tables {
         copy.viewedDescription = kDescription;
         copy.viewedFlag = flag;
         records.add(ingredientRecordLine(blankIngredient(name60("Leite"))));
-        keys.add(name60("Leite"));
     }
     fs::path measures(const std::string& table, const char* name) const
     {
@@ -85,7 +83,7 @@ TEST(IngredientCopy, CopiesMeasuresGroupAndTheTableAsSource)
     writeFileAtomic(ensureFile(t.groups()), "Bebidas             |\r\nLeites              |\r\n");
     Answering answers(Answer::Yes);
 
-    const CopyOutcome outcome = CopyToActive(t.copy, brownRice(), t.records, t.keys, answers);
+    const CopyOutcome outcome = CopyToActive(t.copy, brownRice(), t.records, answers);
 
     EXPECT_EQ(outcome.result, CopyResult::Copied);
     EXPECT_EQ(answers.texts,
@@ -97,7 +95,7 @@ TEST(IngredientCopy, CopiesMeasuresGroupAndTheTableAsSource)
               "Bebidas             |\r\nCereais             |\r\nLeites              |\r\n");
     ASSERT_EQ(t.records.count(), 2);
     EXPECT_EQ(outcome.position, 0);
-    EXPECT_EQ(t.keys.at(0), name60("Arroz, integral, cozido"));
+    EXPECT_EQ(t.records.keys().at(0), name60("Arroz, integral, cozido"));
     // Filled values get the description, the blank cholesterol, factors, cost
     // and date keep their stored sources.
     const std::string src = cp("Tabela TACO - NEPA/UNICAMP");
@@ -144,12 +142,11 @@ TEST(IngredientCopy, RefusalsChangeNothing)
         t.copy.activeEditable = c.editable;
         if (*c.existing) {
             t.records.add(ingredientRecordLine(blankIngredient(name60(c.existing))));
-            t.keys.add(name60(c.existing));
         }
         writeFileAtomic(ensureFile(t.measures(kTaco, "Arroz, integral, cozido")), "x|\r\n");
-        const RecordList before = t.records;
+        const KeyedRecords before = t.records;
         Answering answers(c.answer);
-        EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, t.keys, answers).result, c.result) << c.name;
+        EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, answers).result, c.result) << c.name;
         EXPECT_EQ(answers.texts, c.texts) << c.name;
         EXPECT_EQ(t.records.lines(), before.lines()) << c.name;
         EXPECT_FALSE(fs::exists(t.measures(kActive, "Arroz, integral, cozido"))) << c.name;
@@ -171,8 +168,7 @@ TEST(IngredientCopy, GroupIsAddedOnlyWhenMissingAndNotBlank)
         Tables t;
         writeFileAtomic(ensureFile(t.groups()), "Leites              |\r\n");
         Answering answers(Answer::Yes);
-        EXPECT_EQ(CopyToActive(t.copy, brownRice(c.group), t.records, t.keys, answers).result,
-                  CopyResult::Copied);
+        EXPECT_EQ(CopyToActive(t.copy, brownRice(c.group), t.records, answers).result, CopyResult::Copied);
         EXPECT_EQ(readWholeFile(t.groups()), c.file) << "[" << c.group << "]";
         EXPECT_EQ(FieldOf(IngField::Group, t.records.at(0)), c.group);
     }
@@ -182,7 +178,7 @@ TEST(IngredientCopy, OwnTablesKeepTheirSourcesAndNoMeasuresMeansNoFile)
 {
     Tables t("1");
     Answering answers(Answer::Yes);
-    EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, t.keys, answers).result, CopyResult::Copied);
+    EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, answers).result, CopyResult::Copied);
     EXPECT_EQ(t.records.at(0), brownRice());
     EXPECT_FALSE(fs::exists(t.measures(kActive, "Arroz, integral, cozido")));
 }
@@ -195,10 +191,10 @@ TEST(IngredientCopy, AFileThatCannotBeReadStopsTheCopy)
     fs::remove(groups);
     fs::create_directories(groups / "x");
     Answering answers(Answer::Yes);
-    EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, t.keys, answers).result, CopyResult::Failed);
+    EXPECT_EQ(CopyToActive(t.copy, brownRice(), t.records, answers).result, CopyResult::Failed);
     EXPECT_EQ(answers.texts.back(), "Erro durante inclusão!");
     EXPECT_EQ(t.records.count(), 1);
-    EXPECT_EQ(t.keys.count(), 1);
+    EXPECT_EQ(t.records.keys().count(), 1);
 }
 
 TEST(IngredientCopy, SourcesFitTheirFields)

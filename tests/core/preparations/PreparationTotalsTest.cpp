@@ -65,7 +65,9 @@ TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
         line("Ovo",
              {{2, "   110,0"}, {3, "   100,0"}, {9, "     0,95"}, {13, "   146,00"}, {18, "   356,00"}}),
     });
-    const WindowTotals totals = UpdateTotals(lines, index, 1, messages);
+    std::string tortaLine = index[1];
+    const WindowTotals totals = UpdateTotals(lines, tortaLine, messages);
+    ReplaceRecord(index, 1, tortaLine);
     EXPECT_EQ(totals.gross, Exact::whole(320));
     EXPECT_EQ(totals.net, Exact::whole(300));
     const IndexFields stored = readIndex(index[1]);
@@ -84,7 +86,8 @@ TEST(PreparationTotals, UpdateTotalsWritesTheWholeRecipeIntoTheRegistersLine)
               "     0,00|     0,00|     2,00|");
 
     // No lines left: every whole-recipe value is 0,00.
-    const WindowTotals none = UpdateTotals(RecordList(true), index, 1, messages);
+    const WindowTotals none = UpdateTotals(RecordList(true), tortaLine, messages);
+    ReplaceRecord(index, 1, tortaLine);
     EXPECT_EQ(none.net, Exact());
     for (int n = IdxField::Energy; n <= IdxField::Cost; ++n)
         EXPECT_EQ(FieldOf(n, index[1]), "     0,00");
@@ -101,7 +104,9 @@ TEST(PreparationTotals, OverLimitSumsAreReportedInOrderAndStoredAsTheLimit)
         line("C", {{9, "     0,01"}}),
     });
     RecordingMessages messages;
-    const WindowTotals totals = UpdateTotals(lines, index, 0, messages);
+    std::string indexLine = index[0];
+    const WindowTotals totals = UpdateTotals(lines, indexLine, messages);
+    ReplaceRecord(index, 0, indexLine);
     const std::string solution = "Solução : diminua os pesos de todos os ingredientes na mesma proporção!";
     EXPECT_EQ(messages.texts, (std::vector<std::string>{
                                   "ERRO! Somatório do Peso Bruto maior que 999999,99!",
@@ -319,7 +324,9 @@ TEST(PreparationTotals, WorkedRecipeOfThreeIngredients)
         lines.add(joinFields(e->line));
     RecordList index(true);
     index.add(joinFields(blankIndex(name40("Arroz refogado"))));
-    const WindowTotals totals = UpdateTotals(lines, index, 0, messages);
+    std::string indexLine = index[0];
+    const WindowTotals totals = UpdateTotals(lines, indexLine, messages);
+    ReplaceRecord(index, 0, indexLine);
     EXPECT_EQ(messages.texts.size(), 3u);
     EXPECT_EQ(TotalsRow(totals, index[0]),
               "Som|   570,0|  1824,70|   401,73|    37,72|     1,58|     0,50|     0,00|     9,75|"

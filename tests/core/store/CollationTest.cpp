@@ -1,6 +1,6 @@
 #include "core/store/Collation.h"
 #include "core/store/Cp1252.h"
-#include "core/store/RecordList.h"
+#include "core/store/KeyedRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -63,12 +63,11 @@ TEST(Collation, RecordOrderEqualsKeyOrder)
     std::mt19937 rng(7);
     for (int round = 0; round < 20; ++round) {
         std::shuffle(names.begin(), names.end(), rng);
-        RecordList list(true);
+        KeyedRecords list;
         for (const auto& n : names)
             list.add(cp(n.c_str()) + "|" + std::to_string(round) + "|x|");
-        KeyList keys;
-        rebuildKeyList(list, keys);
-        KeyList direct(true);
+        const RecordList& keys = list.keys();
+        RecordList direct(true);
         for (const auto& n : names)
             direct.add(cp(n.c_str()));
         ASSERT_EQ(keys.count(), direct.count());
@@ -77,7 +76,7 @@ TEST(Collation, RecordOrderEqualsKeyOrder)
             EXPECT_EQ(keyOf(list[i]), keys[i]);
         }
         for (int i = 0; i < keys.count(); ++i)
-            EXPECT_EQ(list.find(list[i]), i);
+            EXPECT_EQ(list.records().find(list[i]), i);
     }
 }
 

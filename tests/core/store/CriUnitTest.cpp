@@ -71,10 +71,9 @@ TEST(Scramble, RoundTripOfEveryPrintableCodeAtManyIndexes)
 // changes, every ingredient file written before can no longer be read.
 TEST(Scramble, FixtureDecodesToItsKnownLines)
 {
-    RecordList list;
-    KeyList keys;
+    KeyedRecords list;
     NullProgress progress;
-    LoadScrambledFile(std::filesystem::path(TRELUZA_TEST_DATA) / "scrambled.dad", list, keys, progress);
+    LoadScrambledFile(std::filesystem::path(TRELUZA_TEST_DATA) / "scrambled.dad", list, progress);
     const std::vector<std::string> expected = {
         cp("Abacate, cru|96,00|Tabela Treluza|"),
         cp("Açúcar, cristal|386,52|Tabela Treluza|"),
@@ -83,7 +82,7 @@ TEST(Scramble, FixtureDecodesToItsKnownLines)
         cp("Pão, trigo, francês|299,81|Tabela Treluza|"),
     };
     EXPECT_EQ(list.lines(), expected);
-    EXPECT_EQ(keys.count(), 5);
+    EXPECT_EQ(list.keys().count(), 5);
 }
 
 class RecordingProgress : public ProgressSink {
@@ -116,11 +115,10 @@ TEST(Scramble, SaveThenLoadGivesTheSameListWhateverItsOrder)
     EXPECT_EQ(bytes.find('\0'), std::string::npos);
     EXPECT_EQ(splitLines(bytes).size(), 300u); // the TAB never became a break
 
-    RecordList loaded;
-    KeyList keys;
-    LoadScrambledFile(path, loaded, keys, progress);
+    KeyedRecords loaded;
+    LoadScrambledFile(path, loaded, progress);
     EXPECT_EQ(loaded.lines(), list.lines());
-    EXPECT_EQ(keys.count(), loaded.count());
+    EXPECT_EQ(loaded.keys().count(), loaded.count());
 }
 
 TEST(Scramble, FailedSaveLeavesTheListPlainAndSorted)
@@ -144,10 +142,9 @@ TEST(Scramble, GarbageFilesLoadWithoutHarm)
     for (auto& c : garbage)
         c = static_cast<char>(rng() | 1); // no NUL, so every line gets decoded
     dir.write("g.dad", garbage + "\r\n" + std::string(10 * 1024 * 1024, 'q'));
-    RecordList list;
-    KeyList keys;
+    KeyedRecords list;
     NullProgress progress;
-    LoadScrambledFile(dir.path() / "g.dad", list, keys, progress);
+    LoadScrambledFile(dir.path() / "g.dad", list, progress);
     EXPECT_GT(list.count(), 1);
 }
 

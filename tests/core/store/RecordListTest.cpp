@@ -1,7 +1,7 @@
-#include "core/store/RecordList.h"
 #include "core/records/FieldTexts.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 
 #include "support/TempFolder.h"
 
@@ -122,17 +122,47 @@ TEST(RecordList, GetAndSetRecordField)
 
 TEST(RecordList, KeysOfCaseTwinsAndLinesWithoutBar)
 {
-    RecordList list;
+    KeyedRecords list;
     list.assign({"Abc|1|", "abc|2|", "nobar"});
-    list.setSorted(true);
-    KeyList keys;
-    rebuildKeyList(list, keys);
     EXPECT_EQ(list.count(), 3);
     // The key list keeps one of the twins; the line without a bar has the
     // empty key, which sorts first, so from here the two lists no longer
     // correspond index for index.
-    EXPECT_EQ(keys.lines(), (std::vector<std::string>{"", "Abc"}));
+    EXPECT_EQ(list.keys().lines(), (std::vector<std::string>{"", "Abc"}));
     EXPECT_EQ(list.lines(), (std::vector<std::string>{"Abc|1|", "abc|2|", "nobar"}));
+}
+
+TEST(KeyedRecords, AddsReplacesAndRemovesKeepTheKeysInStep)
+{
+    // Random adds, renames, changes and deletes of distinct keys: after each
+    // one the key at i is the key of line i, and the keys are sorted.
+    std::mt19937 rng(11);
+    KeyedRecords list;
+    int next = 0;
+    for (int step = 0; step < 2000; ++step) {
+        const int op = static_cast<int>(rng() % 4);
+        const int at = list.empty() ? -1 : static_cast<int>(rng() % static_cast<unsigned>(list.count()));
+        if (op == 0 || at < 0) {
+            list.add("k" + std::to_string(rng() % 100000) + "-" + std::to_string(next++) + "|v|");
+        } else if (op == 1) {
+            const int moved = list.replace(at, "r" + std::to_string(next++) + "|w|");
+            ASSERT_EQ(keyOf(list[moved]), list.keys()[moved]);
+        } else if (op == 2) {
+            std::string line = list[at];
+            line.back() = 'x';
+            line += "|";
+            EXPECT_EQ(list.replace(at, line), at) << "a change of another field keeps the place";
+        } else {
+            list.remove(at);
+        }
+        ASSERT_EQ(list.keys().count(), list.count());
+        for (int i = 0; i < list.count(); ++i)
+            ASSERT_EQ(list.keys()[i], keyOf(list[i])) << "step " << step;
+    }
+    bool found = false;
+    EXPECT_EQ(list.keyPosition(list.keys()[0], found), 0);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(list.findKey("nada"), -1);
 }
 
 TEST(LineSplitting, AllBreaksAndTheNul)
@@ -152,20 +182,18 @@ TEST(RecordFile, LoadAndSave)
     TempFolder dir;
     const auto path = dir.path() / "x.dad";
     dir.write("x.dad", "c|3|\r\nA|1|\nb|2|"); // last line without a break
-    RecordList list;
-    KeyList keys;
-    LoadRecordFile(path, list, keys);
+    KeyedRecords list;
+    LoadRecordFile(path, list);
     ASSERT_EQ(list.count(), 3);
-    EXPECT_TRUE(list.sorted());
-    EXPECT_EQ(keys.lines(), (std::vector<std::string>{"A", "b", "c"}));
-    SaveRecordFile(path, list);
+    EXPECT_EQ(list.keys().lines(), (std::vector<std::string>{"A", "b", "c"}));
+    SaveRecordFile(path, list.records());
     EXPECT_EQ(readWholeFile(path), "A|1|\r\nb|2|\r\nc|3|\r\n");
 
     dir.write("empty.dad", "");
-    LoadRecordFile(dir.path() / "empty.dad", list, keys);
+    LoadRecordFile(dir.path() / "empty.dad", list);
     EXPECT_TRUE(list.empty());
-    EXPECT_TRUE(keys.empty());
-    SaveRecordFile(dir.path() / "empty.dad", list);
+    EXPECT_TRUE(list.keys().empty());
+    SaveRecordFile(dir.path() / "empty.dad", list.records());
     EXPECT_EQ(readWholeFile(dir.path() / "empty.dad"), "");
 }
 
@@ -178,9 +206,8 @@ TEST(RecordFile, BadFilesNeverCrash)
         c = static_cast<char>(rng());
     garbage[0] = 'x'; // so the NUL cut leaves something in most runs
     dir.write("garbage.dad", garbage);
-    RecordList list;
-    KeyList keys;
-    LoadRecordFile(dir.path() / "garbage.dad", list, keys);
+    KeyedRecords list;
+    LoadRecordFile(dir.path() / "garbage.dad", list);
     for (int i = 0; i < list.count(); ++i)
         (void)FieldOf(30, list[i]);
 
@@ -188,18 +215,18 @@ TEST(RecordFile, BadFilesNeverCrash)
     for (int i = 0; i < 1000; ++i)
         noBars += "linha sem barra \xE9\xE7\xFF\r\n";
     dir.write("nobars.dad", noBars);
-    LoadRecordFile(dir.path() / "nobars.dad", list, keys);
+    LoadRecordFile(dir.path() / "nobars.dad", list);
     EXPECT_EQ(list.count(), 1000);
-    EXPECT_EQ(keys.count(), 1);
+    EXPECT_EQ(list.keys().count(), 1);
 
     const std::string huge(10 * 1024 * 1024, 'a');
     dir.write("huge.dad", "k|" + huge + "|\r\nb|");
-    LoadRecordFile(dir.path() / "huge.dad", list, keys);
+    LoadRecordFile(dir.path() / "huge.dad", list);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(FieldOf(2, list[1]).size(), huge.size());
 
-    EXPECT_THROW(LoadRecordFile(dir.path() / "missing.dad", list, keys), FileReadError);
-    EXPECT_THROW(LoadRecordFile(dir.path(), list, keys), FileReadError);
+    EXPECT_THROW(LoadRecordFile(dir.path() / "missing.dad", list), FileReadError);
+    EXPECT_THROW(LoadRecordFile(dir.path(), list), FileReadError);
 }
 
 TEST(RecordFile, FailedSaveLeavesFileAndListAlone)

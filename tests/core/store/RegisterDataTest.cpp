@@ -37,8 +37,9 @@ TEST(RegisterData, EditsKeepBothListsInStepAndSaveWhole)
     data.replaceCurrent("b|22|");
     EXPECT_EQ(data.field(2), "22");
     data.lookup("d");
-    data.renameCurrent("a", "a|4|");
+    data.replaceCurrent("a|4|"); // a rename: the key follows the line
     EXPECT_EQ(data.currentKey(), "a");
+    EXPECT_EQ(data.keys().lines(), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(data.field(2), "4");
     data.save();
     EXPECT_EQ(readWholeFile(path), "a|4|\r\nb|22|\r\nc|3|\r\n");

@@ -122,8 +122,7 @@ class VisLisIngTest : public QObject {
     struct Fixture {
         GuiEnvironment env;
         TVisLisIngForm form{env.context()};
-        RecordList records{true};
-        KeyList keys{true};
+        KeyedRecords records;
         explicit Fixture(std::vector<std::string> mine = {})
         {
             if (mine.empty()) {
@@ -142,14 +141,17 @@ class VisLisIngTest : public QObject {
             SaveLines(ensureFile(MeasureFilePath(base(), kTaco, pad("Arroz, integral, cozido", 60))),
                       {"Colher de sopa      |  25,0|", "Escumadeira         |  90,0|"});
             NullProgress none;
-            LoadScrambledFile(IngredientFilePath(base(), kMine), records, keys, none);
+            LoadScrambledFile(IngredientFilePath(base(), kMine), records, none);
         }
         const fs::path& base() const { return env.base(); }
         bool open(int current, bool editable = true)
         {
-            form.handOver({kMine, editable}, records, keys, current);
+            form.handOver({kMine, editable}, records, current);
             return openForm(form);
         }
+        /** What the opener does when the browser closes: adds the copies to
+         *  its records; the chosen ingredient's index there. */
+        std::optional<int> taken() { return applyBrowse(records, form.result()); }
         /** Views the TACO table. */
         void viewTaco()
         {
@@ -203,11 +205,10 @@ private slots:
             click(*f.form.CopIngBitBtn);
             QVERIFY(script.done());
         }
-        // The copy is on disk when its message says so: the ingredient file
-        // holds what the opener's lists hold.
-        QCOMPARE(f.records.count(), 5);
-        QCOMPARE(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kMine)),
-                 scrambledBytes(f.records.lines()));
+        // The copy is on disk when its message says so; the opener's records
+        // take it when the browser closes.
+        QCOMPARE(splitLines(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kMine))).size(), 5u);
+        QCOMPARE(f.records.count(), 4);
 
         // Back on the active table the copy is the selected row.
         click(*f.form.NomTabCheckBox);
@@ -217,8 +218,10 @@ private slots:
                  QStringLiteral("Arroz, integral, cozido"));
         click(*f.form.RetBitBtn);
         QVERIFY(!f.form.isVisible());
-        QVERIFY(f.form.copied());
-        QCOMPARE(f.form.pick(), std::optional<int>(1));
+        QCOMPARE(f.form.result().copied.size(), 1u);
+        QCOMPARE(f.taken(), std::optional<int>(1));
+        QCOMPARE(GuiEnvironment::readBytes(IngredientFilePath(f.base(), kMine)),
+                 scrambledBytes(f.records.lines()));
 
         // The filled values carry the table's description as their source;
         // the blank cholesterol, factors and cost keep what the table held.
@@ -254,7 +257,7 @@ private slots:
         QVERIFY(f.form.isVisible());
         click(*f.form.NomTabCheckBox);
         click(*f.form.RetBitBtn);
-        QVERIFY(!f.form.copied());
+        QVERIFY(f.form.result().copied.empty());
         QCOMPARE(f.records.count(), 4);
     }
 
@@ -282,7 +285,7 @@ private slots:
                  QStringList({"Arroz, integral, cozido", "Arroz, tipo 1, cozido"}));
         f.form.LisFilOrdListBox->setCurrentRow(1);
         click(*f.form.RetBitBtn);
-        QCOMPARE(f.form.pick(), std::optional<int>(3));
+        QCOMPARE(f.taken(), std::optional<int>(3));
         const IniFile ini(f.env.configFile());
         QCOMPARE(ini.readString(kSecIngredientList, kKeyGruFil, ""), "Cereais             |");
         QCOMPARE(ini.readString(kSecIngredientList, kKeyCamOrd, ""), "CARBOIDRATOS - CHO|");
@@ -339,7 +342,7 @@ private slots:
         QTest::mouseClick(f.form.LisFilOrdListBox->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(f.form.LisFilOrdListBox->viewport(), Qt::LeftButton, {}, r.center());
         QVERIFY(!f.form.isVisible());
-        QCOMPARE(f.form.pick(), std::optional<int>(1));
+        QCOMPARE(f.taken(), std::optional<int>(1));
 
         // A keyword that finds nothing leaves no row to pick.
         QVERIFY(f.open(5));
@@ -349,7 +352,7 @@ private slots:
         pressEnter(*f.form.LisFilOrdListBox); // nothing to choose: the window stays
         QVERIFY(f.form.isVisible());
         click(*f.form.RetBitBtn);
-        QCOMPARE(f.form.pick(), std::nullopt);
+        QCOMPARE(f.taken(), std::nullopt);
     }
 
     void movesByQuarters()
@@ -371,7 +374,7 @@ private slots:
         click(*f.form.PriBitBtn);
         QCOMPARE(f.form.LisFilOrdListBox->currentRow(), 0);
         click(*f.form.RetBitBtn);
-        QCOMPARE(f.form.pick(), std::optional<int>(0));
+        QCOMPARE(f.taken(), std::optional<int>(0));
     }
 
     void showsTheCompositionTableUnderAKeywordFilter()

@@ -60,14 +60,8 @@ class VisLisTest : public QObject {
     struct Fixture {
         GuiEnvironment env;
         TVisLisForm form{env.context()};
-        RecordList lines{true};
-        KeyList keys{true};
-        explicit Fixture(const std::vector<std::string>& index)
-        {
-            for (const std::string& l : index)
-                lines.add(l);
-            rebuildKeyList(lines, keys);
-        }
+        KeyedRecords lines;
+        explicit Fixture(const std::vector<std::string>& index) { lines.assign(index); }
         bool open(int initialIndex)
         {
             ListSetup s;
@@ -81,8 +75,7 @@ class VisLisTest : public QObject {
             // The key list of the preparation group file: names padded as field 39 holds them.
             const std::size_t width = fieldWidth(RecordKind::PreparationGroup, GroupField::Name);
             s.groupNames = {pad("Bebidas", width), pad("Doces", width), pad("Salgados", width)};
-            s.keys = &keys;
-            s.lines = &lines;
+            s.records = &lines;
             s.header = CenterText("TRELUZA", 40) + "|" + CenterText("RENDIMENTO", 6) + "|" +
                        CenterText("KCAL", 9) + "|";
             s.section = kSecPreparationList;

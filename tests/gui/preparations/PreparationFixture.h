@@ -6,8 +6,8 @@
 #include "core/records/PreparationRecords.h"
 #include "core/store/CriUnit.h"
 #include "core/store/FileIo.h"
+#include "core/store/KeyedRecords.h"
 #include "core/store/Paths.h"
-#include "core/store/RecordList.h"
 #include "gui/dialogs/AltNomUnit.h"
 #include "gui/dialogs/ConUnit.h"
 #include "gui/dialogs/LisUnit.h"
@@ -115,13 +115,12 @@ inline void chooseIngredient(TCadIngTreluzaForm& w, const QString& name)
 inline void addIngredients(const fs::path& base, const std::vector<std::string>& records)
 {
     const fs::path file = IngredientFilePath(base, kTable);
-    RecordList list(true);
-    KeyList keys(true);
+    KeyedRecords list;
     NullProgress none;
-    LoadScrambledFile(file, list, keys, none);
+    LoadScrambledFile(file, list, none);
     for (const std::string& r : records)
         list.add(r);
-    SaveScrambledFile(file, list, none);
+    writeFileAtomic(file, scrambledFileBytes(list.records(), none));
 }
 
 /** An index line with a yield of 1000 in 4 portions of 250 and a tablespoon
