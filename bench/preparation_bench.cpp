@@ -23,6 +23,7 @@
 #include "gui/app/SharedWindows.h"
 #include "gui/dialogs/ConUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
+#include "gui/preparations/LinePanel.h"
 #include "gui/widgets/FormContext.h"
 #include "gui/widgets/MaskEdit.h"
 #include "gui/widgets/Messages.h"
@@ -204,8 +205,8 @@ void changeLine(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         // The net weight changes back and forth, with its chain run on exit.
-        form.PesLiqMaskEdit->setCoreText(round++ % 2 ? "   100,0" : "   200,0");
-        emit form.PesLiqMaskEdit->Exit(form.PesCozMaskEdit);
+        form.linePanel->PesLiqMaskEdit->setCoreText(round++ % 2 ? "   100,0" : "   200,0");
+        emit form.linePanel->PesLiqMaskEdit->Exit(form.linePanel->PesCozMaskEdit);
         state.ResumeTiming();
         form.GraBitBtnClick();
     }

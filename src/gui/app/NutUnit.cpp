@@ -26,15 +26,13 @@ constexpr int kButtonHeight = 140;
 
 TTreluzaV4Form::TTreluzaV4Form(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("TreluzaV4Form"));
+    setUp({.name = "TreluzaV4Form",
+           .title = QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"),
+           .points = 8,
+           .bold = true,
+           .icons = BorderIcons::MinimizeClose});
     setEnterPressesButtons(true);
     setModal(false);
-    setWindowTitle(QStringLiteral("TELA PRINCIPAL - TRELUZA versão 4.0"));
-    setBorderIcons(BorderIcons::MinimizeClose);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    font.setBold(true);
-    setFont(font);
 
     FimBitBtn =
         makeButton(QStringLiteral("FimBitBtn"), QStringLiteral("Ajuda"), QStringLiteral("menu_ajuda"), 0, 0);
@@ -60,11 +58,8 @@ TTreluzaV4Form::TTreluzaV4Form(FormContext& context, QWidget* parent) : TForm(pa
     BitBtn1 = makeButton(QStringLiteral("BitBtn1"), QStringLiteral("FIM"), QStringLiteral("menu_fim"), 2, 2);
 
     // Tab order 0 to 8.
-    const QToolButton* order[] = {CfgNutBitBtn, TabBitBtn,    CadIngBitBtn,           GruBitBtn,
-                                  RelBitBtn,    MedCasBitBtn, CadTreluzaRotRotBitBtn, BitBtn1,
-                                  FimBitBtn};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QToolButton*>(order[i]), const_cast<QToolButton*>(order[i + 1]));
+    chainTabOrder({CfgNutBitBtn, TabBitBtn, CadIngBitBtn, GruBitBtn, RelBitBtn, MedCasBitBtn,
+                   CadTreluzaRotRotBitBtn, BitBtn1, FimBitBtn});
 
     connect(FimBitBtn, &QToolButton::clicked, this, &TTreluzaV4Form::FimBitBtnClick);
     connect(TabBitBtn, &QToolButton::clicked, this, &TTreluzaV4Form::TabBitBtnClick);

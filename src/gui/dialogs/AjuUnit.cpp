@@ -20,14 +20,11 @@ QString pageBreakMarker()
 
 TAjuForm::TAjuForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("AjuForm"));
+    setUp({.name = "AjuForm",
+           .title = QStringLiteral("TELA AJUDA - TRELUZA 4.0"),
+           .icons = BorderIcons::Close,
+           .white = true});
     setEnterPressesButtons(true);
-    setWindowTitle(QStringLiteral("TELA AJUDA - TRELUZA 4.0"));
-    setBorderIcons(BorderIcons::Close);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
 
     TitLabel = new QLabel(QStringLiteral("TRELUZA 4.0 - Fichas técnicas de preparações"), this);
     TitLabel->setObjectName(QStringLiteral("TitLabel"));

@@ -17,12 +17,7 @@ const QString kDefaultMask = QString(30, u'c') + QStringLiteral(";1;_");
 
 TAltNomForm::TAltNomForm(QWidget* parent) : TForm(parent)
 {
-    setObjectName(QStringLiteral("AltNomForm"));
-    setWindowTitle(QStringLiteral("TELA ALTERA NOME"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    font.setBold(true);
-    setFont(font);
+    setUp({.name = "AltNomForm", .title = QStringLiteral("TELA ALTERA NOME"), .points = 8, .bold = true});
 
     ConBitBtn =
         new TBitBtn(QStringLiteral("Confirma alteração do nome"), glyph(QStringLiteral("confirma")), this);
@@ -35,7 +30,7 @@ TAltNomForm::TAltNomForm(QWidget* parent) : TForm(parent)
     CanBitBtn->setModalResult(2);
     CanBitBtn->setGeometry(315, 0, 315, 35);
 
-    QFont editFont = font;
+    QFont editFont = font();
     editFont.setPointSize(12);
     NomAtuLabel = new QLabel(QStringLiteral("Nome atual"), this);
     // Each edit stands under its label.

@@ -8,13 +8,8 @@ namespace treluza {
 
 TConForm::TConForm(QWidget* parent) : TForm(parent)
 {
-    setObjectName(QStringLiteral("ConForm"));
-    setWindowTitle(QStringLiteral("Aguarde Processamento ..."));
+    setUp({.name = "ConForm", .title = QStringLiteral("Aguarde Processamento ..."), .white = true});
     setModal(false);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     ProgressBar->setRange(0, 100);

@@ -23,14 +23,12 @@ constexpr int kItemHeight = 16;
 
 TIteVerForm::TIteVerForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("IteVerForm"));
+    setUp({.name = "IteVerForm",
+           .title = QStringLiteral("ATENÇÃO"),
+           .points = 8,
+           .bold = true,
+           .icons = BorderIcons::Close});
     setEnterPressesButtons(true);
-    setWindowTitle(QStringLiteral("ATENÇÃO"));
-    setBorderIcons(BorderIcons::Close);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    font.setBold(true);
-    setFont(font);
 
     BitBtn1 = new TBitBtn(QStringLiteral("Imprime Lista"), glyph(QStringLiteral("imprime")), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -55,9 +53,7 @@ TIteVerForm::TIteVerForm(FormContext& context, QWidget* parent) : TForm(parent),
     IteVerListBox->setUniformItemSizes(true);
     IteVerListBox->setGeometry(0, 25, 600, 375);
 
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn3);
-    setTabOrder(BitBtn3, IteVerListBox);
+    chainTabOrder({BitBtn1, BitBtn2, BitBtn3, IteVerListBox});
     setClientSize(600, 400);
 }
 

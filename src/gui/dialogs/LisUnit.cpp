@@ -17,9 +17,7 @@ constexpr int kItemHeight = 16;
 
 TLisForm::TLisForm(QWidget* parent) : TForm(parent)
 {
-    setObjectName(QStringLiteral("LisForm"));
-    setWindowTitle(QStringLiteral("TELA LISTA ITENS"));
-    setBorderIcons(BorderIcons::Close);
+    setUp({.name = "LisForm", .title = QStringLiteral("TELA LISTA ITENS"), .icons = BorderIcons::Close});
     ListBox = new QListWidget(this);
     ListBox->setObjectName(QStringLiteral("ListBox"));
     QFont font(QStringLiteral("Courier New"));

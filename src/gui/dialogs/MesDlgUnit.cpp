@@ -45,17 +45,9 @@ QImage messagePicture()
 
 TMesDlgForm::TMesDlgForm(QWidget* parent) : TForm(parent)
 {
-    setObjectName(QStringLiteral("MesDlgForm"));
+    setUp(
+        {.name = "MesDlgForm", .title = QStringLiteral("TRELUZA"), .points = 8, .bold = true, .white = true});
     setEnterPressesButtons(true);
-    setWindowTitle(QStringLiteral("TRELUZA"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    font.setBold(true);
-    setFont(font);
 
     DesImage = new QLabel(this);
     DesImage->setObjectName(QStringLiteral("DesImage"));
@@ -67,7 +59,7 @@ TMesDlgForm::TMesDlgForm(QWidget* parent) : TForm(parent)
     MenLabel->setWordWrap(false);
     MenLabel->setAlignment(Qt::AlignCenter);
     MenLabel->setTextFormat(Qt::PlainText);
-    QFont labelFont = font;
+    QFont labelFont = font();
     labelFont.setPointSize(12);
     MenLabel->setFont(labelFont);
 

@@ -39,10 +39,11 @@ TCadGruForm::TCadGruForm(FormContext& context, GroupKind kind, QWidget* parent)
     : TRegisterForm(context, kSmallRegister, parent), m_kind(kind)
 {
     const KindTexts names = texts(kind);
-    setObjectName(QString::fromLatin1(names.objectName));
-    setWindowTitle(kind == GroupKind::Ingredient ? QStringLiteral("Cadastro de grupos de ingredientes")
-                                                 : QStringLiteral("Cadastro de grupos de preparações"));
-    setClientSize(480, 118);
+    setUp({.name = names.objectName,
+           .title = kind == GroupKind::Ingredient ? QStringLiteral("Cadastro de grupos de ingredientes")
+                                                  : QStringLiteral("Cadastro de grupos de preparações"),
+           .width = 480,
+           .height = 118});
     const int top = buildButtonRow(60, 50);
 
     GruLabel = new QLabel(QStringLiteral("Nome do Grupo"), this);

@@ -33,12 +33,11 @@ constexpr int kEditHeight = 22;
 TCadIngForm::TCadIngForm(FormContext& context, QWidget* parent)
     : TRegisterForm(context, kIngredientRegister, parent)
 {
-    setObjectName(QStringLiteral("CadIngForm"));
-    setWindowTitle(QStringLiteral("Cadastro de Ingredientes"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
-    setClientSize(640, 435);
+    setUp({.name = "CadIngForm",
+           .title = QStringLiteral("Cadastro de Ingredientes"),
+           .points = 8,
+           .width = 640,
+           .height = 435});
     const int top = buildButtonRow(80, 35);
     buildValueRows(top);
     buildCostAndGroup(top);
@@ -184,8 +183,7 @@ void TCadIngForm::setTabOrderOfFields()
              CusUniMaskEdit, DatCotMaskEdit, CusFonMaskEdit, LimNomGruBitBtn, NomGruComboBox, GraBitBtn,
              NovBitBtn, ExcBitBtn, AntBitBtn, ProBitBtn, LisBitBtn, AjuBitBtn, RetBitBtn})
         order.push_back(w);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 void TCadIngForm::handOver(const ActiveTable& table)
@@ -208,13 +206,12 @@ void TCadIngForm::FormActivate()
 
 bool TCadIngForm::loadGroups()
 {
-    const auto groups = loadGroupCombo(*this, *NomGruComboBox, [this] {
+    const bool read = loadGroupCombo(*this, *NomGruComboBox, m_groups, [this] {
         return ensureFile(IngredientGroupFilePath(m_context.baseFolder, m_table.name));
     });
-    m_groups = groups.value_or(std::vector<std::string>());
-    if (!groups)
+    if (!read)
         cycleData().release();
-    return groups.has_value();
+    return read;
 }
 
 IngredientFields TCadIngForm::editFields()

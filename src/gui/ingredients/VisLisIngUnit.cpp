@@ -38,8 +38,7 @@ constexpr int kButtonHeight = 30;
 
 TVisLisIngForm::TVisLisIngForm(FormContext& context, QWidget* parent) : TListWindow(context, parent)
 {
-    setObjectName(QStringLiteral("VisLisIngForm"));
-    setWindowTitle(QStringLiteral("VISUALIZA INGREDIENTES"));
+    setUp({.name = "VisLisIngForm", .title = QStringLiteral("VISUALIZA INGREDIENTES")});
     buildControls();
 
     connectListControls();
@@ -90,12 +89,9 @@ void TVisLisIngForm::buildControls()
     CabLabel->setFont(listFont(false));
     attachHeader(CabLabel, 75, 18);
 
-    QWidget* const order[] = {
-        LisFilOrdListBox, CopIngBitBtn,   PriBitBtn,      BitBtn1,        BitBtn3,        UltBitBtn,
-        AjuBitBtn,        RetBitBtn,      NomTabCheckBox, NomTabComboBox, AtiFilCheckBox, NomGruComboBox,
-        AtiOrdCheckBox,   NomCamComboBox, PalChaCheckBox, PalChaMaskEdit, PalChaBitBtn};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({LisFilOrdListBox, CopIngBitBtn, PriBitBtn, BitBtn1, BitBtn3, UltBitBtn, AjuBitBtn,
+                   RetBitBtn, NomTabCheckBox, NomTabComboBox, AtiFilCheckBox, NomGruComboBox, AtiOrdCheckBox,
+                   NomCamComboBox, PalChaCheckBox, PalChaMaskEdit, PalChaBitBtn});
 }
 
 BrowseResult TVisLisIngForm::browse(const ActiveTable& active, const KeyedRecords& records, int currentIndex)
@@ -188,10 +184,8 @@ void TVisLisIngForm::LoadViewedTable()
 
 bool TVisLisIngForm::loadGroups(const std::string& table)
 {
-    const auto groups = loadGroupCombo(*this, *NomGruComboBox,
-                                       [&] { return IngredientGroupFilePath(m_context.baseFolder, table); });
-    m_groups = groups.value_or(std::vector<std::string>());
-    return groups.has_value();
+    return loadGroupCombo(*this, *NomGruComboBox, m_groups,
+                          [&] { return IngredientGroupFilePath(m_context.baseFolder, table); });
 }
 
 void TVisLisIngForm::BuildList()

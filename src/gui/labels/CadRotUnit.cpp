@@ -42,13 +42,11 @@ QString labelMask(int field)
 
 TCadRotForm::TCadRotForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("CadRotForm"));
-    setWindowTitle(QStringLiteral("Rótulo Nutricional"));
-    setBorderIcons(BorderIcons::Close);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
+    setUp({.name = "CadRotForm",
+           .title = QStringLiteral("Rótulo Nutricional"),
+           .points = 9,
+           .bold = true,
+           .icons = BorderIcons::Close});
     buildInputs();
     RotPreview = new TLabelPreview(this);
     RotPreview->setGeometry(392, 8, 600, 536);
@@ -177,8 +175,7 @@ void TCadRotForm::buildButtons()
                                          GorTraMaskEdit, FibCheckBox,    ColCheckBox,    CalCheckBox,
                                          FerCheckBox,    IseCheckBox,    GraBitBtn,      ImpBitBtn,
                                          PdfBitBtn,      ImgBitBtn,      AjuBitBtn,      RetBitBtn};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 void TCadRotForm::handOver(std::string_view tableName, std::string_view preparationName,

@@ -39,10 +39,8 @@ std::string entryAt(const std::vector<std::string>& entries, int index)
 
 TListWindow::TListWindow(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
-    setClientSize(796, 498);
+    // The windows made on it name themselves and keep this face and size.
+    setUp({.points = 8, .width = 796, .height = 498});
 }
 
 void TListWindow::addButtonRow(std::initializer_list<ButtonSpec> buttons, int height)

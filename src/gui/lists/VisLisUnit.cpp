@@ -27,8 +27,7 @@ constexpr int kButtonHeight = 35;
 
 TVisLisForm::TVisLisForm(FormContext& context, QWidget* parent) : TListWindow(context, parent)
 {
-    setObjectName(QStringLiteral("VisLisForm"));
-    setWindowTitle(QStringLiteral("VISUALIZA LISTA"));
+    setUp({.name = "VisLisForm", .title = QStringLiteral("VISUALIZA LISTA")});
     addButtonRow({{&PriBitBtn, "&Primeiro", "", "PriBitBtn", kButtonWidth},
                   {&BitBtn1, "&Volta", "anterior", "BitBtn1", kButtonWidth},
                   {&BitBtn3, "&Avança", "proximo", "BitBtn3", kButtonWidth},

@@ -21,9 +21,10 @@ namespace treluza {
 TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent)
     : TRegisterForm(context, kSmallRegister, parent)
 {
-    setObjectName(QStringLiteral("CadMedCas2Form"));
-    setWindowTitle(QStringLiteral("Cadastro de medidas caseiras"));
-    setClientSize(480, 178);
+    setUp({.name = "CadMedCas2Form",
+           .title = QStringLiteral("Cadastro de medidas caseiras"),
+           .width = 480,
+           .height = 178});
     const int top = buildButtonRow(60, 50);
 
     NomIngLabel = new QLabel(QStringLiteral("Selecione um Ingrediente"), this);
@@ -56,9 +57,7 @@ TCadMedCas2Form::TCadMedCas2Form(FormContext& context, QWidget* parent)
     UniLabel = new QLabel(QStringLiteral("(g)"), this);
     UniLabel->setGeometry(406, top + 74, 40, 16);
 
-    setTabOrder(NomIngComboBox, MedCasMaskEdit);
-    setTabOrder(MedCasMaskEdit, AltNomBitBtn);
-    setTabOrder(AltNomBitBtn, QuaMaskEdit);
+    chainTabOrder({NomIngComboBox, MedCasMaskEdit, AltNomBitBtn, QuaMaskEdit});
     connectButtons();
     connect(MedCasMaskEdit, &TMaskEdit::Exit, this, &TCadMedCas2Form::keyEditExit);
     connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadMedCas2Form::AltNomBitBtnClick);

@@ -9,7 +9,7 @@
 #include "core/store/Journal.h"
 #include "core/store/Paths.h"
 #include "core/store/StrUnit.h"
-#include "gui/preparations/LineFields.h"
+#include "gui/preparations/LinePanel.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/DecimalEdit.h"
 #include "gui/widgets/FormLayout.h"
@@ -27,25 +27,23 @@ namespace treluza {
 TCadIngTreluzaForm::TCadIngTreluzaForm(FormContext& context, QWidget* parent)
     : TRegisterForm(context, kPreparationLines, parent)
 {
-    setObjectName(QStringLiteral("CadIngTreluzaForm"));
-    setWindowTitle(QStringLiteral("Ingredientes da Preparação"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
-    setClientSize(812, 664);
+    setUp({.name = "CadIngTreluzaForm",
+           .title = QStringLiteral("Ingredientes da Preparação"),
+           .points = 8,
+           .width = 812,
+           .height = 664});
     const int top = buildButtonRow(80, 35);
     CopBitBtn = new TBitBtn(QStringLiteral("&Copia"), this);
     CopBitBtn->setObjectName(QStringLiteral("CopBitBtn"));
     CopBitBtn->setGeometry(640, 0, 80, 35);
     buildHead(top);
-    fields = new TLineFields(this);
-    fields->setGeometry(0, top + 92, 812, 256);
-    takeFieldPointers();
+    linePanel = new TLinePanel(this);
+    linePanel->setGeometry(0, top + 92, 812, 256);
     buildList(top + 350);
     setTabOrderOfFields();
     connectButtons();
-    connect(fields, &TLineFields::edited, this, [this] { markUnsaved(); });
-    connect(fields, &TLineFields::rawLeft, this, [this](QWidget* next) {
+    connect(linePanel, &TLinePanel::edited, this, [this] { markUnsaved(); });
+    connect(linePanel, &TLinePanel::rawLeft, this, [this](QWidget* next) {
         // From the raw weight the focus goes to "&Grava", not into the list.
         if (next == IngTreluzaListBox)
             GraBitBtn->setFocus();
@@ -82,25 +80,6 @@ void TCadIngTreluzaForm::buildHead(int top)
     NomIngComboBox->setGeometry(40, top + 60, 520, 24);
 }
 
-void TCadIngTreluzaForm::takeFieldPointers()
-{
-    LimNomMedCasBitBtn = fields->LimNomMedCasBitBtn;
-    NomMedCasComboBox = fields->NomMedCasComboBox;
-    QuaMedCasMaskEdit = fields->QuaMedCasMaskEdit;
-    UmaMedCasMaskEdit = fields->UmaMedCasMaskEdit;
-    PesBruMaskEdit = fields->PesBruMaskEdit;
-    PesLiqMaskEdit = fields->PesLiqMaskEdit;
-    PesCozMaskEdit = fields->PesCozMaskEdit;
-    PesCruMaskEdit = fields->PesCruMaskEdit;
-    FCMaskEdit = fields->FCMaskEdit;
-    FCCMaskEdit = fields->FCCMaskEdit;
-    CusUniMaskEdit = fields->CusUniMaskEdit;
-    CusCalMaskEdit = fields->CusCalMaskEdit;
-    DatCotMaskEdit = fields->DatCotMaskEdit;
-    per100Edits = fields->per100Edits;
-    perNetEdits = fields->perNetEdits;
-}
-
 void TCadIngTreluzaForm::buildList(int top)
 {
     // The header, the rows and the totals in one fixed-pitch font, so that
@@ -123,13 +102,26 @@ void TCadIngTreluzaForm::setTabOrderOfFields()
 {
     // The order Enter and Tab follow: a quantity left turns into a net
     // weight, whose own chain runs when the net weight is left next.
-    const std::vector<QWidget*> order = {
-        TabBitBtn,      NomIngComboBox, LimNomMedCasBitBtn, NomMedCasComboBox, QuaMedCasMaskEdit,
-        PesLiqMaskEdit, PesBruMaskEdit, PesCozMaskEdit,     PesCruMaskEdit,    IngTreluzaListBox,
-        GraBitBtn,      NovBitBtn,      ExcBitBtn,          AntBitBtn,         ProBitBtn,
-        LisBitBtn,      AjuBitBtn,      RetBitBtn,          CopBitBtn};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    const std::vector<QWidget*> order = {TabBitBtn,
+                                         NomIngComboBox,
+                                         linePanel->LimNomMedCasBitBtn,
+                                         linePanel->NomMedCasComboBox,
+                                         linePanel->QuaMedCasMaskEdit,
+                                         linePanel->PesLiqMaskEdit,
+                                         linePanel->PesBruMaskEdit,
+                                         linePanel->PesCozMaskEdit,
+                                         linePanel->PesCruMaskEdit,
+                                         IngTreluzaListBox,
+                                         GraBitBtn,
+                                         NovBitBtn,
+                                         ExcBitBtn,
+                                         AntBitBtn,
+                                         ProBitBtn,
+                                         LisBitBtn,
+                                         AjuBitBtn,
+                                         RetBitBtn,
+                                         CopBitBtn};
+    chainTabOrder(order);
 }
 
 void TCadIngTreluzaForm::handOver(const ActiveTable& table, const std::string& preparation,
@@ -192,7 +184,7 @@ IngredientFields TCadIngTreluzaForm::chosenIngredient() const
 
 std::string TCadIngTreluzaForm::MakeLine()
 {
-    return joinFields(fields->edits(keyText()).line);
+    return joinFields(linePanel->edits(keyText()).line);
 }
 
 void TCadIngTreluzaForm::chooseLineIngredient()
@@ -218,11 +210,11 @@ void TCadIngTreluzaForm::ShowCurrent()
     NomIngComboBox->setCurrentIndex(m_chosenIngredient);
     m_showing = false;
     // A stored measure that is no longer in the measure file shows as none.
-    const int measure = fields->chooseMeasure(e.line[LineField::Measure]);
+    const int measure = linePanel->chooseMeasure(e.line[LineField::Measure]);
     if (measure < 0)
         e.line[LineField::Quantity] = blankField(RecordKind::Line, LineField::Quantity);
-    e.measureWeight = fields->weightOfMeasure(measure);
-    fields->show(e);
+    e.measureWeight = linePanel->weightOfMeasure(measure);
+    linePanel->show(e);
     // The rows stay as they are, so that the shown line's row stays selected.
     refreshTotalsRow();
     IngTreluzaListBox->setCurrentRow(current);
@@ -236,7 +228,7 @@ void TCadIngTreluzaForm::ClearFields()
     NomIngComboBox->setCurrentIndex(-1);
     m_showing = false;
     m_chosenIngredient = -1;
-    fields->clearAll();
+    linePanel->clearAll();
     clearUnsaved();
 }
 
@@ -249,15 +241,15 @@ void TCadIngTreluzaForm::LoadIngredientDefaults()
     } catch (const StoreError&) {
         // A measure file that cannot be read offers no measures.
     }
-    fields->setMeasures(std::move(measures));
-    fields->setIngredient(ingredient);
+    linePanel->setMeasures(std::move(measures));
+    linePanel->setIngredient(ingredient);
     if (mode() == RegisterMode::Empty) {
         // A new line takes FC, FCC, unit cost and quotation date from the ingredient.
-        LineEdits e = fields->edits(keyText());
+        LineEdits e = linePanel->edits(keyText());
         const LineEdits fresh = newLineEdits(ingredient);
         for (int n : {LineField::FC, LineField::FCC, LineField::UnitCost, LineField::QuoteDate})
             e.line[n] = fresh.line[n];
-        fields->show(e);
+        linePanel->show(e);
     }
 }
 
@@ -282,10 +274,10 @@ void TCadIngTreluzaForm::ApplyMode()
     applyCommonMode();
     const bool empty = mode() == RegisterMode::Empty;
     TabBitBtn->setEnabled(empty);
-    fields->enableFields(!empty);
+    linePanel->enableFields(!empty);
     CopBitBtn->setEnabled(true);
     if (!empty)
-        NomMedCasComboBox->setFocus();
+        linePanel->NomMedCasComboBox->setFocus();
 }
 
 QString TCadIngTreluzaForm::listCaption() const
@@ -365,13 +357,13 @@ void TCadIngTreluzaForm::IngTreluzaListBoxClick(int row)
 bool TCadIngTreluzaForm::beforeLeave()
 {
     m_ingredients.clear();
-    fields->clearAll();
+    linePanel->clearAll();
     return true;
 }
 
 void TCadIngTreluzaForm::focusFields()
 {
-    PesBruMaskEdit->setFocus();
+    linePanel->PesBruMaskEdit->setFocus();
 }
 
 Transaction TCadIngTreluzaForm::newTransaction()

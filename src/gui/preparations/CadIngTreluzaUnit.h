@@ -28,7 +28,7 @@ class QListWidget;
 
 namespace treluza {
 
-class TLineFields;
+class TLinePanel;
 
 class TCadIngTreluzaForm : public TRegisterForm {
     Q_OBJECT
@@ -47,25 +47,8 @@ public:
     TBitBtn* TabBitBtn = nullptr;
     QComboBox* NomIngComboBox = nullptr;
     TMaskEdit* NomPreMaskEdit = nullptr;
-    /** The fields of the line; the pointers below name its controls. */
-    TLineFields* fields = nullptr;
-    TBitBtn* LimNomMedCasBitBtn = nullptr;
-    QComboBox* NomMedCasComboBox = nullptr;
-    TMaskEdit* QuaMedCasMaskEdit = nullptr;
-    TMaskEdit* UmaMedCasMaskEdit = nullptr;
-    TMaskEdit* PesBruMaskEdit = nullptr;
-    TMaskEdit* PesLiqMaskEdit = nullptr;
-    TMaskEdit* PesCozMaskEdit = nullptr;
-    TMaskEdit* PesCruMaskEdit = nullptr;
-    TMaskEdit* FCMaskEdit = nullptr;
-    TMaskEdit* FCCMaskEdit = nullptr;
-    TMaskEdit* CusUniMaskEdit = nullptr;
-    TMaskEdit* CusCalMaskEdit = nullptr;
-    TMaskEdit* DatCotMaskEdit = nullptr;
-    /** The chosen ingredient's values per 100 g and the line's values in the
-     *  net weight, energy to sodium. */
-    std::array<TMaskEdit*, 10> per100Edits{};
-    std::array<TMaskEdit*, 10> perNetEdits{};
+    /** The fields of the line. */
+    TLinePanel* linePanel = nullptr;
     QLabel* CabLabel = nullptr;
     QListWidget* IngTreluzaListBox = nullptr;
     QLabel* RodLabel = nullptr;
@@ -101,7 +84,6 @@ protected:
 private:
     void buildHead(int top);
     void buildList(int top);
-    void takeFieldPointers();
     void setTabOrderOfFields();
     void onFocusChanged(QWidget* old, QWidget* now);
 

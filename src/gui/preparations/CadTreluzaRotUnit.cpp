@@ -45,20 +45,15 @@ TCadTreluzaRotForm::TCadTreluzaRotForm(FormContext& context, QWidget* parent)
       m_method(std::make_unique<TCadRecForm>(context)), m_reports(std::make_unique<TSelRelForm>(context)),
       m_label(std::make_unique<TCadRotForm>(context))
 {
-    setObjectName(QStringLiteral("CadTreluzaRotForm"));
-    setWindowTitle(QStringLiteral("Treluza"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
-    setClientSize(TRecipeValues::fullWidth(), 264);
+    setUp({.name = "CadTreluzaRotForm",
+           .title = QStringLiteral("Treluza"),
+           .points = 8,
+           .width = TRecipeValues::fullWidth(),
+           .height = 264});
     const int top = buildButtonRow(80, 35);
     buildNameRow(top);
     values = new TRecipeValues(this);
     values->setGeometry(0, top + 58, TRecipeValues::fullWidth(), 180);
-    RenPesMaskEdit = values->RenPesMaskEdit;
-    NumPorMaskEdit = values->NumPorMaskEdit;
-    RenPorMaskEdit = values->RenPorMaskEdit;
-    RenColSopMaskEdit = values->RenColSopMaskEdit;
     connectFields();
     setTabOrderOfFields();
     connectButtons();
@@ -110,9 +105,10 @@ void TCadTreluzaRotForm::buildNameRow(int top)
 
 void TCadTreluzaRotForm::connectFields()
 {
-    installDecimalBehaviour(*RenPesMaskEdit);
-    installDecimalBehaviour(*RenColSopMaskEdit);
-    for (TMaskEdit* e : {DatPreMaskEdit, RenPesMaskEdit, NumPorMaskEdit, RenColSopMaskEdit})
+    installDecimalBehaviour(*values->RenPesMaskEdit);
+    installDecimalBehaviour(*values->RenColSopMaskEdit);
+    for (TMaskEdit* e :
+         {DatPreMaskEdit, values->RenPesMaskEdit, values->NumPorMaskEdit, values->RenColSopMaskEdit})
         connect(e, &TMaskEdit::Change, this, [this] {
             if (!m_showing)
                 markUnsaved();
@@ -123,9 +119,9 @@ void TCadTreluzaRotForm::connectFields()
     });
     connect(NomPreMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::NomPreMaskEditExit);
     connect(DatPreMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::DatPreMaskEditExit);
-    connect(RenPesMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenPesMaskEditExit);
-    connect(NumPorMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::NumPorMaskEditExit);
-    connect(RenColSopMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenColSopMaskEditExit);
+    connect(values->RenPesMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenPesMaskEditExit);
+    connect(values->NumPorMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::NumPorMaskEditExit);
+    connect(values->RenColSopMaskEdit, &TMaskEdit::Exit, this, &TCadTreluzaRotForm::RenColSopMaskEditExit);
     connect(LimNomGruPreBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::LimNomGruPreBitBtnClick);
     connect(AltNomBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::AltNomBitBtnClick);
     connect(IngBitBtn, &TBitBtn::clicked, this, &TCadTreluzaRotForm::IngBitBtnClick);
@@ -137,13 +133,27 @@ void TCadTreluzaRotForm::connectFields()
 void TCadTreluzaRotForm::setTabOrderOfFields()
 {
     // The order Enter and Tab follow.
-    const std::vector<QWidget*> order = {
-        NomPreMaskEdit,    DatPreMaskEdit,   LimNomGruPreBitBtn, NomGruPreComboBox, IngBitBtn,
-        RecBitBtn,         ImpTreluzaBitBtn, ImpRotBitBtn,       RenPesMaskEdit,    NumPorMaskEdit,
-        RenColSopMaskEdit, GraBitBtn,        NovBitBtn,          ExcBitBtn,         AntBitBtn,
-        ProBitBtn,         LisBitBtn,        AjuBitBtn,          RetBitBtn,         AltNomBitBtn};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    const std::vector<QWidget*> order = {NomPreMaskEdit,
+                                         DatPreMaskEdit,
+                                         LimNomGruPreBitBtn,
+                                         NomGruPreComboBox,
+                                         IngBitBtn,
+                                         RecBitBtn,
+                                         ImpTreluzaBitBtn,
+                                         ImpRotBitBtn,
+                                         values->RenPesMaskEdit,
+                                         values->NumPorMaskEdit,
+                                         values->RenColSopMaskEdit,
+                                         GraBitBtn,
+                                         NovBitBtn,
+                                         ExcBitBtn,
+                                         AntBitBtn,
+                                         ProBitBtn,
+                                         LisBitBtn,
+                                         AjuBitBtn,
+                                         RetBitBtn,
+                                         AltNomBitBtn};
+    chainTabOrder(order);
 }
 
 TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const
@@ -172,11 +182,9 @@ void TCadTreluzaRotForm::FormActivate()
 
 void TCadTreluzaRotForm::loadGroups()
 {
-    const auto groups = loadGroupCombo(*this, *NomGruPreComboBox, [this] {
-        return ensureFile(PreparationGroupFilePath(m_context.baseFolder, m_table.name));
-    });
-    m_groups = groups.value_or(std::vector<std::string>());
-    if (!groups)
+    if (!loadGroupCombo(*this, *NomGruPreComboBox, m_groups, [this] {
+            return ensureFile(PreparationGroupFilePath(m_context.baseFolder, m_table.name));
+        }))
         cycleData().release();
 }
 
@@ -247,9 +255,9 @@ void TCadTreluzaRotForm::ClearFields()
 
 void TCadTreluzaRotForm::EnableRecordFields(bool on)
 {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{AltNomBitBtn, RenPesMaskEdit, NumPorMaskEdit, RenColSopMaskEdit,
-                                         LimNomGruPreBitBtn, NomGruPreComboBox, DatPreMaskEdit})
+    for (QWidget* w : std::initializer_list<QWidget*>{AltNomBitBtn, values->RenPesMaskEdit,
+                                                      values->NumPorMaskEdit, values->RenColSopMaskEdit,
+                                                      LimNomGruPreBitBtn, NomGruPreComboBox, DatPreMaskEdit})
         w->setEnabled(on);
     for (TBitBtn* b : {IngBitBtn, RecBitBtn, ImpTreluzaBitBtn, ImpRotBitBtn})
         b->setEnabled(on);
@@ -298,7 +306,7 @@ bool TCadTreluzaRotForm::acceptRenamedKey(const std::string& key)
 
 void TCadTreluzaRotForm::focusFields()
 {
-    RenPesMaskEdit->setFocus();
+    values->RenPesMaskEdit->setFocus();
 }
 
 Transaction TCadTreluzaRotForm::newTransaction()
@@ -340,7 +348,7 @@ void TCadTreluzaRotForm::NumPorMaskEditExit(QWidget*)
     const bool accepted = leavePortions(f, messages);
     showFields(f);
     if (!accepted)
-        NumPorMaskEdit->setFocus();
+        values->NumPorMaskEdit->setFocus();
 }
 
 void TCadTreluzaRotForm::RenColSopMaskEditExit(QWidget*)
@@ -387,7 +395,7 @@ void TCadTreluzaRotForm::IngBitBtnClick()
     showFields(f);
     storeSilently(false);
     ApplyMode();
-    RenPesMaskEdit->setFocus();
+    values->RenPesMaskEdit->setFocus();
 }
 
 void TCadTreluzaRotForm::RecBitBtnClick()

@@ -48,12 +48,8 @@ public:
     TBitBtn* ImpTreluzaBitBtn = nullptr;
     TBitBtn* ImpRotBitBtn = nullptr;
 
-    /** The value rows; the pointers below name its edits. */
+    /** The value rows, with the yield, portion and tablespoon edits. */
     TRecipeValues* values = nullptr;
-    TMaskEdit* RenPesMaskEdit = nullptr;    // yield (field 2)
-    TMaskEdit* NumPorMaskEdit = nullptr;    // number of portions (14)
-    TMaskEdit* RenPorMaskEdit = nullptr;    // per-capita yield (15)
-    TMaskEdit* RenColSopMaskEdit = nullptr; // tablespoon weight (27)
     /** The edits of index fields 2 to 38 that hold a value, by field number
      *  (null for the fields without an edit). */
     TMaskEdit* valueEdit(int field) const;

@@ -116,13 +116,11 @@ Caret caretOf(const QTextEdit& memo)
 
 TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("CadRecForm"));
-    setWindowTitle(QStringLiteral("Cadastro de Receita"));
-    setBorderIcons(BorderIcons::Close);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
+    setUp({.name = "CadRecForm",
+           .title = QStringLiteral("Cadastro de Receita"),
+           .points = 9,
+           .bold = true,
+           .icons = BorderIcons::Close});
 
     const auto button = [this](const QString& caption, const char* picture, const char* name, int x) {
         auto* b = new TBitBtn(caption, glyph(QString::fromLatin1(picture)), this);
@@ -160,10 +158,7 @@ TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent) : TForm(parent),
     RecMemo->installEventFilter(this);
     connect(RecMemo, &QTextEdit::textChanged, this, &TCadRecForm::RecMemoChange);
 
-    setTabOrder(RecMemo, GraBitBtn);
-    setTabOrder(GraBitBtn, ImpBitBtn);
-    setTabOrder(ImpBitBtn, AjuBitBtn);
-    setTabOrder(AjuBitBtn, RetBitBtn);
+    chainTabOrder({RecMemo, GraBitBtn, ImpBitBtn, AjuBitBtn, RetBitBtn});
     setClientSize(600, 520);
 }
 

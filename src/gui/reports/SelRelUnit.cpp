@@ -40,12 +40,10 @@ std::optional<int> validResolution(const QString& text)
 TSelRelForm::TSelRelForm(FormContext& context, QWidget* parent)
     : TForm(parent), m_context(context), m_viewer(new TVisRelForm(this))
 {
-    setObjectName(QStringLiteral("SelRelForm"));
-    setWindowTitle(QStringLiteral("Selecione o Tipo de Relatório"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
+    setUp({.name = "SelRelForm",
+           .title = QStringLiteral("Selecione o Tipo de Relatório"),
+           .points = 9,
+           .bold = true});
 
     auto* box = new QGroupBox(QStringLiteral("Tipo de relatório"), this);
     box->setGeometry(8, 8, 384, 110);
@@ -91,12 +89,7 @@ TSelRelForm::TSelRelForm(FormContext& context, QWidget* parent)
     connect(AjuBitBtn, &QPushButton::clicked, this, &TSelRelForm::AjuBitBtnClick);
     connect(RetBitBtn, &QPushButton::clicked, this, &TSelRelForm::RetBitBtnClick);
 
-    setTabOrder(MedCasRadioButton, ResImpMaskEdit);
-    setTabOrder(ResImpMaskEdit, ImpBitBtn);
-    setTabOrder(ImpBitBtn, VisBitBtn);
-    setTabOrder(VisBitBtn, PdfBitBtn);
-    setTabOrder(PdfBitBtn, AjuBitBtn);
-    setTabOrder(AjuBitBtn, RetBitBtn);
+    chainTabOrder({MedCasRadioButton, ResImpMaskEdit, ImpBitBtn, VisBitBtn, PdfBitBtn, AjuBitBtn, RetBitBtn});
     setClientSize(400, 244);
 }
 

@@ -24,9 +24,9 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* e)
 
 TVisRelForm::TVisRelForm(QWidget* parent) : TForm(parent)
 {
-    setObjectName(QStringLiteral("VisRelForm"));
-    setWindowTitle(QStringLiteral("TELA VISUALIZA RELATÓRIO - click duas vezes para voltar..."));
-    setBorderIcons(BorderIcons::Close);
+    setUp({.name = "VisRelForm",
+           .title = QStringLiteral("TELA VISUALIZA RELATÓRIO - click duas vezes para voltar..."),
+           .icons = BorderIcons::Close});
     ScrollBox = new QScrollArea(this);
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setFrameShape(QFrame::NoFrame);

@@ -17,9 +17,8 @@ namespace treluza {
 TCadTabForm::TCadTabForm(FormContext& context, QWidget* parent)
     : TRegisterForm(context, kSmallRegister, parent)
 {
-    setObjectName(QStringLiteral("CadTabForm"));
-    setWindowTitle(QStringLiteral("Cadastro de tabelas"));
-    setClientSize(479, 151);
+    setUp(
+        {.name = "CadTabForm", .title = QStringLiteral("Cadastro de tabelas"), .width = 479, .height = 151});
     const int top = buildButtonRow(60, 50);
 
     TabLabel = new QLabel(QStringLiteral("Nome da tabela"), this);

@@ -41,12 +41,12 @@ void resetListSettings(IniFile& ini, const char* section)
 
 TCfgNutForm::TCfgNutForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("CfgNutForm"));
-    setWindowTitle(QStringLiteral("Configuração"));
-    setClientSize(582, 265);
-    QFont bold(QStringLiteral("Arial"), 8);
-    bold.setBold(true);
-    setFont(bold);
+    setUp({.name = "CfgNutForm",
+           .title = QStringLiteral("Configuração"),
+           .points = 8,
+           .bold = true,
+           .width = 582,
+           .height = 265});
 
     GraBitBtn = new TBitBtn(QStringLiteral("&Grava"), glyph(QStringLiteral("grava")), this);
     AjuBitBtn = new TBitBtn(QStringLiteral("A&juda"), glyph(QStringLiteral("ajuda")), this);
@@ -82,12 +82,8 @@ TCfgNutForm::TCfgNutForm(FormContext& context, QWidget* parent) : TForm(parent),
     ConTecMaskEdit->setFont(big);
     ConTecMaskEdit->setGeometry(12, 88, 542, 28);
 
-    setTabOrder(GraBitBtn, AjuBitBtn);
-    setTabOrder(AjuBitBtn, RetBitBtn);
-    setTabOrder(RetBitBtn, FixTabCheckBox);
-    setTabOrder(FixTabCheckBox, NomTabComboBox);
-    setTabOrder(NomTabComboBox, NomTecMaskEdit);
-    setTabOrder(NomTecMaskEdit, ConTecMaskEdit);
+    chainTabOrder(
+        {GraBitBtn, AjuBitBtn, RetBitBtn, FixTabCheckBox, NomTabComboBox, NomTecMaskEdit, ConTecMaskEdit});
 
     connect(GraBitBtn, &TBitBtn::clicked, this, &TCfgNutForm::GraBitBtnClick);
     connect(AjuBitBtn, &TBitBtn::clicked, this, &TCfgNutForm::AjuBitBtnClick);

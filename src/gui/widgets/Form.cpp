@@ -30,6 +30,33 @@ TForm::TForm(QWidget* parent) : QDialog(parent)
     setBorderIcons(BorderIcons::None);
 }
 
+void TForm::setUp(const Look& look)
+{
+    setObjectName(QString::fromLatin1(look.name));
+    setWindowTitle(look.title);
+    if (look.points > 0) {
+        QFont face(QStringLiteral("Arial"));
+        face.setPointSize(look.points);
+        face.setBold(look.bold);
+        setFont(face);
+    }
+    setBorderIcons(look.icons);
+    if (look.width > 0 && look.height > 0)
+        setClientSize(look.width, look.height);
+    if (look.white) {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        setPalette(pal);
+    }
+}
+
+void TForm::chainTabOrder(const std::vector<QWidget*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 int TForm::openModal()
 {
     setOpenFlag(true);

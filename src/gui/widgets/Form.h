@@ -2,8 +2,9 @@
 // TForm: the base of every window.
 //
 // How to use it:
-//  * Derive the window from TForm, build its controls in the constructor and
-//    fix its size with setClientSize() and its title bar with setBorderIcons().
+//  * Derive the window from TForm; its constructor says first what the window
+//    is (setUp(): name, caption, face, title bar, size, background), then
+//    builds its controls.
 //  * An opener hands data over by setting the window's fields, then calls
 //    openModal() (open flag set, then exec()). When a window is shown with the
 //    open flag set, the flag is cleared and FormActivate() runs once, queued
@@ -24,6 +25,8 @@
 //    result (TBitBtn::setModalResult).
 #include <QDialog>
 
+#include <vector>
+
 class QKeyEvent;
 
 namespace treluza {
@@ -39,6 +42,24 @@ public:
     enum class BorderIcons { None, Close, MinimizeClose };
 
     explicit TForm(QWidget* parent = nullptr);
+
+    /** What a window's constructor says about it first. */
+    struct Look {
+        /** The object name. */
+        const char* name = "";
+        QString title = {};
+        /** The face of the window's texts: Arial of this size (0 keeps the
+         *  application's face). */
+        int points = 0;
+        bool bold = false;
+        BorderIcons icons = BorderIcons::None;
+        /** The client size, fixed (0 by 0 leaves the size to the window). */
+        int width = 0;
+        int height = 0;
+        /** A white background instead of the window colour. */
+        bool white = false;
+    };
+    void setUp(const Look& look);
 
     void setOpenFlag(bool on) { m_openFlag = on; }
     bool openFlag() const { return m_openFlag; }
@@ -67,6 +88,9 @@ protected:
     virtual void FormActivate() {}
     virtual void windowActivated() {}
     virtual void windowDeactivated() {}
+
+    /** Sets the order Enter and Tab follow through the controls. */
+    void chainTabOrder(const std::vector<QWidget*>& order);
 
     /** Moves the focus to the next control in tab order (as Enter does). */
     void focusNextControl();

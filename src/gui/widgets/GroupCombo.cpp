@@ -8,20 +8,20 @@
 
 namespace treluza {
 
-std::optional<std::vector<std::string>> loadGroupCombo(QWidget& window, QComboBox& combo,
-                                                       const std::function<std::filesystem::path()>& path)
+bool loadGroupCombo(QWidget& window, QComboBox& combo, std::vector<std::string>& groups,
+                    const std::function<std::filesystem::path()>& path)
 {
-    KeyedRecords groups;
+    groups.clear();
     try {
-        groups = keyedLines(readFileIfPresent(path()));
+        groups = keyedLines(readFileIfPresent(path())).keys().lines();
     } catch (const StoreError& e) {
         fillCombo(combo, {});
         tellStoreError(e);
         window.close();
-        return std::nullopt;
+        return false;
     }
-    fillCombo(combo, groups.keys().lines());
-    return groups.keys().lines();
+    fillCombo(combo, groups);
+    return true;
 }
 
 } // namespace treluza

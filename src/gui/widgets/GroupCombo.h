@@ -4,18 +4,18 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace treluza {
 
 /** Loads the names of a group file (built by path, which may throw for a name
- *  that cannot name a file) into the combo, none selected, and returns them;
- *  a missing file holds no group. When the file cannot be read the window says so ("Não foi possível ler o
- *  arquivo … !") and closes before anything can be stored without the groups
- *  (a store would write the group field blank), and nothing is returned. */
-std::optional<std::vector<std::string>> loadGroupCombo(QWidget& window, QComboBox& combo,
-                                                       const std::function<std::filesystem::path()>& path);
+ *  that cannot name a file) into the combo, none selected, and into groups; a
+ *  missing file holds no group. When the file cannot be read the window says
+ *  so ("Não foi possível ler o arquivo … !") and closes before anything can
+ *  be stored without the groups (a store would write the group field blank),
+ *  groups is left empty and false is returned. */
+bool loadGroupCombo(QWidget& window, QComboBox& combo, std::vector<std::string>& groups,
+                    const std::function<std::filesystem::path()>& path);
 
 } // namespace treluza

@@ -403,7 +403,7 @@ private slots:
         QCOMPARE(k.form.ImpRotBitBtn->text(), QStringLiteral("Rótulo"));
         // An edit not yet saved is stored silently before the window opens,
         // and the window gets the stored line.
-        enter(*k.form.NumPorMaskEdit, QStringLiteral("5"), *k.form.RenColSopMaskEdit);
+        enter(*k.form.values->NumPorMaskEdit, QStringLiteral("5"), *k.form.values->RenColSopMaskEdit);
         QString portion;
         const auto shown = onNextModal<TCadRotForm>([&](TCadRotForm& w) {
             portion = w.PorMaskEdit->maskText();

@@ -113,7 +113,7 @@ private slots:
             click(*w.TabBitBtn);
             QVERIFY(*picked);
             QCOMPARE(cs(w.NomIngComboBox->currentText()), name60("Oleo"));
-            QCOMPARE(w.NomMedCasComboBox->count(), 1);
+            QCOMPARE(w.linePanel->NomMedCasComboBox->count(), 1);
             QCOMPARE(w.focusWidget(), w.NomIngComboBox);
             click(*w.RetBitBtn);
         }));
@@ -149,10 +149,10 @@ private slots:
                     {QStringLiteral("ERRO! Quantidade de Sódio para o peso líquido maior que 999999,99!"),
                      kOk},
                     {kSolution, kOk}};
-                enter(*w.PesLiqMaskEdit, QStringLiteral("300000"), *w.PesCozMaskEdit);
+                enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("300000"), *w.linePanel->PesCozMaskEdit);
                 QVERIFY(script.done());
             }
-            QCOMPARE(texts(w.perNetEdits),
+            QCOMPARE(texts(w.linePanel->perNetEdits),
                      QStringList({"999999,99", "299700,00", "     0,00", "     0,00", "     0,00",
                                   "     0,00", "     0,00", "  3000,00", "   300,00", "999999,99"}));
             insertLine(w); // one line: the sums are its own values
@@ -160,7 +160,7 @@ private slots:
             // Batata at 1000 g adds 3500 kcal and 50 mg sodium: both sums go over.
             click(*w.NovBitBtn);
             chooseIngredient(w, QStringLiteral("Batata"));
-            enter(*w.PesLiqMaskEdit, QStringLiteral("1000"), *w.PesCozMaskEdit);
+            enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("1000"), *w.linePanel->PesCozMaskEdit);
             insertLine(w, {{QStringLiteral("ERRO! Somatório do Calorias maior que 999999,99!"), kOk},
                            {kSolution, kOk},
                            {QStringLiteral("ERRO! Somatório do Sódio maior que 999999,99!"), kOk},
@@ -242,21 +242,21 @@ private slots:
             QCOMPARE(w.mode(), RegisterMode::Showing);
             QCOMPARE(w.IngTreluzaListBox->currentRow(), 2);
             QCOMPARE(cs(w.NomIngComboBox->currentText()), name60("Oleo"));
-            QCOMPARE(cs(w.NomMedCasComboBox->currentText()), name20("Colher sopa"));
-            QVERIFY(w.QuaMedCasMaskEdit->isEnabled());
-            QCOMPARE(w.QuaMedCasMaskEdit->maskText(), QStringLiteral("  2,00"));
-            QCOMPARE(w.UmaMedCasMaskEdit->maskText(), QStringLiteral("     8,0"));
-            QCOMPARE(w.perNetEdits[0]->maskText(), QStringLiteral("   141,44"));
+            QCOMPARE(cs(w.linePanel->NomMedCasComboBox->currentText()), name20("Colher sopa"));
+            QVERIFY(w.linePanel->QuaMedCasMaskEdit->isEnabled());
+            QCOMPARE(w.linePanel->QuaMedCasMaskEdit->maskText(), QStringLiteral("  2,00"));
+            QCOMPARE(w.linePanel->UmaMedCasMaskEdit->maskText(), QStringLiteral("     8,0"));
+            QCOMPARE(w.linePanel->perNetEdits[0]->maskText(), QStringLiteral("   141,44"));
 
             clickRow(*w.IngTreluzaListBox, 0);
             QCOMPARE(cs(w.NomIngComboBox->currentText()), name60("Batata"));
-            QCOMPARE(w.FCMaskEdit->maskText(), QStringLiteral("  1,20"));
-            QCOMPARE(w.CusCalMaskEdit->maskText(), QStringLiteral("     0,48"));
-            QCOMPARE(w.NomMedCasComboBox->currentIndex(), -1);
-            QVERIFY(!w.QuaMedCasMaskEdit->isEnabled());
+            QCOMPARE(w.linePanel->FCMaskEdit->maskText(), QStringLiteral("  1,20"));
+            QCOMPARE(w.linePanel->CusCalMaskEdit->maskText(), QStringLiteral("     0,48"));
+            QCOMPARE(w.linePanel->NomMedCasComboBox->currentIndex(), -1);
+            QVERIFY(!w.linePanel->QuaMedCasMaskEdit->isEnabled());
 
             // An edit not stored: the click asks, and "Não" drops it.
-            enter(*w.PesLiqMaskEdit, QStringLiteral("200"), *w.PesCozMaskEdit);
+            enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("200"), *w.linePanel->PesCozMaskEdit);
             QVERIFY(w.unsaved());
             {
                 MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kNo}};
@@ -264,7 +264,7 @@ private slots:
                 QVERIFY(script.done());
             }
             QCOMPARE(cs(w.NomIngComboBox->currentText()), name60("Feijao"));
-            QCOMPARE(w.FCCMaskEdit->maskText(), QStringLiteral("  2,50"));
+            QCOMPARE(w.linePanel->FCCMaskEdit->maskText(), QStringLiteral("  2,50"));
             QCOMPARE(w.IngTreluzaListBox->currentRow(), 1);
             QCOMPARE(w.mode(), RegisterMode::Showing);
             QCOMPARE(GuiEnvironment::readBytes(k.linesPath("Arroz e feijao")),
@@ -282,16 +282,16 @@ private slots:
         QVERIFY(showPreparation(k, QStringLiteral("Arroz e feijao")));
         QVERIFY(inIngredientWindow(k, [&](TCadIngTreluzaForm& w) {
             clickRow(*w.IngTreluzaListBox, 0); // Batata: gross 120,0, net 100,0
-            QTest::mouseClick(w.PesLiqMaskEdit, Qt::LeftButton);
-            QTest::keyClick(w.PesLiqMaskEdit, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), w.PesBruMaskEdit);
-            QCOMPARE(w.PesBruMaskEdit->selectedText(), w.PesBruMaskEdit->shownText());
-            QTest::keyClicks(w.PesBruMaskEdit, QStringLiteral("130"));
-            QTest::keyClick(w.PesBruMaskEdit, Qt::Key_Tab);
-            QCOMPARE(w.PesBruMaskEdit->maskText(), QStringLiteral("   130,0"));
+            QTest::mouseClick(w.linePanel->PesLiqMaskEdit, Qt::LeftButton);
+            QTest::keyClick(w.linePanel->PesLiqMaskEdit, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.linePanel->PesBruMaskEdit);
+            QCOMPARE(w.linePanel->PesBruMaskEdit->selectedText(), w.linePanel->PesBruMaskEdit->shownText());
+            QTest::keyClicks(w.linePanel->PesBruMaskEdit, QStringLiteral("130"));
+            QTest::keyClick(w.linePanel->PesBruMaskEdit, Qt::Key_Tab);
+            QCOMPARE(w.linePanel->PesBruMaskEdit->maskText(), QStringLiteral("   130,0"));
             // 130,0 / 100,0; 130 x 4,00 / 1000.
-            QCOMPARE(w.FCMaskEdit->maskText(), QStringLiteral("  1,30"));
-            QCOMPARE(w.CusCalMaskEdit->maskText(), QStringLiteral("     0,52"));
+            QCOMPARE(w.linePanel->FCMaskEdit->maskText(), QStringLiteral("  1,30"));
+            QCOMPARE(w.linePanel->CusCalMaskEdit->maskText(), QStringLiteral("     0,52"));
             // Once stored, the changed line's row stays selected; every row
             // shows its ingredient's whole name as a tip.
             MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
@@ -314,11 +314,12 @@ private slots:
         QVERIFY(showPreparation(k, QStringLiteral("Arroz e feijao")));
         QVERIFY(inIngredientWindow(k, [&](TCadIngTreluzaForm& w) {
             clickRow(*w.IngTreluzaListBox, 0);
-            std::vector<TMaskEdit*> computed{w.FCMaskEdit,     w.FCCMaskEdit,    w.CusUniMaskEdit,
-                                             w.CusCalMaskEdit, w.DatCotMaskEdit, w.UmaMedCasMaskEdit};
-            computed.insert(computed.end(), w.per100Edits.begin(), w.per100Edits.end());
-            computed.insert(computed.end(), w.perNetEdits.begin(), w.perNetEdits.end());
-            expectDisplayOnly(w, computed, *w.PesLiqMaskEdit);
+            std::vector<TMaskEdit*> computed{w.linePanel->FCMaskEdit,     w.linePanel->FCCMaskEdit,
+                                             w.linePanel->CusUniMaskEdit, w.linePanel->CusCalMaskEdit,
+                                             w.linePanel->DatCotMaskEdit, w.linePanel->UmaMedCasMaskEdit};
+            computed.insert(computed.end(), w.linePanel->per100Edits.begin(), w.linePanel->per100Edits.end());
+            computed.insert(computed.end(), w.linePanel->perNetEdits.begin(), w.linePanel->perNetEdits.end());
+            expectDisplayOnly(w, computed, *w.linePanel->PesLiqMaskEdit);
             MessageScript none;
             click(*w.RetBitBtn);
         }));
@@ -345,17 +346,17 @@ private slots:
         QVERIFY(startSheet(k, QStringLiteral("Salada")));
         QVERIFY(inIngredientWindow(k, [&](TCadIngTreluzaForm& w) {
             chooseIngredient(w, QStringLiteral("Oleo"));
-            w.NomMedCasComboBox->setCurrentIndex(0);
-            QVERIFY(w.QuaMedCasMaskEdit->isEnabled());
+            w.linePanel->NomMedCasComboBox->setCurrentIndex(0);
+            QVERIFY(w.linePanel->QuaMedCasMaskEdit->isEnabled());
             {
                 MessageScript script{
                     {QStringLiteral("Deseja manter descrição da medida caseira?"), keep ? kYes : kNo}};
-                leaveTowards(*w.QuaMedCasMaskEdit, *w.PesLiqMaskEdit);
+                leaveTowards(*w.linePanel->QuaMedCasMaskEdit, *w.linePanel->PesLiqMaskEdit);
                 QVERIFY(script.done());
             }
-            QCOMPARE(w.QuaMedCasMaskEdit->isEnabled(), keep);
-            QCOMPARE(w.NomMedCasComboBox->currentIndex(), keep ? 0 : -1);
-            enter(*w.PesLiqMaskEdit, QStringLiteral("10"), *w.PesBruMaskEdit);
+            QCOMPARE(w.linePanel->QuaMedCasMaskEdit->isEnabled(), keep);
+            QCOMPARE(w.linePanel->NomMedCasComboBox->currentIndex(), keep ? 0 : -1);
+            enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("10"), *w.linePanel->PesBruMaskEdit);
             insertLine(w);
             click(*w.RetBitBtn);
         }));

@@ -65,11 +65,11 @@ class CadTreluzaRotTest : public QObject {
         leaveTowards(*k.form.NomPreMaskEdit, *k.form.NovBitBtn);
         QCOMPARE(k.form.mode(), RegisterMode::Inserting);
         QVERIFY(k.form.unsaved());
-        enter(*k.form.DatPreMaskEdit, QStringLiteral("08122026"), *k.form.RenPesMaskEdit);
-        enter(*k.form.RenPesMaskEdit, QStringLiteral("1000"), *k.form.NumPorMaskEdit);
-        enter(*k.form.NumPorMaskEdit, QStringLiteral("4"), *k.form.RenColSopMaskEdit);
-        QCOMPARE(k.form.RenPorMaskEdit->coreText(), std::string("   250"));
-        enter(*k.form.RenColSopMaskEdit, QStringLiteral("15"), *k.form.GraBitBtn);
+        enter(*k.form.DatPreMaskEdit, QStringLiteral("08122026"), *k.form.values->RenPesMaskEdit);
+        enter(*k.form.values->RenPesMaskEdit, QStringLiteral("1000"), *k.form.values->NumPorMaskEdit);
+        enter(*k.form.values->NumPorMaskEdit, QStringLiteral("4"), *k.form.values->RenColSopMaskEdit);
+        QCOMPARE(k.form.values->RenPorMaskEdit->coreText(), std::string("   250"));
+        enter(*k.form.values->RenColSopMaskEdit, QStringLiteral("15"), *k.form.GraBitBtn);
     }
 
     /** Stores the line shown in the ingredient window as a new one. */
@@ -87,29 +87,29 @@ class CadTreluzaRotTest : public QObject {
     {
         chooseIngredient(w, QStringLiteral("Batata"));
         QCOMPARE(w.mode(), RegisterMode::Inserting);
-        enter(*w.PesBruMaskEdit, QStringLiteral("120"), *w.PesLiqMaskEdit);
-        QCOMPARE(w.CusCalMaskEdit->coreText(), std::string("     0,48"));
-        enter(*w.PesLiqMaskEdit, QStringLiteral("100"), *w.PesCozMaskEdit);
+        enter(*w.linePanel->PesBruMaskEdit, QStringLiteral("120"), *w.linePanel->PesLiqMaskEdit);
+        QCOMPARE(w.linePanel->CusCalMaskEdit->coreText(), std::string("     0,48"));
+        enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("100"), *w.linePanel->PesCozMaskEdit);
         insertLine(w);
 
         click(*w.NovBitBtn);
         chooseIngredient(w, QStringLiteral("Feijao"));
-        enter(*w.PesLiqMaskEdit, QStringLiteral("100"), *w.PesCruMaskEdit);
-        enter(*w.PesCruMaskEdit, QStringLiteral("100"), *w.PesCozMaskEdit);
-        enter(*w.PesCozMaskEdit, QStringLiteral("250"), *w.PesCruMaskEdit);
-        QCOMPARE(w.FCCMaskEdit->coreText(), std::string("  2,50"));
+        enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("100"), *w.linePanel->PesCruMaskEdit);
+        enter(*w.linePanel->PesCruMaskEdit, QStringLiteral("100"), *w.linePanel->PesCozMaskEdit);
+        enter(*w.linePanel->PesCozMaskEdit, QStringLiteral("250"), *w.linePanel->PesCruMaskEdit);
+        QCOMPARE(w.linePanel->FCCMaskEdit->coreText(), std::string("  2,50"));
         insertLine(w);
 
         click(*w.NovBitBtn);
         chooseIngredient(w, QStringLiteral("Oleo"));
-        QCOMPARE(w.NomMedCasComboBox->count(), 1);
-        QVERIFY(!w.QuaMedCasMaskEdit->isEnabled());
-        w.NomMedCasComboBox->setCurrentIndex(0);
-        QVERIFY(w.QuaMedCasMaskEdit->isEnabled());
-        QCOMPARE(w.UmaMedCasMaskEdit->coreText(), std::string("     8,0"));
-        enter(*w.QuaMedCasMaskEdit, QStringLiteral("2"), *w.PesLiqMaskEdit);
-        QCOMPARE(w.PesLiqMaskEdit->coreText(), std::string("    16,0"));
-        leaveTowards(*w.PesLiqMaskEdit, *w.PesBruMaskEdit);
+        QCOMPARE(w.linePanel->NomMedCasComboBox->count(), 1);
+        QVERIFY(!w.linePanel->QuaMedCasMaskEdit->isEnabled());
+        w.linePanel->NomMedCasComboBox->setCurrentIndex(0);
+        QVERIFY(w.linePanel->QuaMedCasMaskEdit->isEnabled());
+        QCOMPARE(w.linePanel->UmaMedCasMaskEdit->coreText(), std::string("     8,0"));
+        enter(*w.linePanel->QuaMedCasMaskEdit, QStringLiteral("2"), *w.linePanel->PesLiqMaskEdit);
+        QCOMPARE(w.linePanel->PesLiqMaskEdit->coreText(), std::string("    16,0"));
+        leaveTowards(*w.linePanel->PesLiqMaskEdit, *w.linePanel->PesBruMaskEdit);
         insertLine(w);
     }
 
@@ -131,8 +131,8 @@ private slots:
             // A change of Batata's net weight: FC 120/200 = 0,60, values doubled.
             w.IngTreluzaListBoxClick(0);
             QCOMPARE(w.mode(), RegisterMode::Showing);
-            enter(*w.PesLiqMaskEdit, QStringLiteral("200"), *w.PesCozMaskEdit);
-            QCOMPARE(w.FCMaskEdit->coreText(), std::string("  0,60"));
+            enter(*w.linePanel->PesLiqMaskEdit, QStringLiteral("200"), *w.linePanel->PesCozMaskEdit);
+            QCOMPARE(w.linePanel->FCMaskEdit->coreText(), std::string("  0,60"));
             {
                 MessageScript script{{QStringLiteral("Confirma alteração?"), kYes},
                                      {QStringLiteral("Alteração efetuada com sucesso!"), kOk}};
@@ -160,7 +160,7 @@ private slots:
         }
         QVERIFY(reactivate(k.form));
         QCOMPARE(k.form.mode(), RegisterMode::Showing);
-        QCOMPARE(QApplication::focusWidget(), k.form.RenPesMaskEdit);
+        QCOMPARE(QApplication::focusWidget(), k.form.values->RenPesMaskEdit);
         screenshot(k.form, QStringLiteral("cadtreluzarot_values"));
 
         // Batata at net 200: 700,00 kcal, the rest doubled; Feijao as typed.
@@ -238,31 +238,31 @@ private slots:
         std::vector<TMaskEdit*> computed;
         for (int n = IdxField::Yield; n <= IdxField::SpoonCost; ++n) {
             TMaskEdit* e = k.form.valueEdit(n);
-            if (e && e != k.form.RenPesMaskEdit && e != k.form.NumPorMaskEdit &&
-                e != k.form.RenColSopMaskEdit)
+            if (e && e != k.form.values->RenPesMaskEdit && e != k.form.values->NumPorMaskEdit &&
+                e != k.form.values->RenColSopMaskEdit)
                 computed.push_back(e);
         }
         QCOMPARE(computed.size(), std::size_t(34));
-        expectDisplayOnly(k.form, computed, *k.form.RenPesMaskEdit);
+        expectDisplayOnly(k.form, computed, *k.form.values->RenPesMaskEdit);
     }
 
     void aBlankYieldClearsPortionsAndEveryShare()
     {
         Kitchen k;
         startSheet(k);
-        QCOMPARE(k.form.RenPorMaskEdit->coreText(), std::string("   250"));
-        k.form.RenPesMaskEdit->clearText();
-        leaveTowards(*k.form.RenPesMaskEdit, *k.form.NumPorMaskEdit);
+        QCOMPARE(k.form.values->RenPorMaskEdit->coreText(), std::string("   250"));
+        k.form.values->RenPesMaskEdit->clearText();
+        leaveTowards(*k.form.values->RenPesMaskEdit, *k.form.values->NumPorMaskEdit);
         for (int n = IdxField::Portions; n <= IdxField::SpoonCost; ++n)
             QCOMPARE(k.form.valueEdit(n)->coreText(), blankField(RecordKind::Index, n));
         {
             MessageScript script{{QStringLiteral("Número de porções deve ser maior que zero!"), kOk}};
-            enter(*k.form.NumPorMaskEdit, QStringLiteral("0"), *k.form.RenColSopMaskEdit);
+            enter(*k.form.values->NumPorMaskEdit, QStringLiteral("0"), *k.form.values->RenColSopMaskEdit);
             QVERIFY(script.done());
-            QCOMPARE(QApplication::focusWidget(), k.form.NumPorMaskEdit);
+            QCOMPARE(QApplication::focusWidget(), k.form.values->NumPorMaskEdit);
         }
-        k.form.NumPorMaskEdit->clearText();
-        leaveTowards(*k.form.NumPorMaskEdit, *k.form.RenColSopMaskEdit);
+        k.form.values->NumPorMaskEdit->clearText();
+        leaveTowards(*k.form.values->NumPorMaskEdit, *k.form.values->RenColSopMaskEdit);
         // Leaving a new, never stored preparation asks about it, by the close
         // box that some window managers draw as by "Retorna".
         MessageScript script{{QStringLiteral("Os dados não foram gravados! Deseja gravá-los?"), kNo}};

@@ -14,6 +14,8 @@
 #include "gui/lists/VisLisUnit.h"
 #include "gui/preparations/CadIngTreluzaUnit.h"
 #include "gui/preparations/CadTreluzaRotUnit.h"
+#include "gui/preparations/LinePanel.h"
+#include "gui/preparations/RecipeValues.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/MaskEdit.h"
 #include "harness/GuiHarness.h"

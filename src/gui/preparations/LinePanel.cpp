@@ -1,4 +1,4 @@
-#include "gui/preparations/LineFields.h"
+#include "gui/preparations/LinePanel.h"
 
 #include "core/records/RecordLayouts.h"
 #include "gui/widgets/BitBtn.h"
@@ -52,7 +52,7 @@ void placeRow(QWidget* parent, const CaptionedField (&row)[N], int x, int top, b
 
 } // namespace
 
-TLineFields::TLineFields(QWidget* parent) : QWidget(parent)
+TLinePanel::TLinePanel(QWidget* parent) : QWidget(parent)
 {
     buildMeasureRow(0);
     buildDerivedRow(56);
@@ -60,7 +60,7 @@ TLineFields::TLineFields(QWidget* parent) : QWidget(parent)
     connectFields();
 }
 
-void TLineFields::buildMeasureRow(int top)
+void TLinePanel::buildMeasureRow(int top)
 {
     placeCaption(this, QStringLiteral("Medida caseira"), QRect(8, top + kCaptionHeight, 160, kCaptionHeight));
     NomMedCasComboBox = new QComboBox(this);
@@ -83,7 +83,7 @@ void TLineFields::buildMeasureRow(int top)
     UmaMedCasMaskEdit->setDisplayOnly();
 }
 
-void TLineFields::buildDerivedRow(int top)
+void TLinePanel::buildDerivedRow(int top)
 {
     // The values copied from the ingredient or derived: factors, cost, date.
     const CaptionedField row[] = {
@@ -96,7 +96,7 @@ void TLineFields::buildDerivedRow(int top)
     placeRow(this, row, 214 + kColumn, top, true);
 }
 
-void TLineFields::buildNutrientRows(int top)
+void TLinePanel::buildNutrientRows(int top)
 {
     static const char* const headings[][2] = {
         {"Calorias", "(kcal)"}, {"Carboidrato", "(g)"}, {"Proteínas", "(g)"}, {"Gord.Total", "(g)"},
@@ -137,7 +137,7 @@ void TLineFields::buildNutrientRows(int top)
     }
 }
 
-void TLineFields::connectFields()
+void TLinePanel::connectFields()
 {
     for (TMaskEdit* e : {QuaMedCasMaskEdit, PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit}) {
         installDecimalBehaviour(*e);
@@ -153,11 +153,11 @@ void TLineFields::connectFields()
                 emit rawLeft(next);
         });
     connect(QuaMedCasMaskEdit, &TMaskEdit::Exit, this, [this](QWidget*) { leaveQuantity(); });
-    connect(NomMedCasComboBox, &QComboBox::currentIndexChanged, this, &TLineFields::NomMedCasComboBoxChange);
-    connect(LimNomMedCasBitBtn, &TBitBtn::clicked, this, &TLineFields::LimNomMedCasBitBtnClick);
+    connect(NomMedCasComboBox, &QComboBox::currentIndexChanged, this, &TLinePanel::NomMedCasComboBoxChange);
+    connect(LimNomMedCasBitBtn, &TBitBtn::clicked, this, &TLinePanel::LimNomMedCasBitBtnClick);
 }
 
-void TLineFields::setIngredient(const IngredientFields& ingredient)
+void TLinePanel::setIngredient(const IngredientFields& ingredient)
 {
     m_ingredient = ingredient;
     m_showing = true;
@@ -166,14 +166,14 @@ void TLineFields::setIngredient(const IngredientFields& ingredient)
     m_showing = false;
 }
 
-void TLineFields::setMeasures(KeyedRecords measures)
+void TLinePanel::setMeasures(KeyedRecords measures)
 {
     m_measures = std::move(measures);
     fillCombo(*NomMedCasComboBox, m_measures.keys().lines());
     selectMeasure(-1);
 }
 
-int TLineFields::chooseMeasure(const std::string& name)
+int TLinePanel::chooseMeasure(const std::string& name)
 {
     const int index = name.empty() ? -1 : m_measures.findKey(name);
     m_showing = true;
@@ -183,20 +183,20 @@ int TLineFields::chooseMeasure(const std::string& name)
     return index;
 }
 
-std::string TLineFields::weightOfMeasure(int index) const
+std::string TLinePanel::weightOfMeasure(int index) const
 {
     if (index < 0 || index >= m_measures.count())
         return blankField(RecordKind::Line, LineField::Net);
     return std::string(FieldOf(MeasureField::Quantity, m_measures[index]));
 }
 
-void TLineFields::selectMeasure(int index)
+void TLinePanel::selectMeasure(int index)
 {
     m_chosenMeasure = index;
     QuaMedCasMaskEdit->setEnabled(index >= 0 && m_enabled);
 }
 
-LineEdits TLineFields::edits(const std::string& ingredientKey) const
+LineEdits TLinePanel::edits(const std::string& ingredientKey) const
 {
     LineEdits e;
     e.line[LineField::Name] = ingredientKey;
@@ -213,7 +213,7 @@ LineEdits TLineFields::edits(const std::string& ingredientKey) const
     return e;
 }
 
-void TLineFields::show(const LineEdits& e)
+void TLinePanel::show(const LineEdits& e)
 {
     m_showing = true;
     TMaskEdit* const fields[] = {PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit, PesCruMaskEdit, FCMaskEdit,
@@ -227,14 +227,14 @@ void TLineFields::show(const LineEdits& e)
     m_showing = false;
 }
 
-void TLineFields::clearAll()
+void TLinePanel::clearAll()
 {
     setIngredient(blankIngredient(""));
     setMeasures(KeyedRecords());
     show(LineEdits{blankLine(""), blankField(RecordKind::Line, LineField::Net)});
 }
 
-void TLineFields::enableFields(bool on)
+void TLinePanel::enableFields(bool on)
 {
     m_enabled = on;
     for (QWidget* w : std::initializer_list<QWidget*>{PesBruMaskEdit, PesLiqMaskEdit, PesCozMaskEdit,
@@ -243,7 +243,7 @@ void TLineFields::enableFields(bool on)
     QuaMedCasMaskEdit->setEnabled(on && m_chosenMeasure >= 0);
 }
 
-void TLineFields::NomMedCasComboBoxChange()
+void TLinePanel::NomMedCasComboBoxChange()
 {
     if (m_showing)
         return;
@@ -259,7 +259,7 @@ void TLineFields::NomMedCasComboBoxChange()
     }
 }
 
-void TLineFields::LimNomMedCasBitBtnClick()
+void TLinePanel::LimNomMedCasBitBtnClick()
 {
     if (!ask(QStringLiteral("Limpa o campo \"Medida Caseira\"?")) || m_chosenMeasure < 0)
         return;
@@ -272,7 +272,7 @@ void TLineFields::LimNomMedCasBitBtnClick()
     emit edited();
 }
 
-void TLineFields::leaveWeight(TMaskEdit* edit)
+void TLinePanel::leaveWeight(TMaskEdit* edit)
 {
     if (!isVisible() || !m_enabled)
         return;
@@ -289,7 +289,7 @@ void TLineFields::leaveWeight(TMaskEdit* edit)
     show(e);
 }
 
-void TLineFields::leaveQuantity()
+void TLinePanel::leaveQuantity()
 {
     if (!isVisible() || !m_enabled)
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// TLineFields: the fields of one ingredient line in the preparation
+// TLinePanel: the fields of one ingredient line in the preparation
 // ingredient window: the household measure with its quantity and weight, the
 // four weights, the factors, costs and quotation date, and the ingredient's
 // values per 100 g with the line's values in the net weight. It runs the
@@ -25,10 +25,10 @@ namespace treluza {
 class TBitBtn;
 class TMaskEdit;
 
-class TLineFields : public QWidget {
+class TLinePanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TLineFields(QWidget* parent);
+    explicit TLinePanel(QWidget* parent);
 
     QComboBox* NomMedCasComboBox = nullptr;
     TBitBtn* LimNomMedCasBitBtn = nullptr;
