@@ -17,7 +17,8 @@ namespace treluza::bench {
 inline std::vector<std::string> foodNames()
 {
     std::vector<std::string> names;
-    for (const std::string& line : taco::buildTable(TRELUZA_TACO_DATA).ingredients.lines())
+    const taco::TacoTable table = taco::buildTable(TRELUZA_TACO_DATA);
+    for (const std::string& line : table.ingredients.lines())
         names.push_back(TrimTrailingSpaces(keyOf(line)));
     return names;
 }

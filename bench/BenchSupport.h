@@ -36,13 +36,25 @@ public:
     /** Prints measured / baseline and whether it meets the goal. */
     void printRatio(const std::string& measured, const std::string& baseline, double goal) const
     {
-        const double b = time(baseline);
-        if (b <= 0 || time(measured) <= 0) {
-            std::printf("ratio %s / %s: not measured in this run\n", measured.c_str(), baseline.c_str());
+        printRatio(measured, std::vector<std::string>{baseline}, goal);
+    }
+    /** The same against the sum of several baselines. */
+    void printRatio(const std::string& measured, const std::vector<std::string>& baselines, double goal) const
+    {
+        double b = 0;
+        std::string names;
+        bool all = time(measured) > 0;
+        for (const std::string& name : baselines) {
+            all = all && time(name) > 0;
+            b += time(name);
+            names += (names.empty() ? "" : " + ") + name;
+        }
+        if (!all) {
+            std::printf("ratio %s / %s: not measured in this run\n", measured.c_str(), names.c_str());
             return;
         }
         const double r = time(measured) / b;
-        std::printf("ratio %s / %s = %.2f (goal <= %.2f: %s)\n", measured.c_str(), baseline.c_str(), r, goal,
+        std::printf("ratio %s / %s = %.2f (goal <= %.2f: %s)\n", measured.c_str(), names.c_str(), r, goal,
                     r <= goal ? "met" : "NOT met");
     }
 

@@ -1,5 +1,6 @@
 #include "core/store/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -205,16 +206,25 @@ std::vector<std::string> splitLines(std::string_view text)
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    constexpr std::size_t none = std::string_view::npos;
     const std::size_t n = text.size();
+    // The next CR and the next LF are each looked for again only once passed,
+    // so the text is scanned by the library's search rather than byte by byte.
+    std::size_t nextCr = text.find('\r');
+    std::size_t nextLf = text.find('\n');
+    std::size_t start = 0;
     while (start < n) {
-        std::size_t end = start;
-        while (end < n && text[end] != '\r' && text[end] != '\n')
-            ++end;
+        if (nextCr != none && nextCr < start)
+            nextCr = text.find('\r', start);
+        if (nextLf != none && nextLf < start)
+            nextLf = text.find('\n', start);
+        const std::size_t end = std::min(nextCr, nextLf);
+        if (end == none) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
         lines.emplace_back(text.substr(start, end - start));
-        if (end < n)
-            end += (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1;
-        start = end;
+        start = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }

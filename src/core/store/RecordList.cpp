@@ -16,6 +16,14 @@ bool less(const std::string& a, const std::string& b)
     return compareText(a, b) < 0;
 }
 
+// Files are written sorted, so a load finds its lines in order: checking
+// that costs one comparison a line, a sort many.
+void sortLines(std::vector<std::string>& lines)
+{
+    if (!std::is_sorted(lines.begin(), lines.end(), less))
+        std::stable_sort(lines.begin(), lines.end(), less);
+}
+
 } // namespace
 
 const std::string& RecordList::at(int index) const
@@ -39,7 +47,7 @@ void RecordList::checkUnsorted() const
 void RecordList::setSorted(bool sorted)
 {
     if (sorted && !m_sorted)
-        std::stable_sort(m_lines.begin(), m_lines.end(), less);
+        sortLines(m_lines);
     m_sorted = sorted;
 }
 
@@ -87,7 +95,7 @@ void RecordList::assign(std::vector<std::string> lines)
 {
     m_lines = std::move(lines);
     if (m_sorted)
-        std::stable_sort(m_lines.begin(), m_lines.end(), less);
+        sortLines(m_lines);
 }
 
 int RecordList::find(std::string_view text) const
