@@ -178,21 +178,31 @@ void openWindow(benchmark::State& state, bool withProgress)
         state.SkipWithError("a failure was reported");
 }
 
+/** The window on a context of its own, opened on the middle preparation,
+ *  and closed with "&Retorna" at the end. */
+struct OpenedWindow {
+    WindowContext windows{g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp"};
+    TCadIngTreluzaForm form{windows.context()};
+    Answering answers;
+    bool opened = openAndWait(form);
+    ~OpenedWindow()
+    {
+        form.RetBitBtnClick();
+        QApplication::processEvents();
+    }
+};
+
 /** One paint of the whole opened window, as its first showing paints it: the
  *  part of an opening that no loading of files can save. */
 void paintWindow(benchmark::State& state)
 {
-    WindowContext windows(g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp");
-    TCadIngTreluzaForm form(windows.context());
-    Answering answers;
-    if (!openAndWait(form)) {
+    OpenedWindow w;
+    if (!w.opened) {
         state.SkipWithError("the window did not open");
         return;
     }
     for (auto _ : state)
-        form.repaint();
-    form.RetBitBtnClick();
-    QApplication::processEvents();
+        w.form.repaint();
 }
 
 void writeInCore(benchmark::State& state)
@@ -205,10 +215,9 @@ void writeInCore(benchmark::State& state)
 
 void changeLine(benchmark::State& state)
 {
-    WindowContext windows(g_table->base, g_table->base / "CfgTreluza.ini", g_table->base / "Ajuda.hlp");
-    TCadIngTreluzaForm form(windows.context());
-    Answering answers;
-    if (!openAndWait(form)) {
+    OpenedWindow w;
+    TCadIngTreluzaForm& form = w.form;
+    if (!w.opened) {
         state.SkipWithError("the window did not open");
         return;
     }
@@ -227,10 +236,8 @@ void changeLine(benchmark::State& state)
         state.ResumeTiming();
         form.GraBitBtnClick();
     }
-    if (answers.failures > 0 || form.mode() != RegisterMode::Showing)
+    if (w.answers.failures > 0 || form.mode() != RegisterMode::Showing)
         state.SkipWithError("the change was not stored");
-    form.RetBitBtnClick();
-    QApplication::processEvents();
 }
 
 } // namespace

@@ -179,11 +179,10 @@ void TCadIngForm::setTabOrderOfFields()
         order.push_back(m_valueEdits[i]);
         order.push_back(m_sourceEdits[i]);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             CusUniMaskEdit, DatCotMaskEdit, CusFonMaskEdit, LimNomGruBitBtn, NomGruComboBox, GraBitBtn,
-             NovBitBtn, ExcBitBtn, AntBitBtn, ProBitBtn, LisBitBtn, AjuBitBtn, RetBitBtn})
+    for (QWidget* w : std::initializer_list<QWidget*>{CusUniMaskEdit, DatCotMaskEdit, CusFonMaskEdit,
+                                                      LimNomGruBitBtn, NomGruComboBox})
         order.push_back(w);
-    chainTabOrder(order);
+    chainTabOrderWithButtons(order);
 }
 
 void TCadIngForm::handOver(const ActiveTable& table)

@@ -102,26 +102,11 @@ void TCadIngTreluzaForm::setTabOrderOfFields()
 {
     // The order Enter and Tab follow: a quantity left turns into a net
     // weight, whose own chain runs when the net weight is left next.
-    const std::vector<QWidget*> order = {TabBitBtn,
-                                         NomIngComboBox,
-                                         linePanel->LimNomMedCasBitBtn,
-                                         linePanel->NomMedCasComboBox,
-                                         linePanel->QuaMedCasMaskEdit,
-                                         linePanel->PesLiqMaskEdit,
-                                         linePanel->PesBruMaskEdit,
-                                         linePanel->PesCozMaskEdit,
-                                         linePanel->PesCruMaskEdit,
-                                         IngTreluzaListBox,
-                                         GraBitBtn,
-                                         NovBitBtn,
-                                         ExcBitBtn,
-                                         AntBitBtn,
-                                         ProBitBtn,
-                                         LisBitBtn,
-                                         AjuBitBtn,
-                                         RetBitBtn,
-                                         CopBitBtn};
-    chainTabOrder(order);
+    chainTabOrderWithButtons({TabBitBtn, NomIngComboBox, linePanel->LimNomMedCasBitBtn,
+                              linePanel->NomMedCasComboBox, linePanel->QuaMedCasMaskEdit,
+                              linePanel->PesLiqMaskEdit, linePanel->PesBruMaskEdit, linePanel->PesCozMaskEdit,
+                              linePanel->PesCruMaskEdit, IngTreluzaListBox},
+                             {CopBitBtn});
 }
 
 void TCadIngTreluzaForm::handOver(const ActiveTable& table, const std::string& preparation,

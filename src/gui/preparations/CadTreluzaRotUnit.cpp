@@ -133,27 +133,10 @@ void TCadTreluzaRotForm::connectFields()
 void TCadTreluzaRotForm::setTabOrderOfFields()
 {
     // The order Enter and Tab follow.
-    const std::vector<QWidget*> order = {NomPreMaskEdit,
-                                         DatPreMaskEdit,
-                                         LimNomGruPreBitBtn,
-                                         NomGruPreComboBox,
-                                         IngBitBtn,
-                                         RecBitBtn,
-                                         ImpTreluzaBitBtn,
-                                         ImpRotBitBtn,
-                                         values->RenPesMaskEdit,
-                                         values->NumPorMaskEdit,
-                                         values->RenColSopMaskEdit,
-                                         GraBitBtn,
-                                         NovBitBtn,
-                                         ExcBitBtn,
-                                         AntBitBtn,
-                                         ProBitBtn,
-                                         LisBitBtn,
-                                         AjuBitBtn,
-                                         RetBitBtn,
-                                         AltNomBitBtn};
-    chainTabOrder(order);
+    chainTabOrderWithButtons({NomPreMaskEdit, DatPreMaskEdit, LimNomGruPreBitBtn, NomGruPreComboBox,
+                              IngBitBtn, RecBitBtn, ImpTreluzaBitBtn, ImpRotBitBtn, values->RenPesMaskEdit,
+                              values->NumPorMaskEdit, values->RenColSopMaskEdit},
+                             {AltNomBitBtn});
 }
 
 TMaskEdit* TCadTreluzaRotForm::valueEdit(int field) const

@@ -44,6 +44,16 @@ int TRegisterForm::buildButtonRow(int width, int height)
     return height;
 }
 
+void TRegisterForm::chainTabOrderWithButtons(std::vector<QWidget*> fields,
+                                             std::initializer_list<QWidget*> after)
+{
+    for (QWidget* w :
+         {GraBitBtn, NovBitBtn, ExcBitBtn, AntBitBtn, ProBitBtn, LisBitBtn, AjuBitBtn, RetBitBtn})
+        fields.push_back(w);
+    fields.insert(fields.end(), after);
+    chainTabOrder(fields);
+}
+
 void TRegisterForm::connectButtons()
 {
     connect(GraBitBtn, &TBitBtn::clicked, this, &TRegisterForm::GraBitBtnClick);

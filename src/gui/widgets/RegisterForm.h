@@ -75,6 +75,9 @@ protected:
     int buildButtonRow(int width, int height);
     /** Connects the eight buttons to their handlers. */
     void connectButtons();
+    /** Sets the order Enter and Tab follow: the fields, the button row from
+     *  "&Grava" to "&Retorna", then the controls after it. */
+    void chainTabOrderWithButtons(std::vector<QWidget*> fields, std::initializer_list<QWidget*> after = {});
 
     /** The register's data, which its cycle holds. */
     RegisterData& cycleData() { return m_cycle.data(); }
