@@ -40,7 +40,11 @@ QString labelMask(int field)
 
 } // namespace
 
-TCadRotForm::TCadRotForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
+TCadRotForm::TCadRotForm(FormContext& context, QWidget* parent)
+    : TDocumentForm(
+          context,
+          {QStringLiteral("Grava alterações do rótulo?"), QStringLiteral("Rótulo gravado com sucesso!")},
+          parent)
 {
     setUp({.name = "CadRotForm",
            .title = QStringLiteral("Rótulo Nutricional"),
@@ -167,8 +171,8 @@ void TCadRotForm::buildButtons()
     connect(ImpBitBtn, &QPushButton::clicked, this, &TCadRotForm::ImpBitBtnClick);
     connect(PdfBitBtn, &QPushButton::clicked, this, &TCadRotForm::PdfBitBtnClick);
     connect(ImgBitBtn, &QPushButton::clicked, this, &TCadRotForm::ImgBitBtnClick);
-    connect(AjuBitBtn, &QPushButton::clicked, this, &TCadRotForm::AjuBitBtnClick);
-    connect(RetBitBtn, &QPushButton::clicked, this, &TCadRotForm::RetBitBtnClick);
+    connect(AjuBitBtn, &QPushButton::clicked, this, &TDocumentForm::AjuBitBtnClick);
+    connect(RetBitBtn, &QPushButton::clicked, this, &TDocumentForm::RetBitBtnClick);
 
     const std::vector<QWidget*> order = {SolRadioButton, LiqRadioButton, PorMaskEdit,    MedCasMaskEdit,
                                          PorEmbMaskEdit, CerCheckBox,    AcuTotMaskEdit, AcuAdiMaskEdit,
@@ -191,7 +195,7 @@ void TCadRotForm::FormActivate()
     setWindowTitle(QStringLiteral("RÓTULO NUTRICIONAL - TABELA ATIVA : ") + qs(TrimTrailingSpaces(m_table)) +
                    QStringLiteral(" - PREPARAÇÃO : ") + qs(TrimTrailingSpaces(m_preparation)));
     fitCaption();
-    m_changed = false;
+    setChanged(false);
     if (!readNumber(m_index[IdxField::Yield]).positive()) {
         tell(QStringLiteral("O rendimento da preparação deve ser maior que zero!"));
         done(0);
@@ -212,7 +216,7 @@ void TCadRotForm::FormActivate()
         return;
     }
     showFields(read.fields);
-    m_changed = false;
+    setChanged(false);
     if (read.damaged)
         tell(QStringLiteral("O arquivo ") + QString::fromStdString(m_file.string()) +
              QStringLiteral(" está danificado: o que não pôde ser lido volta aos valores iniciais!"));
@@ -269,7 +273,7 @@ void TCadRotForm::inputChanged()
 {
     if (m_showing)
         return;
-    m_changed = true;
+    setChanged(true);
     refreshPreview();
 }
 
@@ -301,7 +305,7 @@ std::optional<NutritionLabel> TCadRotForm::labelToOutput()
     return makeLabel(m_index, f);
 }
 
-bool TCadRotForm::writeLabel()
+bool TCadRotForm::writeDocument()
 {
     try {
         saveLabelFile(m_context.baseFolder, m_table, m_preparation, editFields());
@@ -310,7 +314,7 @@ bool TCadRotForm::writeLabel()
              QStringLiteral(" !"));
         return false;
     }
-    m_changed = false;
+    setChanged(false);
     return true;
 }
 
@@ -323,7 +327,7 @@ void TCadRotForm::GraBitBtnClick()
 {
     if (!ask(QStringLiteral("Grava rótulo?")))
         return;
-    if (writeLabel())
+    if (writeDocument())
         tell(QStringLiteral("Rótulo gravado com sucesso!"));
 }
 
@@ -364,39 +368,6 @@ void TCadRotForm::ImgBitBtnClick()
         return;
     }
     writeChosenFile(file, bytes, true);
-}
-
-void TCadRotForm::AjuBitBtnClick()
-{
-    m_context.help.showHelp();
-}
-
-void TCadRotForm::RetBitBtnClick()
-{
-    close();
-}
-
-bool TCadRotForm::FormClose()
-{
-    if (!m_changed)
-        return true;
-    if (!ask(QStringLiteral("Grava alterações do rótulo?"))) {
-        m_changed = false;
-        return true;
-    }
-    if (!writeLabel())
-        return false;
-    tell(QStringLiteral("Rótulo gravado com sucesso!"));
-    return true;
-}
-
-void TCadRotForm::closeEvent(QCloseEvent* e)
-{
-    if (isVisible() && !FormClose()) {
-        e->ignore();
-        return;
-    }
-    TForm::closeEvent(e);
 }
 
 } // namespace treluza

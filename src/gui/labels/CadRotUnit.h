@@ -10,8 +10,7 @@
 // leaving with unsaved inputs asks whether to write them.
 #include "core/labels/NutritionLabel.h"
 #include "core/records/PreparationRecords.h"
-#include "gui/widgets/Form.h"
-#include "gui/widgets/FormContext.h"
+#include "gui/widgets/DocumentForm.h"
 
 #include <filesystem>
 #include <optional>
@@ -28,7 +27,7 @@ class TBitBtn;
 class TLabelPreview;
 class TMaskEdit;
 
-class TCadRotForm : public TForm {
+class TCadRotForm : public TDocumentForm {
     Q_OBJECT
 public:
     explicit TCadRotForm(FormContext& context, QWidget* parent = nullptr);
@@ -38,14 +37,11 @@ public:
 
     /** The inputs as the label file holds them. */
     LabelFields editFields() const;
-    bool changed() const { return m_changed; }
 
     void GraBitBtnClick();
     void ImpBitBtnClick();
     void PdfBitBtnClick();
     void ImgBitBtnClick();
-    void AjuBitBtnClick();
-    void RetBitBtnClick();
 
     QRadioButton* SolRadioButton;
     QRadioButton* LiqRadioButton;
@@ -73,7 +69,6 @@ public:
 
 protected:
     void FormActivate() override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildInputs();
@@ -84,19 +79,15 @@ private:
     void refreshPreview();
     /** The label, or nothing after the message that names what is missing. */
     std::optional<NutritionLabel> labelToOutput();
-    /** Asks about unsaved inputs; false when the window must stay open. */
-    bool FormClose();
-    /** Writes the label file; false (after a message) when it cannot be written. */
-    bool writeLabel();
+    /** Writes the label file. */
+    bool writeDocument() override;
     /** The file name offered by the save dialogs: the preparation's file stem. */
     QString offeredName() const;
 
-    FormContext& m_context;
     std::string m_table;
     std::string m_preparation;
     IndexFields m_index;
     std::filesystem::path m_file;
-    bool m_changed = false;
     bool m_showing = false; // fields being filled by the program
 };
 

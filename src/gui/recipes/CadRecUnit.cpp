@@ -114,7 +114,11 @@ Caret caretOf(const QTextEdit& memo)
 
 } // namespace
 
-TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent) : TForm(parent), m_context(context)
+TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent)
+    : TDocumentForm(
+          context,
+          {QStringLiteral("Grava alterações da receita?"), QStringLiteral("Receita gravada com sucesso!")},
+          parent)
 {
     setUp({.name = "CadRecForm",
            .title = QStringLiteral("Cadastro de Receita"),
@@ -134,8 +138,8 @@ TCadRecForm::TCadRecForm(FormContext& context, QWidget* parent) : TForm(parent),
     RetBitBtn = button(QStringLiteral("&Retorna"), "retorna", "RetBitBtn", 450);
     connect(GraBitBtn, &QPushButton::clicked, this, &TCadRecForm::GraBitBtnClick);
     connect(ImpBitBtn, &QPushButton::clicked, this, &TCadRecForm::ImpBitBtnClick);
-    connect(AjuBitBtn, &QPushButton::clicked, this, &TCadRecForm::AjuBitBtnClick);
-    connect(RetBitBtn, &QPushButton::clicked, this, &TCadRecForm::RetBitBtnClick);
+    connect(AjuBitBtn, &QPushButton::clicked, this, &TDocumentForm::AjuBitBtnClick);
+    connect(RetBitBtn, &QPushButton::clicked, this, &TDocumentForm::RetBitBtnClick);
 
     NomPreLabel = new QLabel(this);
     NomPreLabel->setObjectName(QStringLiteral("NomPreLabel"));
@@ -180,12 +184,12 @@ void TCadRecForm::FormActivate()
         lines = loadLines(m_file);
     } catch (const FileReadError& e) {
         tellUnreadable(QString::fromStdString(e.path().string()));
-        m_changed = false;
+        setChanged(false);
         done(0);
         return;
     } catch (const UnusableNameError&) {
         tellUnreadable(qs(m_preparation).trimmed());
-        m_changed = false;
+        setChanged(false);
         done(0);
         return;
     }
@@ -193,7 +197,7 @@ void TCadRecForm::FormActivate()
     for (const std::string& line : lines)
         text << qs(line);
     RecMemo->setPlainText(text.join(u'\n'));
-    m_changed = false;
+    setChanged(false);
     RecMemo->setFocus();
 }
 
@@ -220,7 +224,7 @@ QStringList TCadRecForm::memoLines() const
 
 void TCadRecForm::RecMemoChange()
 {
-    m_changed = true;
+    setChanged(true);
 }
 
 bool TCadRecForm::eventFilter(QObject* watched, QEvent* e)
@@ -264,7 +268,7 @@ bool TCadRecForm::RecMemoKeyPress(QChar key)
     return true;
 }
 
-bool TCadRecForm::writeMethod()
+bool TCadRecForm::writeDocument()
 {
     std::vector<std::string> lines;
     for (const QString& line : memoLines())
@@ -276,7 +280,7 @@ bool TCadRecForm::writeMethod()
              QStringLiteral(" !"));
         return false;
     }
-    m_changed = false;
+    setChanged(false);
     return true;
 }
 
@@ -284,47 +288,14 @@ void TCadRecForm::GraBitBtnClick()
 {
     if (!ask(QStringLiteral("Grava receita?")))
         return;
-    if (writeMethod())
+    if (writeDocument())
         tell(QStringLiteral("Receita gravada com sucesso!"));
 }
 
 void TCadRecForm::ImpBitBtnClick()
 {
-    if (m_changed)
-        writeMethod();
-}
-
-void TCadRecForm::AjuBitBtnClick()
-{
-    m_context.help.showHelp();
-}
-
-void TCadRecForm::RetBitBtnClick()
-{
-    close();
-}
-
-bool TCadRecForm::FormClose()
-{
-    if (!m_changed)
-        return true;
-    if (!ask(QStringLiteral("Grava alterações da receita?"))) {
-        m_changed = false;
-        return true;
-    }
-    if (!writeMethod())
-        return false;
-    tell(QStringLiteral("Receita gravada com sucesso!"));
-    return true;
-}
-
-void TCadRecForm::closeEvent(QCloseEvent* e)
-{
-    if (isVisible() && !FormClose()) {
-        e->ignore();
-        return;
-    }
-    TForm::closeEvent(e);
+    if (changed())
+        writeDocument();
 }
 
 } // namespace treluza

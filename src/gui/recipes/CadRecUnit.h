@@ -7,8 +7,7 @@
 // on activation; "&Grava" writes it after a question, "&Imprime" writes it
 // without one (the reports print the saved text), and closing with unsaved
 // changes asks whether to write them.
-#include "gui/widgets/Form.h"
-#include "gui/widgets/FormContext.h"
+#include "gui/widgets/DocumentForm.h"
 
 #include <QStringList>
 
@@ -24,7 +23,7 @@ namespace treluza {
 
 class TBitBtn;
 
-class TCadRecForm : public TForm {
+class TCadRecForm : public TDocumentForm {
     Q_OBJECT
 public:
     explicit TCadRecForm(FormContext& context, QWidget* parent = nullptr);
@@ -33,12 +32,9 @@ public:
 
     /** The memo's lines as it shows them (a long line wraps at 70 characters). */
     QStringList memoLines() const;
-    bool changed() const { return m_changed; }
 
     void GraBitBtnClick();
     void ImpBitBtnClick();
-    void AjuBitBtnClick();
-    void RetBitBtnClick();
 
     TBitBtn* GraBitBtn;
     TBitBtn* ImpBitBtn;
@@ -49,24 +45,18 @@ public:
 
 protected:
     void FormActivate() override;
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void RecMemoChange();
     /** Whether a typed key may reach the memo; see the limits of the text. */
     bool RecMemoKeyPress(QChar key);
-    /** Asks about unsaved changes; false when the window must stay open. */
-    bool FormClose();
-    /** Writes the memo's lines to the method file; false (after a message)
-     *  when the file cannot be written, and the text stays unsaved. */
-    bool writeMethod();
+    /** Writes the memo's lines to the method file. */
+    bool writeDocument() override;
 
-    FormContext& m_context;
     std::string m_table;
     std::string m_preparation;
     std::filesystem::path m_file;
-    bool m_changed = false;
 };
 
 } // namespace treluza
