@@ -7,8 +7,6 @@
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 
 namespace treluza {
 
@@ -21,7 +19,7 @@ constexpr int kPicturePixelsPerMetre = 11811;
 // The picture's white margin, in dots.
 constexpr int kPictureMargin = 30;
 
-const QMarginsF kPageMargins(10, 10, 10, 10);
+const PaperPage kLabelPage{QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), kPageDpi};
 
 } // namespace
 
@@ -54,40 +52,16 @@ std::string pngBytes(const QImage& picture)
 
 std::string renderLabelPdf(const NutritionLabel& label, const QString& title)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPageDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPageMargins,
-                                         QPageLayout::Millimeter));
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("TRELUZA 4.0"));
-        QPainter painter(&writer);
-        PainterSurface surface(
-            painter, [&] { writer.newPage(); }, false);
+    return pdfOfDrawing(kLabelPage, title, [&](ReportSurface& surface) {
         DrawLabel(surface, label, {kPageDpi, 1});
-        painter.end();
-    }
-    return buffer.data().toStdString();
+    });
 }
 
 bool printLabel(QPrinter& printer, const NutritionLabel& label)
 {
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-    printer.setResolution(kPageDpi);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // A driver that keeps its own resolution still gets the label at its size.
-    const double scale = static_cast<double>(printer.resolution()) / kPageDpi;
-    if (printer.resolution() != kPageDpi)
-        painter.scale(scale, scale);
-    PainterSurface surface(
-        painter, [&] { printer.newPage(); }, false);
-    DrawLabel(surface, label, {kPageDpi, 1});
-    return painter.end();
+    return printDrawing(printer, kLabelPage, [&](ReportSurface& surface) {
+        DrawLabel(surface, label, {kPageDpi, 1});
+    });
 }
 
 } // namespace treluza

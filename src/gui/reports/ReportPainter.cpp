@@ -173,44 +173,59 @@ std::string monochromeBmp(const QImage& picture)
     return EncodeMonochromeBmp(rgb.width(), rgb.height(), black, kPicturePixelsPerMetre);
 }
 
-bool printReport(QPrinter& printer, ReportLayout layout, const ReportInput& input, int dotsPerInch)
+bool printDrawing(QPrinter& printer, const PaperPage& page, const std::function<void(ReportSurface&)>& draw)
 {
-    printer.setPageOrientation(orientationOf(layout));
+    printer.setPageOrientation(page.orientation);
     // A printer that keeps larger margins of its own keeps them.
-    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-    printer.setResolution(dotsPerInch);
+    printer.setPageMargins(page.margins, QPageLayout::Millimeter);
+    printer.setResolution(page.dotsPerInch);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // A driver that keeps its own resolution still gets the page drawn at the
-    // configured one.
-    const double scale = static_cast<double>(printer.resolution()) / dotsPerInch;
-    if (printer.resolution() != dotsPerInch)
+    const double scale = static_cast<double>(printer.resolution()) / page.dotsPerInch;
+    if (printer.resolution() != page.dotsPerInch)
         painter.scale(scale, scale);
     PainterSurface surface(
         painter, [&] { printer.newPage(); }, false);
-    DrawReport(layout, surface, input, {dotsPerInch, 1});
+    draw(surface);
     return painter.end();
 }
 
-std::string renderPdf(ReportLayout layout, const ReportInput& input, int dotsPerInch, const QString& title)
+std::string pdfOfDrawing(const PaperPage& page, const QString& title,
+                         const std::function<void(ReportSurface&)>& draw)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(dotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientationOf(layout), kPageMargins,
-                                         QPageLayout::Millimeter));
+        writer.setResolution(page.dotsPerInch);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), page.orientation, page.margins, QPageLayout::Millimeter));
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("TRELUZA 4.0"));
         QPainter painter(&writer);
         PainterSurface surface(
             painter, [&] { writer.newPage(); }, false);
-        DrawReport(layout, surface, input, {dotsPerInch, 1});
+        draw(surface);
         painter.end();
     }
     return buffer.data().toStdString();
+}
+
+bool printReport(QPrinter& printer, ReportLayout layout, const ReportInput& input, int dotsPerInch)
+{
+    return printDrawing(printer, {orientationOf(layout), kPageMargins, dotsPerInch},
+                        [&](ReportSurface& surface) {
+                            DrawReport(layout, surface, input, {dotsPerInch, 1});
+                        });
+}
+
+std::string renderPdf(ReportLayout layout, const ReportInput& input, int dotsPerInch, const QString& title)
+{
+    return pdfOfDrawing({orientationOf(layout), kPageMargins, dotsPerInch}, title,
+                        [&](ReportSurface& surface) {
+                            DrawReport(layout, surface, input, {dotsPerInch, 1});
+                        });
 }
 
 } // namespace treluza

@@ -9,6 +9,8 @@
 
 #include <QFont>
 #include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -62,6 +64,23 @@ QImage renderPicture(ReportLayout layout, const ReportInput& input);
 
 /** The picture as a BMP file of one bit per pixel (dark pixels black). */
 std::string monochromeBmp(const QImage& picture);
+
+/** A sheet of A4 paper as a drawing is printed on it or saved in a PDF file:
+ *  orientation, margins in millimetres and the resolution it is drawn at. */
+struct PaperPage {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF margins;
+    int dotsPerInch = 0;
+};
+
+/** Prints a drawing on a printer that is set up and chosen; a driver that
+ *  keeps its own resolution gets the drawing scaled to the page's. False
+ *  when the printer cannot be opened. */
+bool printDrawing(QPrinter& printer, const PaperPage& page, const std::function<void(ReportSurface&)>& draw);
+
+/** The bytes of a PDF file of a drawing: vector text with the fonts embedded. */
+std::string pdfOfDrawing(const PaperPage& page, const QString& title,
+                         const std::function<void(ReportSurface&)>& draw);
 
 /** Prints the report on a printer that is set up and chosen: paper in the
  *  layout's orientation, drawn at dotsPerInch. False when the printer cannot
