@@ -320,7 +320,8 @@ bool TCadRotForm::writeDocument()
 
 QString TCadRotForm::offeredName() const
 {
-    return qs(SafeFileStem(m_preparation));
+    // Not the preparation's bare name, which the report's PDF is offered under.
+    return QStringLiteral("Rótulo - ") + qs(SafeFileStem(m_preparation));
 }
 
 void TCadRotForm::GraBitBtnClick()

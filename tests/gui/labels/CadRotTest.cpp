@@ -298,7 +298,7 @@ private slots:
         none.expect(QStringLiteral("Arquivo gravado: ") + pdf, kOk);
         click(*s.form.PdfBitBtn);
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.pdf|*.pdf"));
-        QCOMPARE(dialogs.lastFileName, QStringLiteral("Arroz_feijão com frango"));
+        QCOMPARE(dialogs.lastFileName, QStringLiteral("Rótulo - Arroz_feijão com frango"));
         const QStringList expected{
             QStringLiteral("INFORMAÇÃO NUTRICIONAL"),
             QStringLiteral("Porção: 250 g (1 prato raso)"),
