@@ -12,26 +12,10 @@ namespace {
 
 using Int = Exact::Int;
 
-std::string digits(Int v)
-{
-    std::string s;
-    do {
-        s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-        v /= 10;
-    } while (v > 0);
-    return s;
-}
-
-/** units / 10^decimals with a decimal comma; units >= 0. */
+/** units / 10^decimals; units >= 0. */
 Declared fromUnits(Int units, int decimals)
 {
-    std::string text = digits(units);
-    if (decimals > 0) {
-        if (text.size() <= static_cast<std::size_t>(decimals))
-            text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
-        text.insert(text.size() - static_cast<std::size_t>(decimals), 1, ',');
-    }
-    return {Exact::units(static_cast<long long>(units), decimals), text};
+    return {Exact::units(static_cast<long long>(units), decimals), decimalText(units, decimals)};
 }
 
 Exact grams(long long units, int decimals = 0)

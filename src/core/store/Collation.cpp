@@ -79,4 +79,13 @@ int compareText(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+int entryOf(const std::vector<std::string>& entries, std::string_view text)
+{
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (compareText(entries[i], text) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 } // namespace treluza

@@ -1,5 +1,7 @@
 #pragma once
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace treluza {
 
@@ -13,5 +15,9 @@ int compareText(std::string_view a, std::string_view b);
 
 /** The weight of one Windows-1252 byte in that order. */
 int collationWeight(unsigned char c);
+
+/** The index of the first entry equal to text in that order (letter case
+ *  ignored), or -1. */
+int entryOf(const std::vector<std::string>& entries, std::string_view text);
 
 } // namespace treluza

@@ -250,14 +250,20 @@ std::string fieldText(const Exact& value, std::string_view mask)
     const Int least = s.places - s.decimals >= 2 ? -(pow10(s.places - 1) - 1) : 0;
     units = std::clamp(units, least, most);
 
-    std::string digits = digitsOf(abs(units));
-    if (digits.size() < static_cast<std::size_t>(s.decimals) + 1)
-        digits.insert(0, static_cast<std::size_t>(s.decimals) + 1 - digits.size(), '0');
-    if (s.decimals > 0)
-        digits.insert(digits.size() - static_cast<std::size_t>(s.decimals), 1, ',');
+    std::string digits = decimalText(abs(units), s.decimals);
     if (units < 0)
         digits.insert(0, 1, '-');
     return FitRight(digits, s.width);
+}
+
+std::string decimalText(Exact::Int units, int decimals)
+{
+    std::string digits = digitsOf(units);
+    if (digits.size() < static_cast<std::size_t>(decimals) + 1)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, ',');
+    return digits;
 }
 
 } // namespace treluza

@@ -82,4 +82,8 @@ Exact maskMaximum(std::string_view mask);
  *  wrong magnitude. */
 std::string fieldText(const Exact& value, std::string_view mask);
 
+/** units / 10^decimals (units >= 0) with a decimal comma and no blanks:
+ *  decimalText(5, 2) is "0,05". */
+std::string decimalText(Exact::Int units, int decimals);
+
 } // namespace treluza

@@ -1,5 +1,6 @@
 #include "core/store/Journal.h"
 
+#include "core/store/Collation.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/Paths.h"
@@ -187,23 +188,6 @@ std::string folderName(const fs::path& folder)
     return (normal.has_filename() ? normal : normal.parent_path()).filename().string();
 }
 
-// Letters of one case: two paths that differ only in case name one file on a
-// case-insensitive disk. Windows-1252 letters of both cases included.
-std::string foldedCase(std::string_view path)
-{
-    std::string folded = fromUtf8(path);
-    for (char& c : folded) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
-            c = static_cast<char>(u - 0x20);
-        else if (u == 0x9A || u == 0x9C || u == 0x9E)
-            c = static_cast<char>(u - 0x10);
-        else if (u == 0xFF)
-            c = static_cast<char>(0x9F);
-    }
-    return folded;
-}
-
 // Whether a path's real location (its links resolved) is inside the folder's.
 bool staysInside(const fs::path& folder, const fs::path& path)
 {
@@ -264,6 +248,11 @@ std::string Transaction::relative(const fs::path& file) const
     return rel;
 }
 
+bool Transaction::IgnoringCase::operator()(const std::string& a, const std::string& b) const
+{
+    return compareText(a, b) < 0;
+}
+
 JournalEntry& Transaction::entryFor(const fs::path& file, bool remove)
 {
     const std::string rel = relative(file);
@@ -273,8 +262,9 @@ JournalEntry& Transaction::entryFor(const fs::path& file, bool remove)
             throw UnusableNameError(fromUtf8(rel));
         return e;
     }
-    const std::string folded = foldedCase(rel);
-    if (!m_byFoldedPath.try_emplace(folded, rel).second)
+    // Two paths that differ only in letter case name one file on a
+    // case-insensitive disk.
+    if (!m_namesIgnoringCase.insert(fromUtf8(rel)).second)
         throw UnusableNameError(fromUtf8(rel));
     m_byPath.emplace(rel, m_entries.size());
     m_entries.push_back(JournalEntry{rel, remove, {}});
@@ -360,7 +350,7 @@ void Transaction::commit()
     }
     m_entries.clear();
     m_byPath.clear();
-    m_byFoldedPath.clear();
+    m_namesIgnoringCase.clear();
 }
 
 void writeTableFile(const fs::path& base, std::string_view table, const fs::path& file, std::string bytes)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,7 +102,10 @@ private:
     std::filesystem::path m_folder;
     std::vector<JournalEntry> m_entries;
     std::map<std::string, std::size_t> m_byPath;
-    std::map<std::string, std::string> m_byFoldedPath; // letter case ignored -> path
+    struct IgnoringCase {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    std::set<std::string, IgnoringCase> m_namesIgnoringCase; // Windows-1252 paths
 };
 
 /** Runs stage on a new transaction of the table, commits it and returns what
@@ -164,8 +168,8 @@ enum class PendingChange {
  *  folder, or one that names a folder in place of a file or a path whose real
  *  location is outside the folder. Throws FileReadError when the journal
  *  cannot be read, and FileWriteError when a file cannot be replaced (the
- *  journal then stays for the next try) or when the folder is itself a link
- *  with a journal in it (nothing there is acted on). */
+ *  journal then stays for the next try) or when a journal that cannot be used
+ *  cannot be renamed either. */
 PendingChange finishPendingChange(const std::filesystem::path& folder);
 
 /** finishPendingChange, true when a change was completed. */

@@ -1,11 +1,10 @@
 #include "core/store/Paths.h"
 
+#include "core/store/Collation.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FileIo.h"
 #include "core/store/StrUnit.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <unistd.h>
 
@@ -42,12 +41,10 @@ bool isUsableName(std::string_view name)
 
 namespace {
 
+// Letter case ignored: the disk may ignore it.
 bool sameLetters(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    return compareText(a, b) == 0;
 }
 
 bool startsWithLetters(std::string_view text, std::string_view prefix)

@@ -252,14 +252,7 @@ void TCadIngForm::ShowCurrent()
     IngMaskEdit->setCoreText(f[IngField::Name]);
     for (std::size_t i = 0; i < m_valueEdits.size(); ++i)
         m_valueEdits[i]->setCoreText(f[kValueFields[i]]);
-    int group = -1;
-    for (std::size_t i = 0; i < m_groups.size(); ++i) {
-        if (compareText(m_groups[i], f[IngField::Group]) == 0) {
-            group = static_cast<int>(i);
-            break;
-        }
-    }
-    NomGruComboBox->setCurrentIndex(group);
+    NomGruComboBox->setCurrentIndex(entryOf(m_groups, f[IngField::Group]));
     DatCotMaskEdit->setCoreText(f[IngField::QuoteDate]);
     const auto sources = shownSources(f, m_table.editable, TrimTrailingSpaces(m_table.name));
     for (std::size_t i = 0; i < m_sourceEdits.size(); ++i)

@@ -1,7 +1,6 @@
 #include "gui/lists/ListWindow.h"
 
 #include "core/lists/ListRows.h"
-#include "core/store/Collation.h"
 #include "gui/lists/ListBoxRows.h"
 #include "gui/widgets/BitBtn.h"
 #include "gui/widgets/QtText.h"
@@ -21,15 +20,6 @@ namespace {
 constexpr int kHeaderWidth = 1 << 14;
 
 } // namespace
-
-int entryOf(const std::vector<std::string>& entries, const std::string& text)
-{
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (compareText(entries[i], text) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 std::string entryAt(const std::vector<std::string>& entries, int index)
 {

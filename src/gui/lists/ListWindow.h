@@ -27,8 +27,6 @@ namespace treluza {
 
 class TBitBtn;
 
-/** The entry whose text is text (compared as keys are), or -1. */
-int entryOf(const std::vector<std::string>& entries, const std::string& text);
 /** The entry at index, or "" when index is outside the entries. */
 std::string entryAt(const std::vector<std::string>& entries, int index);
 

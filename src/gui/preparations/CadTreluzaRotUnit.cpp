@@ -212,15 +212,8 @@ void TCadTreluzaRotForm::ShowCurrent()
     NomPreMaskEdit->setCoreText(f[IdxField::Name]);
     showFields(f);
     bar.position(IdxField::SpoonCost);
-    int group = -1;
-    for (std::size_t i = 0; i < m_groups.size(); ++i) {
-        if (compareText(m_groups[i], f[IdxField::Group]) == 0) {
-            group = static_cast<int>(i);
-            break;
-        }
-    }
     m_showing = true;
-    NomGruPreComboBox->setCurrentIndex(group);
+    NomGruPreComboBox->setCurrentIndex(entryOf(m_groups, f[IdxField::Group]));
     m_showing = false;
     bar.position(IdxField::Date);
     clearUnsaved();

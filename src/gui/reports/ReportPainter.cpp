@@ -182,6 +182,8 @@ bool printDrawing(QPrinter& printer, const PaperPage& page, const std::function<
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    // A driver that keeps its own resolution still gets the page drawn at the
+    // page's one.
     const double scale = static_cast<double>(printer.resolution()) / page.dotsPerInch;
     if (printer.resolution() != page.dotsPerInch)
         painter.scale(scale, scale);

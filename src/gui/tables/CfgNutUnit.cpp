@@ -18,8 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <algorithm>
-
 namespace treluza {
 
 namespace {
@@ -114,10 +112,7 @@ void TCfgNutForm::FormActivate()
     IniFile ini(m_context.configFile);
     FixTabCheckBox->setChecked(ini.readBool(kSecFixTable, kKeyFixTab, false));
     const std::string name = dropLastChar(ini.readString(kSecFixTable, kKeyNomTab, ""));
-    const auto at = std::find_if(choices.names.begin(), choices.names.end(),
-                                 [&name](const std::string& n) { return compareText(n, name) == 0; });
-    NomTabComboBox->setCurrentIndex(at == choices.names.end() ? -1
-                                                              : static_cast<int>(at - choices.names.begin()));
+    NomTabComboBox->setCurrentIndex(entryOf(choices.names, name));
     NomTecMaskEdit->setCoreText(ini.readString(kSecTechnician, kKeyNomTec, ""));
     ConTecMaskEdit->setCoreText(ini.readString(kSecTechnician, kKeyConTec, ""));
     NomTabComboBox->setEnabled(FixTabCheckBox->isChecked());

@@ -249,6 +249,10 @@ TEST_F(Journal, TwoEntriesForOneFileAreRefused)
         [&](Transaction& t) { t.move(index, table() / "Treluza" / "Caldo.dad"); },
         [&](Transaction& t) { t.remove(index); },
         [&](Transaction& t) { t.write(table() / "Treluza" / "arqtreluza.dad", "x"); },
+        [&](Transaction& t) {
+            t.write(table() / "Treluza" / "Pão.dad", "x");
+            t.write(table() / "Treluza" / "PÃO.dad", "y");
+        },
     };
     for (const auto& conflict : conflicts) {
         Transaction t(table());
