@@ -123,11 +123,6 @@ void TCadGruForm::handOver(const ActiveTable& table)
     m_table = table;
 }
 
-Transaction TCadGruForm::newTransaction()
-{
-    return Transaction::forTable(m_context.baseFolder, m_table.name);
-}
-
 void TCadGruForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
     carryGroupRename(m_context.baseFolder, m_table.name, m_kind, oldKey, newKey, changes, progress());

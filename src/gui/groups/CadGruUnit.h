@@ -35,11 +35,9 @@ protected:
     void ApplyMode() override;
     bool checkDelete() override;
     QString listCaption() const override;
-    Transaction newTransaction() override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
-    ActiveTable m_table; // the table worked on, as the opener handed it
     GroupKind m_kind;
 };
 

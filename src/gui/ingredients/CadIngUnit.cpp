@@ -352,11 +352,6 @@ void TCadIngForm::focusFields()
         kalMaskEdit->setFocus();
 }
 
-Transaction TCadIngForm::newTransaction()
-{
-    return Transaction::forTable(m_context.baseFolder, m_table.name);
-}
-
 void TCadIngForm::carryChange(const RegisterData&, Transaction& changes)
 {
     PropagateChange(m_context.baseFolder, m_table.name, m_values.change(IngMaskEdit->coreText()), changes,

@@ -97,13 +97,11 @@ protected:
     void focusFields() override;
     void carryChange(const RegisterData& data, Transaction& changes) override;
     void carryDelete(const std::string& key, Transaction& changes) override;
-    Transaction newTransaction() override;
     bool acceptRenamedKey(const std::string& key) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
     void stored() override;
 
 private:
-    ActiveTable m_table; // the table worked on, as the opener handed it
     QLabel* caption(const QString& text, int x, int y, int width, Qt::Alignment align = Qt::AlignLeft);
     TMaskEdit* edit(const char* name, const QString& mask, int x, int y, int width);
     void buildValueRows(int top);

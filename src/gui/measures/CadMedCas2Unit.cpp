@@ -207,11 +207,6 @@ void TCadMedCas2Form::AltNomBitBtnClick()
                   QStringLiteral("Nome da medida caseira já existe!"));
 }
 
-Transaction TCadMedCas2Form::newTransaction()
-{
-    return Transaction::forTable(m_context.baseFolder, m_table.name);
-}
-
 void TCadMedCas2Form::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)
 {
     carryMeasureRename(m_context.baseFolder, m_table.name, m_ingredient, oldKey, newKey, changes, progress());

@@ -47,11 +47,9 @@ protected:
     bool checkDelete() override;
     QString listCaption() const override;
     QString listItem(int record) const override;
-    Transaction newTransaction() override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
-    ActiveTable m_table; // the table worked on, as the opener handed it
     /** Loads the measure file of the ingredient in the combo (created when
      *  missing); false when it could not be read (the window then closes). */
     bool loadMeasures();

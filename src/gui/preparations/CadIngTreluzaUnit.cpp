@@ -351,11 +351,6 @@ void TCadIngTreluzaForm::focusFields()
     linePanel->PesBruMaskEdit->setFocus();
 }
 
-Transaction TCadIngTreluzaForm::newTransaction()
-{
-    return Transaction::forTable(m_context.baseFolder, m_table.name);
-}
-
 void TCadIngTreluzaForm::carryInsert(const RegisterData& lines, Transaction& changes)
 {
     carryChange(lines, changes);

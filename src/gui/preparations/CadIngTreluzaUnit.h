@@ -74,7 +74,6 @@ protected:
     void recordBrowsed() override;
 
     void focusFields() override;
-    Transaction newTransaction() override;
     void carryInsert(const RegisterData& lines, Transaction& changes) override;
     void carryChange(const RegisterData& lines, Transaction& changes) override;
     void carryDelete(const std::string& key, Transaction& changes) override;
@@ -99,7 +98,6 @@ private:
     void refreshRows();
     void refreshTotalsRow();
 
-    ActiveTable m_table;
     std::string m_preparation;
     RegisterData m_index;  // the register's index, its current record the preparation
     StagedTotals m_staged; // the index line and totals of the store being written

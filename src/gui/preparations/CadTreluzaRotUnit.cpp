@@ -285,11 +285,6 @@ void TCadTreluzaRotForm::focusFields()
     values->RenPesMaskEdit->setFocus();
 }
 
-Transaction TCadTreluzaRotForm::newTransaction()
-{
-    return Transaction::forTable(m_context.baseFolder, m_table.name);
-}
-
 void TCadTreluzaRotForm::carryDelete(const std::string& key, Transaction& changes)
 {
     deletePreparationFiles(m_context.baseFolder, m_table.name, key, changes);

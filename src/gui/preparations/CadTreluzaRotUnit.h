@@ -80,12 +80,10 @@ protected:
     bool acceptNewKey(const std::string& key) override;
     bool acceptRenamedKey(const std::string& key) override;
     void focusFields() override;
-    Transaction newTransaction() override;
     void carryDelete(const std::string& key, Transaction& changes) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
 
 private:
-    ActiveTable m_table; // the table worked on, as the opener handed it
     void buildNameRow(int top);
     void connectFields();
     void setTabOrderOfFields();

@@ -220,7 +220,9 @@ void TRegisterForm::focusKey()
 
 Transaction TRegisterForm::newTransaction()
 {
-    return Transaction(data().path().parent_path());
+    if (m_table.name.empty())
+        return Transaction(data().path().parent_path());
+    return Transaction::forTable(m_context.baseFolder, m_table.name);
 }
 
 QWidget* TRegisterForm::keyControl()

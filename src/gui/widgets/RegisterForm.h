@@ -118,9 +118,8 @@ protected:
      *  says; the name field focused in mode Empty. */
     void applyCommonMode();
 
-    /** The transaction that holds a store: by default in the folder of the
-     *  register's file; registers whose stores reach other files of the table
-     *  use the table's folder. */
+    /** The transaction that holds a store: in the folder of the table worked
+     *  on, or, for a register of no table (the table registry), of its file. */
     Transaction newTransaction() override;
 
     /** A usage scan before a change or delete: true when nothing uses the
@@ -151,6 +150,8 @@ protected:
     bool storeSilently(bool report = true) { return m_cycle.storeSilently(report); }
 
     FormContext& m_context;
+    /** The table worked on, as the opener handed it (none: the registry). */
+    ActiveTable m_table;
 
 private:
     // The cycle's view of the window.
