@@ -161,6 +161,26 @@ bool RegisterCycle::storeRecord(bool inserting, bool report)
     return true;
 }
 
+bool RegisterCycle::replaceRecords(KeyedRecords records)
+{
+    const RegisterData before = m_data;
+    m_data.list() = std::move(records);
+    m_data.setCurrent(0);
+    try {
+        commit([&](Transaction& changes) { m_store.carryChange(m_data, changes); });
+    } catch (const ChangePendingError&) {
+        m_store.stored();
+        m_view.showMessage(text("Erro durante a alteração!"));
+        return false;
+    } catch (const StoreError&) {
+        m_data = before;
+        m_view.showMessage(text("Erro durante a alteração!"));
+        return false;
+    }
+    m_store.stored();
+    return true;
+}
+
 bool RegisterCycle::storeSilently(bool report)
 {
     const bool inserting = m_mode == RegisterMode::Inserting;

@@ -218,6 +218,13 @@ public:
      *  whether it was renamed. */
     bool rename(const std::string& existsMessage);
 
+    /** Replaces every record of the register by records (a copy from another
+     *  file), stored as a change at once, the first record current. A failed
+     *  write leaves the records as they were; one recorded but not completed
+     *  keeps the new ones, as the files will hold them. Either is reported
+     *  ("Erro durante a alteração!"). Returns whether the files hold them. */
+    bool replaceRecords(KeyedRecords records);
+
     /** Offers to store edits not yet stored, before they are dropped; false
      *  when the user wanted them stored and the store failed (the edits are
      *  kept and still unsaved). */

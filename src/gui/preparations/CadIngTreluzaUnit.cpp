@@ -408,21 +408,10 @@ void TCadIngTreluzaForm::CopBitBtnClick()
                              fieldWidth(RecordKind::Line, LineField::Net)));
     if (source < 0 || source >= m_index.count() || !ask(QStringLiteral("Confirma copia dos ingredientes?")))
         return;
-    const RegisterData before = cycleData();
     try {
-        cycleData().list() = keyedLines(readFileIfPresent(
-            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source]))));
-        cycleData().setCurrent(0);
-        Transaction changes = newTransaction();
-        changes.write(cycleData().path(), cycleData().fileBytes(progress()));
-        carryChange(cycleData(), changes);
-        changes.commit();
-        stored();
-    } catch (const ChangePendingError&) {
-        stored(); // recorded: the copied lines stay, as the files will hold them
-        tell(QStringLiteral("Erro durante a alteração!"));
-    } catch (const StoreError&) {
-        cycleData() = before;
+        replaceRecords(keyedLines(readFileIfPresent(
+            PreparationFilePath(m_context.baseFolder, m_table.name, keyOf(m_index.records()[source])))));
+    } catch (const StoreError&) { // the source's lines could not be read
         tell(QStringLiteral("Erro durante a alteração!"));
     }
     start(RegisterMode::Empty);

@@ -85,6 +85,8 @@ protected:
     void start(RegisterMode mode) { m_cycle.start(mode); }
     /** Shows the record at index chosen in a list of the window (RegisterCycle::showAt). */
     void showAt(int index) { m_cycle.showAt(index); }
+    /** Replaces every record, stored at once (RegisterCycle::replaceRecords). */
+    bool replaceRecords(KeyedRecords records) { return m_cycle.replaceRecords(std::move(records)); }
     void markUnsaved() { m_cycle.markUnsaved(); }
     void clearUnsaved() { m_cycle.clearUnsaved(); }
 

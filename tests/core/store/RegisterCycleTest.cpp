@@ -492,5 +492,34 @@ TEST(RegisterCycle, ButtonsFollowTheModeAndBrowsingStopsAtTheEnds)
     EXPECT_EQ(c.cycle.mode(), RegisterMode::Consulting);
 }
 
+// Records copied over the register's: written with their carry when the write
+// succeeds, kept as recorded when the change is pending, given back when it
+// fails; either failure is reported.
+TEST(RegisterCycle, ReplacedRecordsAreKeptOnlyWhenRecorded)
+{
+    const std::string copied = "Milho|m|\r\n";
+    const struct {
+        Write write;
+        bool replaced;
+        const char* records;
+        const char* file;
+    } cases[] = {
+        {Write::Succeeds, true, "Milho|m|\r\n", "Milho|m|\r\n"},
+        {Write::Pending, false, "Milho|m|\r\n", kFile},
+        {Write::Fails, false, kFile, kFile},
+    };
+    for (const auto& w : cases) {
+        Fixture c(kPreparationLines);
+        c.store.write = w.write;
+        EXPECT_EQ(c.cycle.replaceRecords(keyedLines(copied)), w.replaced);
+        EXPECT_EQ(c.store.carried, std::vector<std::string>{"change"});
+        EXPECT_EQ(c.cycle.data().list().records().lines(), keyedLines(w.records).records().lines());
+        EXPECT_EQ(c.cycle.data().current(), 0);
+        EXPECT_EQ(c.file(), w.file);
+        EXPECT_EQ(c.view.calls, w.replaced ? std::vector<std::string>{}
+                                           : std::vector<std::string>{"!Erro durante a alteração!"});
+    }
+}
+
 } // namespace
 } // namespace treluza
