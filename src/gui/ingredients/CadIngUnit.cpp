@@ -316,7 +316,8 @@ std::optional<int> TCadIngForm::pickFromList()
 
 bool TCadIngForm::acceptNewKey(const std::string& key)
 {
-    return acceptRenamedKey(key);
+    // The name also names the ingredient's measure file.
+    return acceptNameFor(NameUse::Ingredient, key);
 }
 
 bool TCadIngForm::refusedForConsultation()
@@ -362,15 +363,6 @@ void TCadIngForm::carryDelete(const std::string& key, Transaction& changes)
 {
     PropagateDelete(m_context.baseFolder, m_table.name, key, changes, progress());
     deleteMeasureFile(m_context.baseFolder, m_table.name, key, changes);
-}
-
-bool TCadIngForm::acceptRenamedKey(const std::string& key)
-{
-    // The name also names the ingredient's measure file.
-    if (isUsableNameFor(NameUse::Ingredient, key))
-        return true;
-    tell(QStringLiteral("Código inválido!"));
-    return false;
 }
 
 void TCadIngForm::carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes)

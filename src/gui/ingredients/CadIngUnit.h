@@ -97,7 +97,6 @@ protected:
     void focusFields() override;
     void carryChange(const RegisterData& data, Transaction& changes) override;
     void carryDelete(const std::string& key, Transaction& changes) override;
-    bool acceptRenamedKey(const std::string& key) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;
     void stored() override;
 

@@ -269,15 +269,7 @@ std::optional<int> TCadTreluzaRotForm::pickFromList()
 bool TCadTreluzaRotForm::acceptNewKey(const std::string& key)
 {
     // The name also names the preparation's three files.
-    if (isUsableNameFor(NameUse::Preparation, key))
-        return true;
-    tell(QStringLiteral("Código inválido!"));
-    return false;
-}
-
-bool TCadTreluzaRotForm::acceptRenamedKey(const std::string& key)
-{
-    return acceptNewKey(key);
+    return acceptNameFor(NameUse::Preparation, key);
 }
 
 void TCadTreluzaRotForm::focusFields()

@@ -78,7 +78,6 @@ protected:
     std::optional<int> pickFromList() override;
 
     bool acceptNewKey(const std::string& key) override;
-    bool acceptRenamedKey(const std::string& key) override;
     void focusFields() override;
     void carryDelete(const std::string& key, Transaction& changes) override;
     void carryRename(const std::string& oldKey, const std::string& newKey, Transaction& changes) override;

@@ -96,10 +96,7 @@ bool TCadTabForm::acceptNewKey(const std::string& key)
 {
     // The name becomes a folder name: one that would name the data root or
     // leave it cannot be registered.
-    if (isUsableNameFor(NameUse::Table, key))
-        return true;
-    tell(QStringLiteral("Código inválido!"));
-    return false;
+    return acceptNameFor(NameUse::Table, key);
 }
 
 bool TCadTabForm::checkChange()

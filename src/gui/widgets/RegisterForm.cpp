@@ -86,6 +86,14 @@ void TRegisterForm::RetBitBtnClick()
     accept();
 }
 
+bool TRegisterForm::acceptNameFor(NameUse use, const std::string& key)
+{
+    if (isUsableNameFor(use, key))
+        return true;
+    tell(QStringLiteral("Código inválido!"));
+    return false;
+}
+
 bool TRegisterForm::isFreeTarget(QWidget* next) const
 {
     return next == RetBitBtn || next == LisBitBtn || next == NovBitBtn || next == AjuBitBtn;

@@ -16,6 +16,7 @@
 // register checks before a store and what its stores carry into other files
 // are the RegisterStore hooks (checkInsert(), checkChange(), checkDelete(),
 // acceptNewKey(), carryChange(), ...). Edits of the user call markUnsaved().
+#include "core/store/Paths.h"
 #include "core/store/RegisterCycle.h"
 #include "gui/widgets/Form.h"
 #include "gui/widgets/FormContext.h"
@@ -112,6 +113,10 @@ protected:
      *  (its key unless overridden). */
     virtual bool listed(int /*record*/) const { return true; }
     virtual QString listItem(int record) const;
+    /** Whether a key can name what the register keeps on disk for it (a
+     *  table's folder, a preparation's files, an ingredient's measure file);
+     *  "Código inválido!" when it cannot. */
+    bool acceptNameFor(NameUse use, const std::string& key);
     /** Whether leaving a blank name towards next needs no message. */
     virtual bool isFreeTarget(QWidget* next) const;
 
