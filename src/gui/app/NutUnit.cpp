@@ -158,8 +158,7 @@ bool TTreluzaV4Form::PickActiveTable()
     try {
         choices = loadTableChoices(m_context.baseFolder);
     } catch (const FileReadError& e) {
-        tell(QStringLiteral("Não foi possível ler o arquivo ") + QString::fromStdString(e.path().string()) +
-             QStringLiteral(" !"));
+        tellStoreError(e);
         return false;
     }
     if (choices.names.empty()) {

@@ -65,8 +65,7 @@ bool TIteVerForm::ScanIngredientUse(std::string_view table, std::string_view ing
     } catch (const UnusableNameError&) {
         return false; // a table that cannot name a folder has no preparations
     } catch (const FileReadError& e) {
-        tell(QStringLiteral("Não foi possível ler o arquivo ") + QString::fromStdString(e.path().string()) +
-             QStringLiteral(" !"));
+        tellStoreError(e);
         return false;
     }
     if (users.empty())

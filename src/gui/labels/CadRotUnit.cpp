@@ -207,7 +207,7 @@ void TCadRotForm::FormActivate()
         read = loadLabelFile(m_file, m_index);
     } catch (const FileReadError& e) {
         // A label that cannot be read is not shown, so that it cannot be saved over.
-        tellUnreadable(QString::fromStdString(e.path().string()));
+        tellStoreError(e);
         done(0);
         return;
     } catch (const UnusableNameError&) {
